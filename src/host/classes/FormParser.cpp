@@ -1,0 +1,448 @@
+// Parser of form text into TFormObject trees.
+#include "host/classes/FormText.h"
+
+#include "host/rtl/Exceptions.h"
+#include "host/rtl/StrUtils.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace host {
+
+namespace {
+
+// Deeper nesting than any real form; keeps hostile input from exhausting the stack.
+constexpr int MaxDepth = 256;
+
+enum class TTok { Eof, Symbol, String, Integer, Float, Char };
+
+bool IsIdentStart(unsigned char C) { return std::isalpha(C) || C == '_' || C >= 0x80; }
+bool IsIdentChar(unsigned char C) { return IsIdentStart(C) || std::isdigit(C); }
+int HexValue(unsigned char C) {
+    if (C >= '0' && C <= '9') return C - '0';
+    if (C >= 'a' && C <= 'f') return C - 'a' + 10;
+    if (C >= 'A' && C <= 'F') return C - 'A' + 10;
+    return -1;
+}
+
+class TFormParser {
+public:
+    explicit TFormParser(std::string_view Text) : FText(Text) {
+        if (FText.substr(0, 3) == "\xEF\xBB\xBF") FPos = 3;
+        Next();
+    }
+
+    TFormObject ParseRoot() {
+        TFormObject Root = ParseObject(0);
+        if (FTok != TTok::Eof) Error("End of file expected");
+        return Root;
+    }
+
+private:
+    [[noreturn]] void Error(const String& What) const {
+        throw EParserError(What + " on line " + std::to_string(FTokLine));
+    }
+
+    bool AtEnd() const { return FPos >= FText.size(); }
+    unsigned char Peek(std::size_t Ahead = 0) const {
+        return FPos + Ahead < FText.size() ? static_cast<unsigned char>(FText[FPos + Ahead]) : 0;
+    }
+
+    void SkipBlanks() {
+        while (!AtEnd()) {
+            unsigned char C = Peek();
+            if (C == '\n' || (C == '\r' && Peek(1) != '\n')) ++FLine;
+            else if (C == 0) {
+                FTokLine = FLine;
+                Error("Invalid character");
+            } else if (C > ' ') return;
+            ++FPos;
+        }
+    }
+
+    void Next() {
+        SkipBlanks();
+        FTokLine = FLine;
+        FTokText.clear();
+        if (AtEnd()) {
+            FTok = TTok::Eof;
+            return;
+        }
+        unsigned char C = Peek();
+        if (IsIdentStart(C)) {
+            std::size_t Start = FPos;
+            while (!AtEnd() && IsIdentChar(Peek())) ++FPos;
+            FTokText.assign(FText.substr(Start, FPos - Start));
+            FTok = TTok::Symbol;
+        } else if (C == '\'' || C == '#') {
+            ReadStringToken();
+        } else if (std::isdigit(C) || (C == '$' && HexValue(Peek(1)) >= 0)) {
+            ReadNumber();
+        } else {
+            FTokText.assign(1, static_cast<char>(C));
+            ++FPos;
+            FTok = TTok::Char;
+        }
+    }
+
+    void ReadStringToken() {
+        FTok = TTok::String;
+        char32_t PendingHigh = 0;
+        auto Flush = [&] {
+            if (PendingHigh) AppendUtf8(FTokText, 0xFFFD);
+            PendingHigh = 0;
+        };
+        for (;;) {
+            if (Peek() == '\'' && !AtEnd()) {
+                Flush();
+                ++FPos;
+                for (;;) {
+                    if (AtEnd() || Peek() == '\n' || Peek() == '\r') Error("Invalid string constant");
+                    if (Peek() == '\'') {
+                        if (Peek(1) != '\'') break;
+                        ++FPos;
+                    }
+                    FTokText += static_cast<char>(Peek());
+                    ++FPos;
+                }
+                ++FPos;
+            } else if (Peek() == '#' && !AtEnd()) {
+                ++FPos;
+                char32_t Code = ReadCharCode();
+                if (Code >= 0xD800 && Code <= 0xDBFF) {
+                    Flush();
+                    PendingHigh = Code;
+                } else if (Code >= 0xDC00 && Code <= 0xDFFF) {
+                    if (PendingHigh)
+                        AppendUtf8(FTokText, 0x10000 + ((PendingHigh - 0xD800) << 10) + (Code - 0xDC00));
+                    else
+                        AppendUtf8(FTokText, 0xFFFD);
+                    PendingHigh = 0;
+                } else {
+                    Flush();
+                    if (Code < 0x80)
+                        FTokText += static_cast<char>(Code);
+                    else
+                        AppendUtf8(FTokText, Code);
+                }
+            } else {
+                break;
+            }
+        }
+        Flush();
+    }
+
+    char32_t ReadCharCode() {
+        bool Hex = Peek() == '$';
+        if (Hex) ++FPos;
+        std::uint32_t Code = 0;
+        int Digits = 0;
+        for (;;) {
+            int D = Hex ? HexValue(Peek()) : (std::isdigit(Peek()) ? Peek() - '0' : -1);
+            if (D < 0 || AtEnd()) break;
+            Code = Code * (Hex ? 16 : 10) + static_cast<std::uint32_t>(D);
+            if (Code > 0x10FFFF) Error("Invalid string constant");
+            ++Digits;
+            ++FPos;
+        }
+        if (Digits == 0) Error("Invalid string constant");
+        return Code;
+    }
+
+    void ReadNumber() {
+        std::size_t Start = FPos;
+        if (Peek() == '$') {
+            ++FPos;
+            while (!AtEnd() && HexValue(Peek()) >= 0) ++FPos;
+            FTok = TTok::Integer;
+            FTokText.assign(FText.substr(Start, FPos - Start));
+            return;
+        }
+        while (!AtEnd() && std::isdigit(Peek())) ++FPos;
+        FTok = TTok::Integer;
+        if (Peek() == '.' && std::isdigit(Peek(1))) {
+            FTok = TTok::Float;
+            ++FPos;
+            while (!AtEnd() && std::isdigit(Peek())) ++FPos;
+        }
+        if ((Peek() == 'e' || Peek() == 'E') &&
+            (std::isdigit(Peek(1)) || ((Peek(1) == '+' || Peek(1) == '-') && std::isdigit(Peek(2))))) {
+            FTok = TTok::Float;
+            FPos += 2;
+            while (!AtEnd() && std::isdigit(Peek())) ++FPos;
+        }
+        FTokText.assign(FText.substr(Start, FPos - Start));
+        FFloatSuffix = 0;
+        unsigned char S = static_cast<unsigned char>(std::tolower(Peek()));
+        if ((S == 's' || S == 'c' || S == 'd') && !IsIdentChar(Peek(1))) {
+            FTok = TTok::Float;
+            FFloatSuffix = static_cast<char>(S);
+            ++FPos;
+        }
+    }
+
+    bool IsSymbol(std::string_view S) const { return FTok == TTok::Symbol && SameText(FTokText, S); }
+    bool IsChar(char C) const { return FTok == TTok::Char && FTokText[0] == C; }
+
+    void ExpectChar(char C) {
+        if (!IsChar(C)) Error(String("'") + C + "' expected");
+        Next();
+    }
+
+    String ExpectSymbol() {
+        if (FTok != TTok::Symbol) Error(FTok == TTok::Eof ? "Unexpected end of file" : "Identifier expected");
+        String S = FTokText;
+        Next();
+        return S;
+    }
+
+    // Identifier with dotted parts: "Font.Name", "DataModule1.Table1".
+    String ExpectDottedSymbol() {
+        String S = ExpectSymbol();
+        while (IsChar('.')) {
+            Next();
+            S += '.' + ExpectSymbol();
+        }
+        return S;
+    }
+
+    int ExpectOrderIndex() {
+        ExpectChar('[');
+        bool Neg = IsChar('-');
+        if (Neg) Next();
+        if (FTok != TTok::Integer) Error("Number expected");
+        Int64 V = IntegerValue(Neg);
+        if (V < INT32_MIN || V > INT32_MAX) Error("Number expected");
+        Next();
+        ExpectChar(']');
+        return static_cast<int>(V);
+    }
+
+    bool AtObjectStart() const {
+        return IsSymbol("object") || IsSymbol("inherited") || IsSymbol("inline");
+    }
+
+    TFormObject ParseObject(int Depth) {
+        if (Depth > MaxDepth) Error("Objects nested too deeply");
+        TFormObject Obj;
+        Obj.Line = FTokLine;
+        if (IsSymbol("object")) Obj.Kind = TFormObjectKind::Object;
+        else if (IsSymbol("inherited")) Obj.Kind = TFormObjectKind::Inherited;
+        else if (IsSymbol("inline")) Obj.Kind = TFormObjectKind::Inline;
+        else Error("'object' expected");
+        Next();
+        Obj.ClassName = ExpectSymbol();
+        if (IsChar(':')) {
+            Next();
+            Obj.Name = std::move(Obj.ClassName);
+            Obj.ClassName = ExpectSymbol();
+        }
+        if (IsChar('[')) Obj.Index = ExpectOrderIndex();
+        while (!IsSymbol("end")) {
+            if (FTok == TTok::Eof) Error("Unexpected end of file");
+            if (AtObjectStart())
+                Obj.Children.push_back(ParseObject(Depth + 1));
+            else
+                Obj.Props.push_back(ParseProperty(Depth));
+        }
+        Next();
+        return Obj;
+    }
+
+    TFormProperty ParseProperty(int Depth) {
+        TFormProperty P;
+        P.Line = FTokLine;
+        P.Name = ExpectDottedSymbol();
+        ExpectChar('=');
+        P.Value = ParseValue(Depth + 1);
+        return P;
+    }
+
+    Int64 IntegerValue(bool Negative) const {
+        std::uint64_t U = 0;
+        std::string_view Digits = FTokText;
+        int Base = 10;
+        if (!Digits.empty() && Digits[0] == '$') {
+            Digits.remove_prefix(1);
+            Base = 16;
+        }
+        auto [Ptr, Ec] = std::from_chars(Digits.data(), Digits.data() + Digits.size(), U, Base);
+        if (Ec != std::errc() || Ptr != Digits.data() + Digits.size()) Error("Number too large");
+        if (Base == 16) return static_cast<Int64>(U) * (Negative ? -1 : 1);
+        std::uint64_t Limit = Negative ? std::uint64_t{1} << 63 : (std::uint64_t{1} << 63) - 1;
+        if (U > Limit) Error("Number too large");
+        return Negative ? static_cast<Int64>(0 - U) : static_cast<Int64>(U);
+    }
+
+    static TValueType IntType(Int64 V) {
+        if (V >= INT8_MIN && V <= INT8_MAX) return vaInt8;
+        if (V >= INT16_MIN && V <= INT16_MAX) return vaInt16;
+        if (V >= INT32_MIN && V <= INT32_MAX) return vaInt32;
+        return vaInt64;
+    }
+
+    TFormValue ParseNumber(bool Negative) {
+        TFormValue V;
+        V.Line = FTokLine;
+        if (FTok == TTok::Integer) {
+            V.Int = IntegerValue(Negative);
+            V.Type = IntType(V.Int);
+        } else if (FTok == TTok::Float) {
+            double D = 0;
+            auto [Ptr, Ec] = std::from_chars(FTokText.data(), FTokText.data() + FTokText.size(), D);
+            if (Ec != std::errc() || !std::isfinite(D)) Error("Invalid floating point value");
+            V.Float = Negative ? -D : D;
+            V.Type = FFloatSuffix == 's' ? vaSingle
+                     : FFloatSuffix == 'c' ? vaCurrency
+                     : FFloatSuffix == 'd' ? vaDate
+                                           : vaExtended;
+        } else {
+            Error("Number expected");
+        }
+        Next();
+        return V;
+    }
+
+    TFormValue ParseValue(int Depth) {
+        if (Depth > MaxDepth) Error("Values nested too deeply");
+        switch (FTok) {
+        case TTok::Integer:
+        case TTok::Float: return ParseNumber(false);
+        case TTok::String: return ParseString();
+        case TTok::Symbol: return ParseIdent();
+        case TTok::Eof: Error("Unexpected end of file");
+        case TTok::Char: break;
+        }
+        switch (FTokText[0]) {
+        case '-': Next(); return ParseNumber(true);
+        case '[': return ParseSet();
+        case '(': return ParseList(Depth);
+        case '{': return ParseBinary();
+        case '<': return ParseCollection(Depth);
+        default: Error("Invalid property value");
+        }
+    }
+
+    TFormValue ParseString() {
+        TFormValue V;
+        V.Line = FTokLine;
+        V.Str = FTokText;
+        Next();
+        while (IsChar('+')) {
+            Next();
+            if (FTok != TTok::String) Error("String expected");
+            V.Str += FTokText;
+            Next();
+        }
+        V.Type = V.Str.size() <= 255 ? vaString : vaLString;
+        return V;
+    }
+
+    TFormValue ParseIdent() {
+        TFormValue V;
+        V.Line = FTokLine;
+        V.Str = ExpectDottedSymbol();
+        if (SameText(V.Str, "False")) V.Type = vaFalse;
+        else if (SameText(V.Str, "True")) V.Type = vaTrue;
+        else if (SameText(V.Str, "nil")) V.Type = vaNil;
+        else if (SameText(V.Str, "Null")) V.Type = vaNull;
+        else V.Type = vaIdent;
+        return V;
+    }
+
+    TFormValue ParseSet() {
+        TFormValue V;
+        V.Type = vaSet;
+        V.Line = FTokLine;
+        Next();
+        if (IsChar(']')) {
+            Next();
+            return V;
+        }
+        for (;;) {
+            if (FTok == TTok::Integer) {
+                V.SetItems.push_back(FTokText);
+                Next();
+            } else {
+                V.SetItems.push_back(ExpectSymbol());
+            }
+            if (IsChar(']')) break;
+            ExpectChar(',');
+        }
+        Next();
+        return V;
+    }
+
+    TFormValue ParseList(int Depth) {
+        TFormValue V;
+        V.Type = vaList;
+        V.Line = FTokLine;
+        Next();
+        while (!IsChar(')')) V.Items.push_back(ParseValue(Depth + 1));
+        Next();
+        return V;
+    }
+
+    // Hexadecimal digits between braces, read below the token level.
+    TFormValue ParseBinary() {
+        TFormValue V;
+        V.Type = vaBinary;
+        V.Line = FTokLine;
+        int High = -1;
+        for (;;) {
+            SkipBlanks();
+            if (AtEnd()) Error("Unexpected end of file");
+            unsigned char C = Peek();
+            ++FPos;
+            if (C == '}') break;
+            int D = HexValue(C);
+            if (D < 0) Error("Invalid binary value");
+            if (High < 0) {
+                High = D;
+            } else {
+                V.Str += static_cast<char>(High * 16 + D);
+                High = -1;
+            }
+        }
+        if (High >= 0) Error("Invalid binary value");
+        Next();
+        return V;
+    }
+
+    TFormValue ParseCollection(int Depth) {
+        TFormValue V;
+        V.Type = vaCollection;
+        V.Line = FTokLine;
+        Next();
+        while (!IsChar('>')) {
+            if (!IsSymbol("item")) Error(FTok == TTok::Eof ? "Unexpected end of file" : "'item' expected");
+            TFormItem Item;
+            Item.Line = FTokLine;
+            Next();
+            if (IsChar('[')) Item.Index = ExpectOrderIndex();
+            while (!IsSymbol("end")) {
+                if (FTok == TTok::Eof) Error("Unexpected end of file");
+                Item.Props.push_back(ParseProperty(Depth + 1));
+            }
+            Next();
+            V.Collection.push_back(std::move(Item));
+        }
+        Next();
+        return V;
+    }
+
+    std::string_view FText;
+    std::size_t FPos = 0;
+    int FLine = 1;
+    TTok FTok = TTok::Eof;
+    String FTokText;
+    int FTokLine = 1;
+    char FFloatSuffix = 0;
+};
+
+} // namespace
+
+TFormObject ParseFormText(std::string_view Text) { return TFormParser(Text).ParseRoot(); }
+
+} // namespace host

@@ -1,0 +1,41 @@
+// Shared test helpers: exception class and message checked together, temporary folders.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+// Asserts that Stmt raises exactly ExcType (or a descendant) whose Message() is Msg.
+#define EXPECT_THROW_MSG(Stmt, ExcType, Msg)                                                       \
+    do {                                                                                           \
+        try {                                                                                      \
+            Stmt;                                                                                  \
+            ADD_FAILURE() << "expected " #ExcType " from: " #Stmt;                                 \
+        } catch (const ExcType& e_) {                                                              \
+            EXPECT_EQ(std::string(e_.Message()), std::string(Msg));                                \
+        } catch (const std::exception& e_) {                                                       \
+            ADD_FAILURE() << "expected " #ExcType ", got another exception: " << e_.what();        \
+        }                                                                                          \
+    } while (0)
+
+namespace zt_test {
+
+// A fresh folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& Path() const { return FPath; }
+    std::string File(const std::string& Name) const { return (FPath / Name).string(); }
+
+private:
+    std::filesystem::path FPath;
+};
+
+std::string ReadAll(const std::string& FileName);
+void WriteAll(const std::string& FileName, const std::string& Data);
+
+} // namespace zt_test
