@@ -30,10 +30,12 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	@scripts/install-deps --fuzz
 	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS)
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz_targets
 	for f in build/fuzz/fuzz/fuzz_*; do \
-	  mkdir -p build/fuzz/corpus/$$(basename $$f); \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 build/fuzz/corpus/$$(basename $$f) fuzz/seeds/$$(basename $$f) || exit 1; \
+	  name=$$(basename $$f); mkdir -p build/fuzz/corpus/$$name; \
+	  extra=$$(cat fuzz/seeds/$$name.extra 2>/dev/null); \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 \
+	    build/fuzz/corpus/$$name fuzz/seeds/$$name $$extra || exit 1; \
 	done
 
 format:

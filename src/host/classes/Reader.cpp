@@ -204,7 +204,7 @@ struct TReaderImpl {
         }
     }
 
-    static bool IsInt(const TFormValue& V) { return V.Type >= vaInt8 && V.Type <= vaInt32 || V.Type == vaInt64; }
+    static bool IsInt(const TFormValue& V) { return (V.Type >= vaInt8 && V.Type <= vaInt32) || V.Type == vaInt64; }
     static bool IsString(const TFormValue& V) {
         return V.Type == vaString || V.Type == vaLString || V.Type == vaWString || V.Type == vaUTF8String;
     }

@@ -142,7 +142,6 @@ public:
 
     // Controls stream their bounds as published properties, not as design positions.
     void DefineProperties(TFiler* Filer) override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
     // Caption and Text are the same value, the window text; classes publish one of them.
@@ -230,7 +229,7 @@ public:
     // The same as AControl->SetParent(this) / SetParent(nullptr) for a child.
     void InsertControl(TControl* AControl);
     void RemoveControl(TControl* AControl);
-    // True for a child, grandchild ... of this control (not for the control itself).
+    // True for this control itself and for its children, grandchildren ...
     bool ContainsControl(const TControl* Control) const;
 
     // Position in the parent's tab order; -1 without a parent. Values out of range are

@@ -1,0 +1,120 @@
+// Reading and writing form text with many components; the figures should grow linearly.
+#include "host/classes/Filer.h"
+#include "host/classes/StringList.h"
+#include "host/typinfo/ClassBuilder.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace host;
+
+namespace {
+
+class TBenchItem : public TComponent {
+    ZT_CLASS(TBenchItem, TComponent)
+public:
+    explicit TBenchItem(TComponent* AOwner) : TComponent(AOwner), FLines(new TStringList) {}
+    ~TBenchItem() override { delete FLines; }
+    TStrings* GetLines() const { return FLines; }
+    String FCaption;
+    String FHint;
+    Integer FLeft = 0;
+    Integer FTop = 0;
+    bool FEnabled = true;
+    double FRatio = 0;
+    TNotifyEvent FOnClick;
+    TStringList* FLines;
+};
+
+class TBenchRoot : public TComponent {
+    ZT_CLASS(TBenchRoot, TComponent)
+public:
+    using TComponent::TComponent;
+    void ItemClick(TObject*) {}
+    void GetChildren(const TGetChildProc& Proc, TComponent*) override {
+        for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+    }
+};
+
+} // namespace
+
+TClass TBenchItem::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TBenchItem>("TBenchItem")
+        .Prop("Caption", &TBenchItem::FCaption, &TBenchItem::FCaption)
+        .Prop("Hint", &TBenchItem::FHint, &TBenchItem::FHint)
+        .Prop("Left", &TBenchItem::FLeft, &TBenchItem::FLeft)
+        .Prop("Top", &TBenchItem::FTop, &TBenchItem::FTop)
+        .Prop("Enabled", &TBenchItem::FEnabled, &TBenchItem::FEnabled).Default(true)
+        .Prop("Ratio", &TBenchItem::FRatio, &TBenchItem::FRatio)
+        .Prop("Lines", &TBenchItem::GetLines)
+        .Prop("OnClick", &TBenchItem::FOnClick, &TBenchItem::FOnClick);
+    return &Info;
+}
+
+TClass TBenchRoot::StaticClass() {
+    static const TClassInfo Info =
+        TClassBuilder<TBenchRoot>("TBenchRoot").Method("ItemClick", &TBenchRoot::ItemClick);
+    return &Info;
+}
+
+namespace {
+
+TBenchRoot* MakeForm(int Count) {
+    RegisterClasses({TBenchItem::StaticClass(), TBenchRoot::StaticClass()});
+    auto* Root = new TBenchRoot(nullptr);
+    Root->SetName("BenchForm");
+    for (int i = 0; i < Count; ++i) {
+        auto* Item = new TBenchItem(Root);
+        Item->SetName("Item" + std::to_string(i));
+        Item->FCaption = "Caption of item " + std::to_string(i) + " with 'quotes'";
+        Item->FHint = i % 3 ? "" : "A hint\r\nover two lines";
+        Item->FLeft = i % 640;
+        Item->FTop = i / 640;
+        Item->FEnabled = i % 2;
+        Item->FRatio = i * 0.25;
+        Item->FOnClick = TNotifyEvent(Root, &TBenchRoot::ItemClick);
+        if (i % 10 == 0) Item->FLines->SetText("first line\r\nsecond line");
+    }
+    return Root;
+}
+
+void BM_WriteForm(benchmark::State& State) {
+    TBenchRoot* Root = MakeForm(static_cast<int>(State.range(0)));
+    std::size_t Bytes = 0;
+    for (auto _ : State) {
+        String Text = WriteComponentToText(Root);
+        Bytes = Text.size();
+        benchmark::DoNotOptimize(Text);
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Bytes));
+    State.SetComplexityN(State.range(0));
+    Root->Free();
+}
+
+void BM_ReadForm(benchmark::State& State) {
+    TBenchRoot* Source = MakeForm(static_cast<int>(State.range(0)));
+    String Text = WriteComponentToText(Source);
+    Source->Free();
+    for (auto _ : State) {
+        TComponent* Root = ReadComponentFromText(Text, nullptr);
+        State.PauseTiming();
+        Root->Free();
+        State.ResumeTiming();
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
+    State.SetComplexityN(State.range(0));
+}
+
+void BM_ParseFormText(benchmark::State& State) {
+    TBenchRoot* Source = MakeForm(static_cast<int>(State.range(0)));
+    String Text = WriteComponentToText(Source);
+    Source->Free();
+    for (auto _ : State) benchmark::DoNotOptimize(ParseFormText(Text));
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
+    State.SetComplexityN(State.range(0));
+}
+
+} // namespace
+
+BENCHMARK(BM_WriteForm)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadForm)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ParseFormText)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);

@@ -1,0 +1,70 @@
+#include "host/controls/Application.h"
+
+#include "host/classes/Filer.h"
+#include "host/controls/Screen.h"
+#include "host/controls/UiDriver.h"
+#include "host/rtl/FileNames.h"
+#include "host/typinfo/ClassBuilder.h"
+
+namespace host {
+
+TApplication* Application = nullptr;
+
+namespace {
+
+TComponent* FindModule(std::string_view Name) {
+    return Screen ? Screen->FindGlobalComponent(Name) : nullptr;
+}
+
+} // namespace
+
+TClass TApplication::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TApplication>("TApplication").NoCreate();
+    return &Info;
+}
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) { RegisterControlClasses(); }
+
+void TApplication::FormCreated(TComponent* Instance) {
+    if (!FMainForm && Is<TForm>(Instance)) FMainForm = static_cast<TForm*>(Instance);
+}
+
+String TApplication::ExeName() const { return ParamStr0(); }
+
+String TApplication::Title() const {
+    if (!FTitle.empty()) return FTitle;
+    return ChangeFileExt(ExtractFileName(ParamStr0()), "");
+}
+
+int TApplication::MessageBox(const String& Text, const String& Caption, int Flags) {
+    return GetUiDriver().MessageBox(Text, Caption, Flags);
+}
+
+void TApplication::ProcessMessages() { FreeReleasedForms(); }
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMainForm) FMainForm = nullptr;
+}
+
+void InitApplication() {
+    if (Application) return;
+    Screen = new TScreen(nullptr);
+    Application = new TApplication(nullptr);
+    SetFindGlobalComponent(FindModule);
+}
+
+void DoneApplication() {
+    FreeReleasedForms();
+    if (Application) {
+        Application->Free();
+        Application = nullptr;
+    }
+    if (Screen) {
+        Screen->Free();
+        Screen = nullptr;
+    }
+    SetFindGlobalComponent(nullptr);
+}
+
+} // namespace host

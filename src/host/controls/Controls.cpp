@@ -1,0 +1,361 @@
+#include "host/controls/Controls.h"
+
+#include "host/controls/Forms.h"
+#include "host/rtl/Exceptions.h"
+#include "host/rtl/StrUtils.h"
+#include "host/typinfo/ClassBuilder.h"
+
+#include <algorithm>
+
+namespace host {
+
+namespace {
+
+struct TCursorEntry {
+    Integer Value;
+    const char* Name;
+};
+
+const TCursorEntry Cursors[] = {
+    {crDefault, "crDefault"},     {crNone, "crNone"},         {crArrow, "crArrow"},
+    {crCross, "crCross"},         {crIBeam, "crIBeam"},       {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"}, {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"},     {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"},
+    {crNoDrop, "crNoDrop"},       {crHSplit, "crHSplit"},     {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},   {crNo, "crNo"},
+    {crAppStart, "crAppStart"},   {crHelp, "crHelp"},         {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},
+};
+
+bool CursorToIdent64(Int64 Value, String& Ident) {
+    return Value >= INT32_MIN && Value <= INT32_MAX && CursorToIdent(static_cast<Integer>(Value), Ident);
+}
+
+bool IdentToCursor64(std::string_view Ident, Int64& Value) {
+    Integer V = 0;
+    if (!IdentToCursor(Ident, V)) return false;
+    Value = V;
+    return true;
+}
+
+// Finds from the back: children are mostly removed in reverse order of insertion.
+template <class T> bool EraseFromBack(std::vector<T*>& List, const TControl* Item) {
+    auto It = std::find_if(List.rbegin(), List.rend(),
+                           [Item](const T* E) { return static_cast<const TControl*>(E) == Item; });
+    if (It == List.rend()) return false;
+    List.erase(std::next(It).base());
+    return true;
+}
+
+} // namespace
+
+bool CursorToIdent(Integer Cursor, String& Ident) {
+    for (const TCursorEntry& E : Cursors)
+        if (E.Value == Cursor) {
+            Ident = E.Name;
+            return true;
+        }
+    return false;
+}
+
+bool IdentToCursor(std::string_view Ident, Integer& Cursor) {
+    for (const TCursorEntry& E : Cursors)
+        if (SameText(E.Name, Ident)) {
+            Cursor = E.Value;
+            return true;
+        }
+    // The host's older name for crSizeAll.
+    if (SameText(Ident, "crSize")) {
+        Cursor = crSize;
+        return true;
+    }
+    return false;
+}
+
+ZT_DEFINE_ENUM(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient")
+ZT_DEFINE_ENUM(TAnchorKind, "akLeft", "akTop", "akRight", "akBottom")
+ZT_DEFINE_SET(TAnchors)
+ZT_DEFINE_ENUM(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+
+PTypeInfo TTypeInfoOf<TCursor>::Get() {
+    static const TTypeInfo Info = [] {
+        TTypeInfo I = MakeIntegerTypeInfo("TCursor");
+        I.OrdType = otSWord;
+        I.MinValue = INT16_MIN;
+        I.MaxValue = INT16_MAX;
+        I.ToIdent = CursorToIdent64;
+        I.FromIdent = IdentToCursor64;
+        return I;
+    }();
+    return &Info;
+}
+
+// ---- TControl ----
+
+TClass TControl::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TControl>("TControl")
+        .Prop("Left", &TControl::Left, &TControl::SetLeft)
+        .Prop("Top", &TControl::Top, &TControl::SetTop)
+        .Prop("Width", &TControl::Width, &TControl::SetWidth)
+        .Prop("Height", &TControl::Height, &TControl::SetHeight)
+        .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault)
+        .Prop("Hint", &TControl::Hint, &TControl::SetHint);
+    return &Info;
+}
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(new TFont) {
+    FFont->SetOnChange(TNotifyEvent(this, &TControl::FontChangedHandler));
+}
+
+TControl::~TControl() {
+    if (FParent) FParent->Unlink(this);
+    delete FFont;
+}
+
+void TControl::BeforeDestruction() {
+    SetParent(nullptr);
+    inherited::BeforeDestruction();
+}
+
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::SetParentComponent(TComponent* Value) {
+    if (auto* W = As<TWinControl>(Value)) SetParent(W);
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+    if (FParent == AParent) return;
+    for (const TControl* P = AParent; P; P = P->FParent)
+        if (P == this) throw EInvalidOperation("A control cannot have itself as its parent");
+    if (FParent) {
+        TCustomForm* Form = GetParentForm(this);
+        FParent->Unlink(this);
+        if (Form) Form->DefocusControl(this, true);
+    }
+    if (!AParent) return;
+    AParent->Link(this);
+    ParentColorChanged();
+    ParentFontChanged();
+    ParentShowHintChanged();
+}
+
+void TControl::SetName(const String& NewName) {
+    bool ChangeText = FControlStyle.Contains(csSetCaption) && !IsLoading() && Name() == GetText() &&
+                      !(Is<TControl>(Owner()) && Owner()->ComponentState().Contains(csLoading));
+    inherited::SetName(NewName);
+    if (ChangeText) SetText(NewName);
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    bool Resized = AWidth != FWidth || AHeight != FHeight;
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = AWidth;
+    FHeight = AHeight;
+    if (Resized && !IsLoading()) Resize();
+}
+
+void TControl::SetEnabled(bool Value) {
+    if (FEnabled == Value) return;
+    FEnabled = Value;
+    EnabledChanged();
+}
+
+void TControl::SetVisible(bool Value) {
+    if (FVisible == Value) return;
+    FVisible = Value;
+    VisibleChanged();
+}
+
+void TControl::SetText(const String& Value) {
+    if (GetText() == Value) return;
+    StoreText(Value);
+    TextChanged();
+}
+
+void TControl::SetColor(TColor Value) {
+    if (FColor == Value) return;
+    FColor = Value;
+    FParentColor = false;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool Value) {
+    if (FParentColor == Value) return;
+    FParentColor = Value;
+    ParentColorChanged();
+}
+
+void TControl::SetParentFont(bool Value) {
+    if (FParentFont == Value) return;
+    FParentFont = Value;
+    ParentFontChanged();
+}
+
+void TControl::SetShowHint(bool Value) {
+    if (FShowHint == Value) return;
+    FShowHint = Value;
+    FParentShowHint = false;
+    ShowHintChanged();
+}
+
+void TControl::SetParentShowHint(bool Value) {
+    if (FParentShowHint == Value) return;
+    FParentShowHint = Value;
+    ParentShowHintChanged();
+}
+
+void TControl::FontChangedHandler(TObject*) {
+    FParentFont = false;
+    FontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    if (!FParentFont || !FParent) return;
+    FFont->Assign(FParent->FFont);
+    FParentFont = true;
+}
+
+void TControl::ParentColorChanged() {
+    if (!FParentColor || !FParent) return;
+    SetColor(FParent->FColor);
+    FParentColor = true;
+}
+
+void TControl::ParentShowHintChanged() {
+    if (!FParentShowHint || !FParent) return;
+    SetShowHint(FParent->FShowHint);
+    FParentShowHint = true;
+}
+
+void TControl::Click() { FOnClick(this); }
+
+void TControl::DblClick() { FOnDblClick(this); }
+
+void TControl::DefineProperties(TFiler*) {}
+
+// ---- TWinControl ----
+
+TClass TWinControl::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TWinControl>("TWinControl");
+    return &Info;
+}
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() { DestroyChildControls(); }
+
+void TWinControl::BeforeDestruction() {
+    Destroying();
+    DestroyChildControls();
+    inherited::BeforeDestruction();
+}
+
+void TWinControl::DestroyChildControls() {
+    while (ControlCount() > 0) {
+        TControl* Child = Controls(ControlCount() - 1);
+        Unlink(Child);
+        Child->Free();
+    }
+}
+
+TControl* TWinControl::Controls(int Index) const {
+    if (Index < 0 || Index >= ControlCount())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    auto I = static_cast<std::size_t>(Index);
+    return I < FControls.size() ? FControls[I] : FWinControls[I - FControls.size()];
+}
+
+void TWinControl::InsertControl(TControl* AControl) { AControl->SetParent(this); }
+
+void TWinControl::RemoveControl(TControl* AControl) {
+    if (AControl->Parent() == this) AControl->SetParent(nullptr);
+}
+
+bool TWinControl::ContainsControl(const TControl* Control) const {
+    for (const TControl* P = Control; P; P = P->Parent())
+        if (P == this) return true;
+    return false;
+}
+
+void TWinControl::Link(TControl* AControl) {
+    AControl->FParent = this;
+    if (auto* W = As<TWinControl>(AControl)) {
+        FWinControls.push_back(W);
+        W->FTabOrder = static_cast<int>(FTabList.size());
+        FTabList.push_back(W);
+    } else {
+        FControls.push_back(AControl);
+    }
+}
+
+// Works from the parent's lists only: AControl may be partly destroyed already.
+void TWinControl::Unlink(TControl* AControl) {
+    AControl->FParent = nullptr;
+    if (EraseFromBack(FControls, AControl)) return;
+    EraseFromBack(FWinControls, AControl);
+    auto It = std::find_if(FTabList.rbegin(), FTabList.rend(),
+                           [AControl](const TWinControl* W) { return W == AControl; });
+    if (It == FTabList.rend()) return;
+    auto Index = static_cast<std::size_t>(std::distance(FTabList.begin(), std::next(It).base()));
+    FTabList.erase(FTabList.begin() + static_cast<std::ptrdiff_t>(Index));
+    RenumberTabList(Index);
+}
+
+void TWinControl::RenumberTabList(std::size_t From) {
+    for (std::size_t i = From; i < FTabList.size(); ++i) FTabList[i]->FTabOrder = static_cast<int>(i);
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    if (IsLoading()) {
+        FTabOrder = Value;
+        return;
+    }
+    TWinControl* P = Parent();
+    if (!P) return;
+    auto& L = P->FTabList;
+    int Current = FTabOrder;
+    Value = std::clamp(Value, 0, static_cast<int>(L.size()) - 1);
+    if (Value == Current) return;
+    L.erase(L.begin() + Current);
+    L.insert(L.begin() + Value, this);
+    P->RenumberTabList(static_cast<std::size_t>(std::min(Current, Value)));
+}
+
+// Children read from a form file carry the tab order they were written with.
+void TWinControl::FixupTabList() {
+    std::stable_sort(FTabList.begin(), FTabList.end(),
+                     [](const TWinControl* A, const TWinControl* B) { return A->FTabOrder < B->FTabOrder; });
+    RenumberTabList(0);
+}
+
+void TWinControl::Loaded() {
+    inherited::Loaded();
+    FixupTabList();
+    if (TWinControl* P = Parent(); P && !P->IsLoading()) P->FixupTabList();
+}
+
+bool TWinControl::CanFocus() const {
+    const TCustomForm* Form = GetParentForm(this);
+    if (!Form) return false;
+    for (const TControl* C = this; C != Form; C = C->Parent())
+        if (!C->Visible() || !C->Enabled()) return false;
+    return true;
+}
+
+void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* C = Controls(i);
+        if (C->Owner() == Root) Proc(C);
+    }
+}
+
+void TWinControl::NotifyControls(void (TControl::*Fn)()) {
+    for (int i = 0; i < ControlCount(); ++i) (Controls(i)->*Fn)();
+}
+
+void TWinControl::FontChanged() { NotifyControls(&TControl::ParentFontChanged); }
+void TWinControl::ColorChanged() { NotifyControls(&TControl::ParentColorChanged); }
+void TWinControl::ShowHintChanged() { NotifyControls(&TControl::ParentShowHintChanged); }
+
+} // namespace host

@@ -1,0 +1,21 @@
+#include "host/controls/Dialogs.h"
+
+namespace host {
+
+void ShowMessage(const String& Msg) { GetUiDriver().MessageDlg(Msg, mtCustom, {mbOK}); }
+
+TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int) {
+    return GetUiDriver().MessageDlg(Msg, DlgType, Buttons);
+}
+
+bool InputQuery(const String& ACaption, const String& APrompt, String& Value) {
+    return GetUiDriver().InputQuery(ACaption, APrompt, Value);
+}
+
+String InputBox(const String& ACaption, const String& APrompt, const String& ADefault) {
+    String Value = ADefault;
+    InputQuery(ACaption, APrompt, Value);
+    return Value;
+}
+
+} // namespace host

@@ -1,0 +1,230 @@
+// Forms: TCustomForm/TForm, the top-level window that form files describe, TDataModule, the
+// container of non-visual components, and InitForm, with which an application's form class
+// loads its form file.
+#pragma once
+
+#include "host/controls/Controls.h"
+
+#include <string_view>
+
+namespace host {
+
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition {
+    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter
+};
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+ZT_EVENT_TYPE(TCloseEvent, TObject*, TCloseAction&);
+ZT_EVENT_TYPE(TCloseQueryEvent, TObject*, bool&);
+
+// Constructor tag of application form classes: an instance without its form file, to read
+// another form text into.
+struct TCreateNew {};
+inline constexpr TCreateNew CreateNew{};
+
+class TCustomForm : public TWinControl {
+    ZT_CLASS(TCustomForm, TWinControl)
+public:
+    // An empty form (the host's CreateNew); it is listed in Screen's forms.
+    explicit TCustomForm(TComponent* AOwner);
+    ~TCustomForm() override;
+    // Fires OnDestroy while the whole form still exists, then frees the controls.
+    void BeforeDestruction() override;
+
+    using TControl::Caption;
+    using TControl::SetCaption;
+    using TControl::Font;
+    using TControl::SetFont;
+    using TControl::Color;
+    using TControl::SetColor;
+
+    // The client area is the window less its frame and caption, which depend on BorderStyle.
+    int ClientWidth() const override;
+    void SetClientWidth(int Value);
+    int ClientHeight() const override;
+    void SetClientHeight(int Value);
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    // Raises EInvalidOperation "Cannot focus a disabled or invisible window" for a control
+    // that is not on this form or cannot take the focus (checked only outside loading).
+    void SetActiveControl(TWinControl* Control);
+    // Forgets the active control when Control is it or contains it.
+    void DefocusControl(TControl* Control, bool Removing);
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle Value) { FFormStyle = Value; }
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition Value) { FPosition = Value; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState Value) { FWindowState = Value; }
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool Value) { FAutoScroll = Value; }
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool Value) { FScaled = Value; }
+    bool OldCreateOrder() const { return FOldCreateOrder; }
+    void SetOldCreateOrder(bool Value) { FOldCreateOrder = Value; }
+    // Resolution the form was designed at; 0 or at least 36.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int Value);
+    // Height of a text line in the form's font.
+    int TextHeight() const { return Font()->TextHeight(); }
+
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value) { FModalResult = Value; }
+    bool Modal() const { return FModal; }
+
+    // Shows the form and lets the UI driver act until the form has a modal result, which
+    // is returned (mrCancel when it was just closed). Raises EInvalidOperation "Cannot make
+    // a visible window modal" for a visible, disabled or MDI child form.
+    TModalResult ShowModal();
+    // Modal: ends with mrCancel. Otherwise asks OnCloseQuery, then OnClose decides: hide
+    // (the main form ends the application instead), minimise, free later or nothing.
+    void Close();
+    // OnCloseQuery's answer (true when unassigned).
+    virtual bool CloseQuery();
+    // Frees the form once the application processes messages.
+    void Release();
+
+    // Fire OnCreate / OnDestroy; InitForm calls DoCreate after reading the form file.
+    void DoCreate() { FOnCreate(this); }
+    void DoDestroy() { FOnDestroy(this); }
+    // Fire OnActivate / OnDeactivate when the form gains or loses the activation.
+    void Activate() { FOnActivate(this); }
+    void Deactivate() { FOnDeactivate(this); }
+
+    const TNotifyEvent& OnCreate() const { return FOnCreate; }
+    void SetOnCreate(const TNotifyEvent& Value) { FOnCreate = Value; }
+    const TNotifyEvent& OnDestroy() const { return FOnDestroy; }
+    void SetOnDestroy(const TNotifyEvent& Value) { FOnDestroy = Value; }
+    const TNotifyEvent& OnShow() const { return FOnShow; }
+    void SetOnShow(const TNotifyEvent& Value) { FOnShow = Value; }
+    const TNotifyEvent& OnHide() const { return FOnHide; }
+    void SetOnHide(const TNotifyEvent& Value) { FOnHide = Value; }
+    const TNotifyEvent& OnActivate() const { return FOnActivate; }
+    void SetOnActivate(const TNotifyEvent& Value) { FOnActivate = Value; }
+    const TNotifyEvent& OnDeactivate() const { return FOnDeactivate; }
+    void SetOnDeactivate(const TNotifyEvent& Value) { FOnDeactivate = Value; }
+    const TCloseEvent& OnClose() const { return FOnClose; }
+    void SetOnClose(const TCloseEvent& Value) { FOnClose = Value; }
+    const TCloseQueryEvent& OnCloseQuery() const { return FOnCloseQuery; }
+    void SetOnCloseQuery(const TCloseQueryEvent& Value) { FOnCloseQuery = Value; }
+
+    // The controls (owned by Root), then, for the form itself, the owned components that
+    // have no parent (menus, dialogs, data access), as the host writes them.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    // PixelsPerInch and TextHeight, written after the published properties.
+    void DefineProperties(TFiler* Filer) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+protected:
+    void VisibleChanged() override;
+    virtual void DoShow() { FOnShow(this); }
+    virtual void DoHide() { FOnHide(this); }
+    virtual void DoClose(TCloseAction& Action) { FOnClose(this, Action); }
+    // Forms that scroll store their outer size, the others their client size.
+    bool IsFormSizeStored() const { return FAutoScroll; }
+    bool IsClientSizeStored() const { return !FAutoScroll; }
+
+private:
+    // OnCloseQuery and OnClose at the end of a modal loop; false when the form stays open.
+    bool CloseModal();
+    int FrameWidth() const;
+    int FrameHeight() const;
+
+    TWinControl* FActiveControl = nullptr;
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    TFormStyle FFormStyle = fsNormal;
+    TPosition FPosition = poDesigned;
+    TWindowState FWindowState = wsNormal;
+    bool FKeyPreview = false;
+    bool FAutoScroll = true;
+    bool FScaled = true;
+    bool FOldCreateOrder = false;
+    int FPixelsPerInch = ScreenPixelsPerInch;
+    int FTextHeight = 0; // as read from the form file
+    TModalResult FModalResult = mrNone;
+    bool FModal = false;
+    TNotifyEvent FOnCreate;
+    TNotifyEvent FOnDestroy;
+    TNotifyEvent FOnShow;
+    TNotifyEvent FOnHide;
+    TNotifyEvent FOnActivate;
+    TNotifyEvent FOnDeactivate;
+    TCloseEvent FOnClose;
+    TCloseQueryEvent FOnCloseQuery;
+};
+
+class TForm : public TCustomForm {
+    ZT_CLASS(TForm, TCustomForm)
+public:
+    explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+};
+
+// The form a control is on (the top of its parent chain), or nullptr.
+TCustomForm* GetParentForm(const TControl* Control);
+
+// Frees the forms that called Release; the application's message processing calls it.
+void FreeReleasedForms();
+
+// A container of non-visual components, designed like a form; listed in Screen's data
+// modules.
+class TDataModule : public TComponent {
+    ZT_CLASS(TDataModule, TComponent)
+public:
+    explicit TDataModule(TComponent* AOwner);
+    ~TDataModule() override;
+    // Fires OnDestroy while the whole module still exists.
+    void BeforeDestruction() override;
+
+    bool OldCreateOrder() const { return FOldCreateOrder; }
+    void SetOldCreateOrder(bool Value) { FOldCreateOrder = Value; }
+    // Size of the design surface.
+    int DesignWidth() const { return FDesignWidth; }
+    int DesignHeight() const { return FDesignHeight; }
+
+    void DoCreate() { FOnCreate(this); }
+    void DoDestroy() { FOnDestroy(this); }
+    const TNotifyEvent& OnCreate() const { return FOnCreate; }
+    void SetOnCreate(const TNotifyEvent& Value) { FOnCreate = Value; }
+    const TNotifyEvent& OnDestroy() const { return FOnDestroy; }
+    void SetOnDestroy(const TNotifyEvent& Value) { FOnDestroy = Value; }
+
+    // The owned components, for the module itself.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    // Design position (inherited), then the design surface's Height and Width.
+    void DefineProperties(TFiler* Filer) override;
+
+private:
+    bool FOldCreateOrder = false;
+    int FDesignWidth = 215;
+    int FDesignHeight = 150;
+    TNotifyEvent FOnCreate;
+    TNotifyEvent FOnDestroy;
+};
+
+// Loads an application form class's form file into Instance, from its constructor:
+// FormFileName in the executable's folder when that file exists, else EmbeddedText (the
+// same file built into the program). Then fires OnCreate, so a constructor should call it
+// last. Reading errors propagate (EReadError, EClassNotFound, EParserError ...).
+void InitForm(TComponent* Instance, std::string_view FormFileName, std::string_view EmbeddedText);
+
+} // namespace host
+
+ZT_DECLARE_TYPEINFO(host::TFormStyle);
+ZT_DECLARE_TYPEINFO(host::TFormBorderStyle);
+ZT_DECLARE_TYPEINFO(host::TBorderIcon);
+ZT_DECLARE_TYPEINFO(host::TBorderIcons);
+ZT_DECLARE_TYPEINFO(host::TPosition);
+ZT_DECLARE_TYPEINFO(host::TWindowState);
