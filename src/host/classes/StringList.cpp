@@ -195,3 +195,13 @@ void TStringList::Changing() {
 }
 
 } // namespace host
+
+namespace host {
+
+void TStringList::ReplaceItems(std::vector<TStringItem> Items) {
+    Changing();
+    FList = std::move(Items);
+    Changed();
+}
+
+} // namespace host

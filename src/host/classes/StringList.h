@@ -70,15 +70,20 @@ public:
     void SetUpdateState(bool Updating) override;
 
 protected:
-    virtual void Changed();
-    virtual void Changing();
-    int CompareStrings(std::string_view S1, std::string_view S2) const override;
-
-private:
     struct TStringItem {
         String FString;
         TObject* FObject = nullptr;
     };
+
+    virtual void Changed();
+    virtual void Changing();
+    int CompareStrings(std::string_view S1, std::string_view S2) const override;
+    // Direct access for descendants that keep their own order (no events, no checks).
+    const std::vector<TStringItem>& Items() const { return FList; }
+    // Replaces every line at once, firing the change events once.
+    void ReplaceItems(std::vector<TStringItem> Items);
+
+private:
 
     void CheckIndex(int Index) const;
     void CheckUnsorted() const;

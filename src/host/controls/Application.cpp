@@ -23,13 +23,17 @@ TClass TApplication::StaticClass() {
     return &Info;
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) { RegisterControlClasses(); }
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+    RegisterControlClasses();
+}
 
 void TApplication::FormCreated(TComponent* Instance) {
     if (!FMainForm && Is<TForm>(Instance)) FMainForm = static_cast<TForm*>(Instance);
 }
 
-String TApplication::ExeName() const { return ParamStr0(); }
+String TApplication::ExeName() const {
+    return ParamStr0();
+}
 
 String TApplication::Title() const {
     if (!FTitle.empty()) return FTitle;
@@ -40,7 +44,9 @@ int TApplication::MessageBox(const String& Text, const String& Caption, int Flag
     return GetUiDriver().MessageBox(Text, Caption, Flags);
 }
 
-void TApplication::ProcessMessages() { FreeReleasedForms(); }
+void TApplication::ProcessMessages() {
+    FreeReleasedForms();
+}
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);

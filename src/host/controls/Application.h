@@ -10,6 +10,7 @@
 
 #include "host/controls/Forms.h"
 #include "host/controls/MessageBoxConsts.h"
+#include "host/controls/Screen.h"
 
 #include <new>
 #include <type_traits>

@@ -17,18 +17,19 @@ struct TCursorEntry {
 };
 
 const TCursorEntry Cursors[] = {
-    {crDefault, "crDefault"},     {crNone, "crNone"},         {crArrow, "crArrow"},
-    {crCross, "crCross"},         {crIBeam, "crIBeam"},       {crSizeNESW, "crSizeNESW"},
-    {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"}, {crSizeWE, "crSizeWE"},
+    {crDefault, "crDefault"},     {crNone, "crNone"},           {crArrow, "crArrow"},
+    {crCross, "crCross"},         {crIBeam, "crIBeam"},         {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},       {crSizeNWSE, "crSizeNWSE"},   {crSizeWE, "crSizeWE"},
     {crUpArrow, "crUpArrow"},     {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"},
-    {crNoDrop, "crNoDrop"},       {crHSplit, "crHSplit"},     {crVSplit, "crVSplit"},
-    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},   {crNo, "crNo"},
-    {crAppStart, "crAppStart"},   {crHelp, "crHelp"},         {crHandPoint, "crHandPoint"},
+    {crNoDrop, "crNoDrop"},       {crHSplit, "crHSplit"},       {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},     {crNo, "crNo"},
+    {crAppStart, "crAppStart"},   {crHelp, "crHelp"},           {crHandPoint, "crHandPoint"},
     {crSizeAll, "crSizeAll"},
 };
 
 bool CursorToIdent64(Int64 Value, String& Ident) {
-    return Value >= INT32_MIN && Value <= INT32_MAX && CursorToIdent(static_cast<Integer>(Value), Ident);
+    return Value >= INT32_MIN && Value <= INT32_MAX &&
+           CursorToIdent(static_cast<Integer>(Value), Ident);
 }
 
 bool IdentToCursor64(std::string_view Ident, Int64& Value) {
@@ -93,6 +94,7 @@ PTypeInfo TTypeInfoOf<TCursor>::Get() {
 // ---- TControl ----
 
 TClass TControl::StaticClass() {
+    // clang-format off
     static const TClassInfo Info = TClassBuilder<TControl>("TControl")
         .Prop("Left", &TControl::Left, &TControl::SetLeft)
         .Prop("Top", &TControl::Top, &TControl::SetTop)
@@ -100,6 +102,7 @@ TClass TControl::StaticClass() {
         .Prop("Height", &TControl::Height, &TControl::SetHeight)
         .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault)
         .Prop("Hint", &TControl::Hint, &TControl::SetHint);
+    // clang-format on
     return &Info;
 }
 
@@ -117,7 +120,9 @@ void TControl::BeforeDestruction() {
     inherited::BeforeDestruction();
 }
 
-TComponent* TControl::GetParentComponent() const { return FParent; }
+TComponent* TControl::GetParentComponent() const {
+    return FParent;
+}
 
 void TControl::SetParentComponent(TComponent* Value) {
     if (auto* W = As<TWinControl>(Value)) SetParent(W);
@@ -168,9 +173,10 @@ void TControl::SetVisible(bool Value) {
 }
 
 void TControl::SetText(const String& Value) {
-    if (GetText() == Value) return;
+    String Old = GetText();
+    if (Old == Value) return;
     StoreText(Value);
-    TextChanged();
+    if (GetText() != Old) TextChanged();
 }
 
 void TControl::SetColor(TColor Value) {
@@ -228,9 +234,13 @@ void TControl::ParentShowHintChanged() {
     FParentShowHint = true;
 }
 
-void TControl::Click() { FOnClick(this); }
+void TControl::Click() {
+    FOnClick(this);
+}
 
-void TControl::DblClick() { FOnDblClick(this); }
+void TControl::DblClick() {
+    FOnDblClick(this);
+}
 
 void TControl::DefineProperties(TFiler*) {}
 
@@ -243,7 +253,9 @@ TClass TWinControl::StaticClass() {
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
-TWinControl::~TWinControl() { DestroyChildControls(); }
+TWinControl::~TWinControl() {
+    DestroyChildControls();
+}
 
 void TWinControl::BeforeDestruction() {
     Destroying();
@@ -266,7 +278,9 @@ TControl* TWinControl::Controls(int Index) const {
     return I < FControls.size() ? FControls[I] : FWinControls[I - FControls.size()];
 }
 
-void TWinControl::InsertControl(TControl* AControl) { AControl->SetParent(this); }
+void TWinControl::InsertControl(TControl* AControl) {
+    AControl->SetParent(this);
+}
 
 void TWinControl::RemoveControl(TControl* AControl) {
     if (AControl->Parent() == this) AControl->SetParent(nullptr);
@@ -303,7 +317,8 @@ void TWinControl::Unlink(TControl* AControl) {
 }
 
 void TWinControl::RenumberTabList(std::size_t From) {
-    for (std::size_t i = From; i < FTabList.size(); ++i) FTabList[i]->FTabOrder = static_cast<int>(i);
+    for (std::size_t i = From; i < FTabList.size(); ++i)
+        FTabList[i]->FTabOrder = static_cast<int>(i);
 }
 
 void TWinControl::SetTabOrder(int Value) {
@@ -324,8 +339,9 @@ void TWinControl::SetTabOrder(int Value) {
 
 // Children read from a form file carry the tab order they were written with.
 void TWinControl::FixupTabList() {
-    std::stable_sort(FTabList.begin(), FTabList.end(),
-                     [](const TWinControl* A, const TWinControl* B) { return A->FTabOrder < B->FTabOrder; });
+    std::stable_sort(
+        FTabList.begin(), FTabList.end(),
+        [](const TWinControl* A, const TWinControl* B) { return A->FTabOrder < B->FTabOrder; });
     RenumberTabList(0);
 }
 
@@ -351,11 +367,18 @@ void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 }
 
 void TWinControl::NotifyControls(void (TControl::*Fn)()) {
-    for (int i = 0; i < ControlCount(); ++i) (Controls(i)->*Fn)();
+    for (int i = 0; i < ControlCount(); ++i)
+        (Controls(i)->*Fn)();
 }
 
-void TWinControl::FontChanged() { NotifyControls(&TControl::ParentFontChanged); }
-void TWinControl::ColorChanged() { NotifyControls(&TControl::ParentColorChanged); }
-void TWinControl::ShowHintChanged() { NotifyControls(&TControl::ParentShowHintChanged); }
+void TWinControl::FontChanged() {
+    NotifyControls(&TControl::ParentFontChanged);
+}
+void TWinControl::ColorChanged() {
+    NotifyControls(&TControl::ParentColorChanged);
+}
+void TWinControl::ShowHintChanged() {
+    NotifyControls(&TControl::ParentShowHintChanged);
+}
 
 } // namespace host

@@ -19,9 +19,23 @@ using TAnchors = TSet<TAnchorKind>;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 enum TControlStyleItem {
-    csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
-    csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,
-    csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector, csActionClient, csMenuEvents
+    csAcceptsControls,
+    csCaptureMouse,
+    csDesignInteractive,
+    csClickEvents,
+    csFramed,
+    csSetCaption,
+    csOpaque,
+    csDoubleClicks,
+    csFixedWidth,
+    csFixedHeight,
+    csNoDesignVisible,
+    csReplicatable,
+    csNoStdEvents,
+    csDisplayDragImage,
+    csReflector,
+    csActionClient,
+    csMenuEvents
 };
 using TControlStyle = TSet<TControlStyleItem>;
 
@@ -235,7 +249,7 @@ public:
     // Position in the parent's tab order; -1 without a parent. Values out of range are
     // clamped; while loading the value is kept and the parent orders its children after
     // the whole form is read.
-    int TabOrder() const { return FTabOrder; }
+    int TabOrder() const { return Parent() ? FTabOrder : -1; }
     void SetTabOrder(int Value);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool Value) { FTabStop = Value; }

@@ -2,7 +2,9 @@
 
 namespace host {
 
-void ShowMessage(const String& Msg) { GetUiDriver().MessageDlg(Msg, mtCustom, {mbOK}); }
+void ShowMessage(const String& Msg) {
+    GetUiDriver().MessageDlg(Msg, mtCustom, {mbOK});
+}
 
 TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int) {
     return GetUiDriver().MessageDlg(Msg, DlgType, Buttons);

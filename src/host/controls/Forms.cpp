@@ -40,11 +40,16 @@ struct TFrameMetrics {
 
 TFrameMetrics FrameMetrics(TFormBorderStyle Style) {
     switch (Style) {
-    case bsNone: return {0, 0};
-    case bsSizeable: return {4, 19};
-    case bsToolWindow: return {3, 16};
-    case bsSizeToolWin: return {4, 16};
-    default: return {3, 19};
+    case bsNone:
+        return {0, 0};
+    case bsSizeable:
+        return {4, 19};
+    case bsToolWindow:
+        return {3, 16};
+    case bsSizeToolWin:
+        return {4, 16};
+    default:
+        return {3, 19};
     }
 }
 
@@ -59,6 +64,7 @@ TClass TCustomForm::StaticClass() {
 
 TClass TForm::StaticClass() {
     const TBorderIcons DefaultIcons{biSystemMenu, biMinimize, biMaximize};
+    // clang-format off
     static const TClassInfo Info = TClassBuilder<TForm>("TForm")
         .Prop("Width", &TForm::Width, &TForm::SetWidth).Stored(&TForm::IsFormSizeStored)
         .Prop("Height", &TForm::Height, &TForm::SetHeight).Stored(&TForm::IsFormSizeStored)
@@ -93,11 +99,13 @@ TClass TForm::StaticClass() {
         .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
         .Prop("OnResize", &TForm::OnResize, &TForm::SetOnResize)
         .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow);
+    // clang-format on
     return &Info;
 }
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
-    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                     csDoubleClicks};
     SetBounds(0, 0, 320, 240);
     SetVisible(false);
     SetParentFont(false);
@@ -117,17 +125,27 @@ void TCustomForm::BeforeDestruction() {
     inherited::BeforeDestruction();
 }
 
-int TCustomForm::FrameWidth() const { return 2 * FrameMetrics(FBorderStyle).Border; }
+int TCustomForm::FrameWidth() const {
+    return 2 * FrameMetrics(FBorderStyle).Border;
+}
 
 int TCustomForm::FrameHeight() const {
     TFrameMetrics M = FrameMetrics(FBorderStyle);
     return 2 * M.Border + M.Caption;
 }
 
-int TCustomForm::ClientWidth() const { return Width() - FrameWidth(); }
-void TCustomForm::SetClientWidth(int Value) { SetWidth(Value + FrameWidth()); }
-int TCustomForm::ClientHeight() const { return Height() - FrameHeight(); }
-void TCustomForm::SetClientHeight(int Value) { SetHeight(Value + FrameHeight()); }
+int TCustomForm::ClientWidth() const {
+    return Width() - FrameWidth();
+}
+void TCustomForm::SetClientWidth(int Value) {
+    SetWidth(Value + FrameWidth());
+}
+int TCustomForm::ClientHeight() const {
+    return Height() - FrameHeight();
+}
+void TCustomForm::SetClientHeight(int Value) {
+    SetHeight(Value + FrameHeight());
+}
 
 void TCustomForm::SetPixelsPerInch(int Value) {
     if (Value == 0 || Value >= 36) FPixelsPerInch = Value;
@@ -260,17 +278,20 @@ void TCustomForm::DefineProperties(TFiler* Filer) {
 
 TCustomForm* GetParentForm(const TControl* Control) {
     if (!Control) return nullptr;
-    while (Control->Parent()) Control = Control->Parent();
+    while (Control->Parent())
+        Control = Control->Parent();
     return const_cast<TCustomForm*>(As<TCustomForm>(Control));
 }
 
 // ---- TDataModule ----
 
 TClass TDataModule::StaticClass() {
+    // clang-format off
     static const TClassInfo Info = TClassBuilder<TDataModule>("TDataModule")
         .Prop("OldCreateOrder", &TDataModule::OldCreateOrder, &TDataModule::SetOldCreateOrder)
         .Prop("OnCreate", &TDataModule::OnCreate, &TDataModule::SetOnCreate)
         .Prop("OnDestroy", &TDataModule::OnDestroy, &TDataModule::SetOnDestroy);
+    // clang-format on
     return &Info;
 }
 

@@ -14,7 +14,12 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition {
-    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -37,11 +42,11 @@ public:
     void BeforeDestruction() override;
 
     using TControl::Caption;
-    using TControl::SetCaption;
-    using TControl::Font;
-    using TControl::SetFont;
     using TControl::Color;
+    using TControl::Font;
+    using TControl::SetCaption;
     using TControl::SetColor;
+    using TControl::SetFont;
 
     // The client area is the window less its frame and caption, which depend on BorderStyle.
     int ClientWidth() const override;

@@ -123,8 +123,12 @@ int RoundedMulDiv(int Number, int Numerator, int Denominator) {
 
 } // namespace
 
-bool ColorToIdent(Integer Color, String& Ident) { return IntToIdent(Colors, Color, Ident); }
-bool IdentToColor(std::string_view Ident, Integer& Color) { return IdentToInt(Colors, Ident, Color); }
+bool ColorToIdent(Integer Color, String& Ident) {
+    return IntToIdent(Colors, Color, Ident);
+}
+bool IdentToColor(std::string_view Ident, Integer& Color) {
+    return IdentToInt(Colors, Ident, Color);
+}
 
 String ColorToString(TColor Color) {
     String Result;
@@ -139,7 +143,9 @@ TColor StringToColor(std::string_view S) {
     return TColor(Value);
 }
 
-bool CharsetToIdent(Integer Charset, String& Ident) { return IntToIdent(Charsets, Charset, Ident); }
+bool CharsetToIdent(Integer Charset, String& Ident) {
+    return IntToIdent(Charsets, Charset, Ident);
+}
 bool IdentToCharset(std::string_view Ident, Integer& Charset) {
     return IdentToInt(Charsets, Ident, Charset);
 }
@@ -172,6 +178,7 @@ ZT_DEFINE_SET(TFontStyles)
 ZT_DEFINE_ENUM(TFontPitch, "fpDefault", "fpVariable", "fpFixed")
 
 TClass TFont::StaticClass() {
+    // clang-format off
     static const TClassInfo Info = TClassBuilder<TFont>("TFont")
         .Prop("Charset", &TFont::Charset, &TFont::SetCharset)
         .Prop("Color", &TFont::Color, &TFont::SetColor)
@@ -180,10 +187,13 @@ TClass TFont::StaticClass() {
         .Prop("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(fpDefault)
         .Prop("Size", &TFont::Size, &TFont::SetSize).Stored(false)
         .Prop("Style", &TFont::Style, &TFont::SetStyle);
+    // clang-format on
     return &Info;
 }
 
-void TFont::Changed() { FOnChange(this); }
+void TFont::Changed() {
+    FOnChange(this);
+}
 
 void TFont::SetCharset(TFontCharset Value) {
     if (FCharset == Value) return;
@@ -215,9 +225,13 @@ void TFont::SetPitch(TFontPitch Value) {
     Changed();
 }
 
-int TFont::Size() const { return -RoundedMulDiv(FHeight, 72, FPixelsPerInch); }
+int TFont::Size() const {
+    return -RoundedMulDiv(FHeight, 72, FPixelsPerInch);
+}
 
-void TFont::SetSize(int Value) { SetHeight(-RoundedMulDiv(Value, FPixelsPerInch, 72)); }
+void TFont::SetSize(int Value) {
+    SetHeight(-RoundedMulDiv(Value, FPixelsPerInch, 72));
+}
 
 void TFont::SetStyle(TFontStyles Value) {
     if (FStyle == Value) return;

@@ -36,15 +36,24 @@ TClass TScreen::StaticClass() {
     return &Info;
 }
 
-TCustomForm* TScreen::Forms(int Index) const { return Item(FForms, Index); }
+TCustomForm* TScreen::Forms(int Index) const {
+    return Item(FForms, Index);
+}
 
-TDataModule* TScreen::DataModules(int Index) const { return Item(FDataModules, Index); }
+TDataModule* TScreen::DataModules(int Index) const {
+    return Item(FDataModules, Index);
+}
 
-void TScreen::RemoveForm(TCustomForm* Form) { Erase(FForms, Form); }
+void TScreen::RemoveForm(TCustomForm* Form) {
+    Erase(FForms, Form);
+}
 
-void TScreen::RemoveDataModule(TDataModule* Module) { Erase(FDataModules, Module); }
+void TScreen::RemoveDataModule(TDataModule* Module) {
+    Erase(FDataModules, Module);
+}
 
 TComponent* TScreen::FindGlobalComponent(std::string_view Name) const {
+    if (Name.empty()) return nullptr;
     if (TComponent* Form = FindByName(FForms, Name)) return Form;
     return FindByName(FDataModules, Name);
 }

@@ -29,7 +29,7 @@ public:
     int PixelsPerInch() const { return ScreenPixelsPerInch; }
 
     // A top-level form or data module of that name (case ignored, inline frames skipped),
-    // or nullptr.
+    // or nullptr (always for an empty name).
     TComponent* FindGlobalComponent(std::string_view Name) const;
 
     // Kept by the constructors and destructors of forms and data modules.

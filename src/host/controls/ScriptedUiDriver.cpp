@@ -12,7 +12,8 @@ namespace {
 
 bool Offers(TMsgDlgButtons Buttons, TModalResult Answer) {
     for (int B = mbYes; B <= mbHelp; ++B)
-        if (Buttons.Contains(static_cast<TMsgDlgBtn>(B)) && ModalResultOf(static_cast<TMsgDlgBtn>(B)) == Answer)
+        if (Buttons.Contains(static_cast<TMsgDlgBtn>(B)) &&
+            ModalResultOf(static_cast<TMsgDlgBtn>(B)) == Answer)
             return true;
     return false;
 }
@@ -20,7 +21,8 @@ bool Offers(TMsgDlgButtons Buttons, TModalResult Answer) {
 } // namespace
 
 String TScriptedUiDriver::KindName(TKind Kind) {
-    static const char* const Names[] = {"message box", "message dialog", "input query", "modal form"};
+    static const char* const Names[] = {"message box", "message dialog", "input query",
+                                        "modal form"};
     return Names[static_cast<int>(Kind)];
 }
 
@@ -53,15 +55,18 @@ TScriptedUiDriver& TScriptedUiDriver::ExpectShowModal(const String& FormName, TM
 void TScriptedUiDriver::VerifyAllConsumed() const {
     if (FScript.empty()) return;
     String List;
-    for (const TStep& S : FScript) List += (List.empty() ? "" : ", ") + Describe(S.Kind, S.Text);
+    for (const TStep& S : FScript)
+        List += (List.empty() ? "" : ", ") + Describe(S.Kind, S.Text);
     throw EAssertionFailed("Expected prompts not shown: " + List);
 }
 
-TScriptedUiDriver::TStep TScriptedUiDriver::Take(TKind Kind, const String& Shown,
-                                                 const std::function<bool(const String&)>& Matches) {
+TScriptedUiDriver::TStep
+TScriptedUiDriver::Take(TKind Kind, const String& Shown,
+                        const std::function<bool(const String&)>& Matches) {
     FLog.push_back(Describe(Kind, Shown));
     auto Unexpected = [&](const String& Expected) {
-        return EAssertionFailed("Unexpected " + KindName(Kind) + ": '" + Shown + "' (" + Expected + ")");
+        return EAssertionFailed("Unexpected " + KindName(Kind) + ": '" + Shown + "' (" + Expected +
+                                ")");
     };
     if (FScript.empty()) throw Unexpected("no more prompts expected");
     if (FScript.front().Kind != Kind || !Matches(FScript.front().Text))

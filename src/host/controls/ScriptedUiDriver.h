@@ -37,7 +37,8 @@ public:
     const std::vector<String>& Log() const { return FLog; }
 
     int MessageBox(const String& Text, const String& Caption, int Flags) override;
-    TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons) override;
+    TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType,
+                            TMsgDlgButtons Buttons) override;
     bool InputQuery(const String& Caption, const String& Prompt, String& Value) override;
     TModalResult ShowModal(TCustomForm* Form) override;
 

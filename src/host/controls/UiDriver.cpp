@@ -16,20 +16,28 @@ TUiDriver* CurrentDriver = nullptr;
 } // namespace
 
 TModalResult ModalResultOf(TMsgDlgBtn Button) {
-    static constexpr TModalResult Results[] = {mrYes,   mrNo,  mrOk,      mrCancel,   mrAbort, mrRetry,
-                                               mrIgnore, mrAll, mrNoToAll, mrYesToAll, mrNone};
+    static constexpr TModalResult Results[] = {mrYes,     mrNo,       mrOk,     mrCancel,
+                                               mrAbort,   mrRetry,    mrIgnore, mrAll,
+                                               mrNoToAll, mrYesToAll, mrNone};
     return Results[Button];
 }
 
 std::vector<int> MessageBoxButtons(int Flags) {
     switch (Flags & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    case MB_CANCELTRYCONTINUE: return {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
-    default: return {IDOK};
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    case MB_CANCELTRYCONTINUE:
+        return {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
+    default:
+        return {IDOK};
     }
 }
 
@@ -47,13 +55,18 @@ TModalResult TDefaultUiDriver::MessageDlg(const String&, TMsgDlgType, TMsgDlgBut
     if (Buttons.Contains(mbOK)) return mrOk;
     if (Buttons.Contains(mbYes)) return mrYes;
     for (int B = mbYes; B <= mbYesToAll; ++B)
-        if (Buttons.Contains(static_cast<TMsgDlgBtn>(B))) return ModalResultOf(static_cast<TMsgDlgBtn>(B));
+        if (Buttons.Contains(static_cast<TMsgDlgBtn>(B)))
+            return ModalResultOf(static_cast<TMsgDlgBtn>(B));
     return mrCancel;
 }
 
-bool TDefaultUiDriver::InputQuery(const String&, const String&, String&) { return false; }
+bool TDefaultUiDriver::InputQuery(const String&, const String&, String&) {
+    return false;
+}
 
-TModalResult TDefaultUiDriver::ShowModal(TCustomForm*) { return mrCancel; }
+TModalResult TDefaultUiDriver::ShowModal(TCustomForm*) {
+    return mrCancel;
+}
 
 TUiDriver& GetUiDriver() {
     static TDefaultUiDriver Default;

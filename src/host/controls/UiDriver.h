@@ -15,7 +15,17 @@ class TCustomForm;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn {
-    mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp
+    mbYes,
+    mbNo,
+    mbOK,
+    mbCancel,
+    mbAbort,
+    mbRetry,
+    mbIgnore,
+    mbAll,
+    mbNoToAll,
+    mbYesToAll,
+    mbHelp
 };
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 inline constexpr TMsgDlgButtons mbYesNoCancel{mbYes, mbNo, mbCancel};
@@ -50,7 +60,8 @@ public:
 class TDefaultUiDriver : public TUiDriver {
 public:
     int MessageBox(const String& Text, const String& Caption, int Flags) override;
-    TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons) override;
+    TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType,
+                            TMsgDlgButtons Buttons) override;
     bool InputQuery(const String& Caption, const String& Prompt, String& Value) override;
     TModalResult ShowModal(TCustomForm* Form) override;
 };

@@ -1,0 +1,81 @@
+object MainForm: TMainForm
+  Left = 200
+  Top = 120
+  Width = 480
+  Height = 340
+  ActiveControl = NameEdit
+  Caption = 'Zantor demo'
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'MS Sans Serif'
+  Font.Style = []
+  OldCreateOrder = False
+  Position = poScreenCenter
+  OnCreate = FormCreate
+  PixelsPerInch = 96
+  TextHeight = 13
+  object TopPanel: TPanel
+    Left = 0
+    Top = 0
+    Width = 472
+    Height = 41
+    Align = alTop
+    BevelOuter = bvNone
+    TabOrder = 0
+    object NameLabel: TLabel
+      Left = 8
+      Top = 14
+      Width = 31
+      Height = 13
+      Caption = '&Name:'
+      FocusControl = NameEdit
+    end
+    object NameEdit: TEdit
+      Left = 48
+      Top = 10
+      Width = 217
+      Height = 21
+      TabOrder = 0
+      Text = 'World'
+    end
+    object GreetButton: TButton
+      Left = 280
+      Top = 8
+      Width = 75
+      Height = 25
+      Caption = '&Greet'
+      Default = True
+      TabOrder = 1
+      OnClick = GreetButtonClick
+    end
+  end
+  object LogMemo: TMemo
+    Left = 8
+    Top = 48
+    Width = 456
+    Height = 217
+    Color = clInfoBk
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clNavy
+    Font.Height = -13
+    Font.Name = 'Courier New'
+    Font.Style = [fsBold]
+    Lines.Strings = (
+      'Welcome to the Zantor demo.'
+      'Press Greet to add a line.')
+    ParentFont = False
+    ReadOnly = True
+    ScrollBars = ssVertical
+    TabOrder = 1
+  end
+  object LoudCheck: TCheckBox
+    Left = 8
+    Top = 276
+    Width = 97
+    Height = 17
+    Caption = '&Loud'
+    TabOrder = 2
+  end
+end

@@ -1,0 +1,158 @@
+// Single- and multi-line edits of StdCtrls.h.
+#include "host/controls/StdCtrls.h"
+
+#include "host/classes/StringList.h"
+#include "host/rtl/StrUtils.h"
+#include "host/typinfo/ClassBuilder.h"
+
+namespace host {
+
+ZT_DEFINE_ENUM(TEditCharCase, "ecNormal", "ecUpperCase", "ecLowerCase")
+ZT_DEFINE_ENUM(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth")
+
+namespace {
+
+constexpr TAnchors DefaultAnchors{akLeft, akTop};
+
+String ApplyCharCase(TEditCharCase CharCase, const String& S) {
+    switch (CharCase) {
+    case ecUpperCase:
+        return UpperCase(S);
+    case ecLowerCase:
+        return LowerCase(S);
+    default:
+        return S;
+    }
+}
+
+} // namespace
+
+// ---- TEdit ----
+
+TClass TCustomEdit::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomEdit>("TCustomEdit").NoCreate();
+    return &Info;
+}
+
+TClass TEdit::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TEdit>("TEdit")
+        .Prop("Anchors", &TEdit::Anchors, &TEdit::SetAnchors).Default(DefaultAnchors)
+        .Prop("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).Default(true)
+        .Prop("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize).Default(true)
+        .Prop("CharCase", &TEdit::CharCase, &TEdit::SetCharCase).Default(ecNormal)
+        .Prop("Color", &TEdit::Color, &TEdit::SetColor).Default(clWindow).Stored(&TEdit::IsColorStored)
+        .Prop("Enabled", &TEdit::Enabled, &TEdit::SetEnabled).Default(true)
+        .Prop("Font", &TEdit::Font, &TEdit::SetFont).Stored(&TEdit::IsFontStored)
+        .Prop("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection).Default(true)
+        .Prop("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0)
+        .Prop("ParentColor", &TEdit::ParentColor, &TEdit::SetParentColor).Default(false)
+        .Prop("ParentFont", &TEdit::ParentFont, &TEdit::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TEdit::ParentShowHint, &TEdit::SetParentShowHint).Default(true)
+        .Prop("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar).Default(0)
+        .Prop("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).Default(false)
+        .Prop("ShowHint", &TEdit::ShowHint, &TEdit::SetShowHint).Stored(&TEdit::IsShowHintStored)
+        .Prop("TabOrder", &TEdit::TabOrder, &TEdit::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).Default(true)
+        .Prop("Text", &TEdit::Text, &TEdit::SetText)
+        .Prop("Visible", &TEdit::Visible, &TEdit::SetVisible).Default(true)
+        .Prop("OnChange", &TEdit::OnChange, &TEdit::SetOnChange)
+        .Prop("OnClick", &TEdit::OnClick, &TEdit::SetOnClick)
+        .Prop("OnDblClick", &TEdit::OnDblClick, &TEdit::SetOnDblClick);
+    // clang-format on
+    return &Info;
+}
+
+TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle = {csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight};
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value) {
+    if (FCharCase == Value) return;
+    FCharCase = Value;
+    String Old = GetText();
+    StoreText(Old);
+    if (GetText() != Old) TextChanged();
+}
+
+void TCustomEdit::StoreText(const String& Value) {
+    inherited::StoreText(ApplyCharCase(FCharCase, Value));
+}
+
+// ---- TMemo ----
+
+TClass TCustomMemo::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomMemo>("TCustomMemo").NoCreate();
+    return &Info;
+}
+
+TClass TMemo::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TMemo>("TMemo")
+        .Prop("Align", &TMemo::Align, &TMemo::SetAlign).Default(alNone)
+        .Prop("Alignment", &TMemo::Alignment, &TMemo::SetAlignment).Default(taLeftJustify)
+        .Prop("Anchors", &TMemo::Anchors, &TMemo::SetAnchors).Default(DefaultAnchors)
+        .Prop("Color", &TMemo::Color, &TMemo::SetColor).Default(clWindow).Stored(&TMemo::IsColorStored)
+        .Prop("Enabled", &TMemo::Enabled, &TMemo::SetEnabled).Default(true)
+        .Prop("Font", &TMemo::Font, &TMemo::SetFont).Stored(&TMemo::IsFontStored)
+        .Prop("HideSelection", &TMemo::HideSelection, &TMemo::SetHideSelection).Default(true)
+        .Prop("Lines", &TMemo::Lines, &TMemo::SetLines)
+        .Prop("MaxLength", &TMemo::MaxLength, &TMemo::SetMaxLength).Default(0)
+        .Prop("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor).Default(false)
+        .Prop("ParentFont", &TMemo::ParentFont, &TMemo::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TMemo::ParentShowHint, &TMemo::SetParentShowHint).Default(true)
+        .Prop("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).Default(false)
+        .Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone)
+        .Prop("ShowHint", &TMemo::ShowHint, &TMemo::SetShowHint).Stored(&TMemo::IsShowHintStored)
+        .Prop("TabOrder", &TMemo::TabOrder, &TMemo::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).Default(true)
+        .Prop("Visible", &TMemo::Visible, &TMemo::SetVisible).Default(true)
+        .Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(true)
+        .Prop("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(false)
+        .Prop("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).Default(true)
+        .Prop("OnChange", &TMemo::OnChange, &TMemo::SetOnChange)
+        .Prop("OnClick", &TMemo::OnClick, &TMemo::SetOnClick)
+        .Prop("OnDblClick", &TMemo::OnDblClick, &TMemo::SetOnDblClick);
+    // clang-format on
+    return &Info;
+}
+
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(new TStringList) {
+    FLines->SetOnChange(TNotifyEvent(this, &TCustomMemo::LinesChanged));
+    SetBounds(Left(), Top(), 185, 89);
+    SetAutoSize(false);
+}
+
+TCustomMemo::~TCustomMemo() {
+    delete FLines;
+}
+
+TStrings* TCustomMemo::Lines() const {
+    return FLines;
+}
+
+void TCustomMemo::SetLines(TStrings* Value) {
+    FLines->Assign(Value);
+}
+
+String TCustomMemo::GetText() const {
+    String Result;
+    for (int i = 0; i < FLines->Count(); ++i) {
+        if (i > 0) Result += "\r\n";
+        Result += FLines->Strings(i);
+    }
+    return Result;
+}
+
+void TCustomMemo::StoreText(const String& Value) {
+    FLines->SetText(Value);
+}
+
+void TCustomMemo::LinesChanged(TObject*) {
+    Change();
+}
+
+} // namespace host

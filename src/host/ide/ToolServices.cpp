@@ -1,0 +1,7 @@
+#include "host/ide/ToolServices.h"
+
+namespace host {
+
+TIToolServices* ToolServices = nullptr;
+
+} // namespace host

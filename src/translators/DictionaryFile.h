@@ -1,0 +1,34 @@
+// The dictionary file: one "source TAB translation" line per text, both escaped so that
+// neither holds a line break or a TAB, kept in byte-wise order.
+#pragma once
+
+#include "host/rtl/Types.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zantor {
+
+using host::String;
+
+// "\" becomes "\\", LF "\n", CR "\r", TAB "\t".
+String WriteString(std::string_view S);
+// The inverse in one left-to-right scan; a "\" before any other character stays as it is.
+String ReadString(std::string_view S);
+
+using TTextPairs = std::vector<std::pair<String, String>>;
+
+// Merges (source, translation) pairs of plain texts into FileName: the line of a source
+// text that the file has is replaced, other pairs are inserted in order, and lines of
+// texts not given stay. Creates the file when missing; replaces it atomically.
+void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool ReplaceObjects);
+
+// The (source, translation) pairs of FileName in file order, unescaped; CR and LF both end
+// a line, lines without TAB are left out. nullopt when the file does not exist.
+std::optional<TTextPairs> ReadDictionaryFile(const String& FileName);
+// The same for text already in memory.
+TTextPairs ParseDictionary(std::string_view Text);
+
+} // namespace zantor

@@ -1,0 +1,55 @@
+// TSortList: the translators' string list, kept in byte-wise ordinal order by inserting
+// through SortInsert (the list's own sorted mode stays off).
+#pragma once
+
+#include "host/classes/StringList.h"
+
+#include <utility>
+
+namespace zantor {
+
+using namespace host;
+
+class TSortList : public TStringList {
+    ZT_CLASS(TSortList, TStringList)
+public:
+    // ReplaceObjects decides what SortInsert does with a line equal to one already there:
+    // false inserts it again (before the equal line), true only replaces that line's object.
+    explicit TSortList(bool ReplaceObjects = false) : FReplaceObjects(ReplaceObjects) {}
+
+    bool ReplaceObjects() const { return FReplaceObjects; }
+
+    // Bisection search for S. Index = -1 on entry asks for a position: the line equal to S,
+    // or where S belongs (0..Count). Any other Index asks for the object slot of the last
+    // line probed, as an integer (0 for an empty list). True when a line equal to S exists.
+    bool SortFind(std::string_view S, int& Index) const;
+    void SortInsert(const String& S, TObject* AObject = nullptr);
+
+    // Line at Index without copying it.
+    const String& Line(int Index) const { return Items()[static_cast<std::size_t>(Index)].FString; }
+
+    // Inserts many lines at once, with the result SortInsert of each in turn would give
+    // on a sorted list, in O((n + m) log m).
+    void SortInsertMany(std::vector<std::pair<String, TObject*>> Lines);
+
+    // For lists of Key=Value lines: each pair replaces the value of the first line of its
+    // key, or is inserted in order when the key has no line (a later pair of the same key
+    // wins). Objects of replaced lines stay; new lines get none.
+    void SetKeyValues(const std::vector<std::pair<String, String>>& Pairs);
+
+private:
+    bool FReplaceObjects;
+};
+
+// Byte-wise ordinal comparison of whole lines (unsigned bytes, shorter prefix first).
+inline int CompareOrdinal(std::string_view A, std::string_view B) { return A.compare(B); }
+
+// An object slot carrying an integer, as the translators use it.
+inline TObject* IntToObject(Integer V) {
+    return reinterpret_cast<TObject*>(static_cast<std::intptr_t>(V));
+}
+inline Integer ObjectToInt(const TObject* O) {
+    return static_cast<Integer>(reinterpret_cast<std::intptr_t>(O));
+}
+
+} // namespace zantor

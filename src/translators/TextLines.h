@@ -1,0 +1,41 @@
+// Fast line access to whole text files, with the host string list's line rules.
+#pragma once
+
+#include "host/rtl/Types.h"
+
+#include <string_view>
+#include <vector>
+
+namespace zantor {
+
+using host::String;
+
+// Lines of Text: CR LF, LF or CR end a line; a final line break adds no empty line.
+// The views point into Text.
+std::vector<std::string_view> SplitLines(std::string_view Text);
+
+// Every line followed by CR LF, written atomically.
+template <class Lines> void WriteLinesAtomic(const String& FileName, const Lines& L);
+
+// True when the lines are in ascending byte-wise order.
+bool IsSortedOrdinal(const std::vector<std::string_view>& Lines);
+
+} // namespace zantor
+
+#include "host/rtl/AtomicFile.h"
+
+namespace zantor {
+
+template <class Lines> void WriteLinesAtomic(const String& FileName, const Lines& L) {
+    std::size_t Size = 0;
+    for (const auto& Line : L) Size += std::string_view(Line).size() + 2;
+    String Out;
+    Out.reserve(Size);
+    for (const auto& Line : L) {
+        Out += std::string_view(Line);
+        Out += "\r\n";
+    }
+    host::WriteFileAtomic(FileName, Out);
+}
+
+} // namespace zantor

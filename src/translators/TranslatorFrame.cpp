@@ -1,0 +1,194 @@
+#include "translators/TranslatorFrame.h"
+
+#include "host/controls/Application.h"
+#include "host/controls/Forms.h"
+#include "host/controls/UiDriver.h"
+#include "host/ide/ToolServices.h"
+#include "host/rtl/FileNames.h"
+#include "translators/Hourglass.h"
+#include "translators/Literals.h"
+
+#include <map>
+#include <unordered_map>
+
+namespace zantor {
+
+TClass TTranslatorFrame::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TTranslatorFrame>("TTranslatorFrame");
+    return &Info;
+}
+
+TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, bool ReplaceObjects)
+    : TComponent(AOwner), FTranslations(new TSortList(ReplaceObjects)) {}
+
+TTranslatorFrame::~TTranslatorFrame() { delete FTranslations; }
+
+void TTranslatorFrame::SetTranslations(TStrings* Value) {
+    std::vector<std::pair<String, TObject*>> Lines;
+    if (Value)
+        for (int i = 0; i < Value->Count(); ++i) Lines.emplace_back(Value->Strings(i), Value->Objects(i));
+    FTranslations->Clear();
+    FTranslations->SortInsertMany(std::move(Lines));
+}
+
+std::vector<TTranslatorFrame*> TTranslatorFrame::OtherInstances() const {
+    std::vector<TTranslatorFrame*> Result;
+    if (!Application) return Result;
+    for (int f = 0; f < Application->ComponentCount(); ++f) {
+        auto* Form = As<TCustomForm>(Application->Components(f));
+        if (!Form) continue;
+        for (int c = 0; c < Form->ComponentCount(); ++c) {
+            TComponent* C = Form->Components(c);
+            if (C != this && C->ClassType() == ClassType()) Result.push_back(static_cast<TTranslatorFrame*>(C));
+        }
+    }
+    return Result;
+}
+
+// Propagation calls InternalTranslate of the others, never SetTranslate: no cascade.
+void TTranslatorFrame::SetTranslate(bool Value) {
+    if (Value == FTranslate) return;
+    InternalTranslate(Value);
+    if (GroupSwitch() == TGroupSwitch::SameLocale) {
+        if (FLocale == 0 || !CanPropagate()) return;
+        for (TTranslatorFrame* Other : OtherInstances())
+            if (Other->FLocale == FLocale) Other->InternalTranslate(Value);
+        return;
+    }
+    for (TTranslatorFrame* Other : OtherInstances()) {
+        if (Other->FLocale == 0) continue;
+        if (Other->FLocale == FLocale)
+            Other->InternalTranslate(Value);
+        else if (Value)
+            Other->InternalTranslate(false);
+    }
+}
+
+void TTranslatorFrame::Loaded() {
+    TComponent::Loaded();
+    LoadedFirst();
+    if (FLocale != 0) {
+        for (TTranslatorFrame* Other : OtherInstances()) {
+            if (Other->FLocale != FLocale) continue;
+            SetTranslate(Other->FTranslate);
+            break;
+        }
+    }
+    LoadedLast();
+}
+
+void TTranslatorFrame::DefineProperties(TFiler* Filer) {
+    TComponent::DefineProperties(Filer);
+    Filer->DefineProperty(
+        StorageName(),
+        [this](TReader* R) {
+            ReadStorage(R);
+            LoadExternalFile();
+        },
+        [this](TWriter* W) {
+            WriteStorage(W);
+            SaveExternalFile();
+        },
+        true);
+}
+
+void TTranslatorFrame::LoadExternalFile() {
+    if (FFileName.empty()) return;
+    if (FileExists(FFileName))
+        LoadFrom(FFileName);
+    else if (FileExists(GetAppDir() + FFileName))
+        LoadFrom(GetAppDir() + FFileName);
+}
+
+void TTranslatorFrame::SaveExternalFile() {
+    if (FFileName.find_first_of("\\/") != String::npos)
+        SaveTo(FFileName);
+    else if (!FFileName.empty())
+        SaveTo(GetAppDir() + FFileName);
+}
+
+void TTranslatorFrame::ShowAbout() {
+    GetUiDriver().MessageBox(AboutText(), "About ...", MB_OK | MB_ICONINFORMATION);
+}
+
+String TTranslatorFrame::GetAppDir() const {
+    if (ComponentState().Contains(csDesigning) && ToolServices)
+        return ExtractFilePath(ToolServices->GetProjectName());
+    return ExtractFilePath(ParamStr0());
+}
+
+void TTranslatorFrame::ConvertToLiterals(String& S) { zantor::ConvertToLiterals(S); }
+void TTranslatorFrame::ConvertFromLiterals(String& S) { zantor::ConvertFromLiterals(S); }
+
+void TTranslatorFrame::FileEntries(TKeyValues& Own, TKeyValues&) const {
+    Own.reserve(static_cast<std::size_t>(FTranslations->Count()));
+    for (int i = 0; i < FTranslations->Count(); ++i) {
+        const String& Line = FTranslations->Line(i);
+        std::size_t Eq = Line.find('=');
+        if (Eq == String::npos)
+            Own.emplace_back(Line, String());
+        else
+            Own.emplace_back(Line.substr(0, Eq), Line.substr(Eq + 1));
+    }
+}
+
+void TTranslatorFrame::ApplyFileEntries(const std::vector<TFileEntry>& Entries) {
+    TKeyValues Values;
+    for (const TFileEntry& E : Entries)
+        if (E.Locale == FLocale) Values.emplace_back(E.Key, E.Value);
+    FTranslations->SetKeyValues(Values);
+}
+
+void TTranslatorFrame::SaveTo(const String& AFileName) {
+    THourglass Busy;
+    TKeyValues Own, Design;
+    FileEntries(Own, Design);
+    SaveTranslationFile(AFileName, TranslationHeadName(), FLocale, Own, Design,
+                        FTranslations->ReplaceObjects());
+}
+
+bool TTranslatorFrame::LoadFrom(const String& AFileName) {
+    auto Entries = ReadTranslationFile(AFileName, TranslationHeadName());
+    if (!Entries) return false;
+    ApplyFileEntries(*Entries);
+    return true;
+}
+
+void TTranslatorFrame::DictionaryEntries(std::vector<TDictionaryEntry>&) const {}
+
+// Texts held as literals take the translation as a literal; numbers and identifiers as
+// they are.
+void TTranslatorFrame::ApplyDictionaryTranslation(const TDictionaryEntry& Entry,
+                                                  const String& Translation) {
+    const String& Line = FTranslations->Line(Entry.Index);
+    std::size_t Eq = Line.find('=');
+    String Key = Line.substr(0, Eq);
+    bool Literal = Eq != String::npos && Eq + 1 < Line.size() && (Line[Eq + 1] == '\'' || Line[Eq + 1] == '#');
+    FTranslations->SetStrings(Entry.Index, Key + "=" + (Literal ? ToLiterals(Translation) : Translation));
+}
+
+void TTranslatorFrame::TranslateTo(const String& AFileName) {
+    std::vector<TDictionaryEntry> Entries;
+    DictionaryEntries(Entries);
+    TTextPairs Pairs;
+    Pairs.reserve(Entries.size());
+    for (TDictionaryEntry& E : Entries) Pairs.emplace_back(std::move(E.Source), std::move(E.Translation));
+    MergeDictionaryFile(AFileName, Pairs, FTranslations->ReplaceObjects());
+}
+
+bool TTranslatorFrame::TranslateFrom(const String& AFileName) {
+    auto Pairs = ReadDictionaryFile(AFileName);
+    if (!Pairs) return false;
+    std::vector<TDictionaryEntry> Entries;
+    DictionaryEntries(Entries);
+    std::unordered_map<String, std::vector<const TDictionaryEntry*>> BySource;
+    for (const TDictionaryEntry& E : Entries) BySource[E.Source].push_back(&E);
+    for (const auto& [Source, Translation] : *Pairs) {
+        auto It = BySource.find(Source);
+        if (It == BySource.end()) continue;
+        for (const TDictionaryEntry* E : It->second) ApplyDictionaryTranslation(*E, Translation);
+    }
+    return true;
+}
+
+} // namespace zantor
