@@ -139,9 +139,19 @@ void TControl::SetParent(TWinControl* AParent) {
     }
     if (!AParent) return;
     AParent->Link(this);
+    // A control being read takes them over once its own properties are known (Loaded).
+    if (!IsLoading()) AdoptParentAttributes();
+}
+
+void TControl::AdoptParentAttributes() {
     ParentColorChanged();
     ParentFontChanged();
     ParentShowHintChanged();
+}
+
+void TControl::Loaded() {
+    inherited::Loaded();
+    if (FParent) AdoptParentAttributes();
 }
 
 void TControl::SetName(const String& NewName) {

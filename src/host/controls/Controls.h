@@ -156,6 +156,8 @@ public:
 
     // Controls stream their bounds as published properties, not as design positions.
     void DefineProperties(TFiler* Filer) override;
+    // Takes over the parent's font, colour and hint setting where the Parent* flags say so.
+    void Loaded() override;
 
 protected:
     // Caption and Text are the same value, the window text; classes publish one of them.
@@ -197,6 +199,7 @@ protected:
     void ParentFontChanged();
     void ParentColorChanged();
     void ParentShowHintChanged();
+    void AdoptParentAttributes();
 
     TControlStyle FControlStyle{csClickEvents, csSetCaption, csDoubleClicks};
 

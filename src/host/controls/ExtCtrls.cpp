@@ -23,7 +23,7 @@ TClass TPanel::StaticClass() {
         .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1)
         .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0)
         .Prop("Caption", &TPanel::Caption, &TPanel::SetCaption)
-        .Prop("Color", &TPanel::Color, &TPanel::SetColor).Default(clWindow).Stored(&TPanel::IsColorStored)
+        .Prop("Color", &TPanel::Color, &TPanel::SetColor).Default(clBtnFace).Stored(&TPanel::IsColorStored)
         .Prop("Enabled", &TPanel::Enabled, &TPanel::SetEnabled).Default(true)
         .Prop("Font", &TPanel::Font, &TPanel::SetFont).Stored(&TPanel::IsFontStored)
         .Prop("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(true)

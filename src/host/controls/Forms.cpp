@@ -75,7 +75,7 @@ TClass TForm::StaticClass() {
         .Prop("Caption", &TForm::Caption, &TForm::SetCaption)
         .Prop("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight).Stored(&TForm::IsClientSizeStored)
         .Prop("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth).Stored(&TForm::IsClientSizeStored)
-        .Prop("Color", &TForm::Color, &TForm::SetColor).Default(clWindow).Stored(&TForm::IsColorStored)
+        .Prop("Color", &TForm::Color, &TForm::SetColor).Stored(&TForm::IsColorStored)
         .Prop("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true)
         .Prop("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false)
         .Prop("Font", &TForm::Font, &TForm::SetFont).Stored(&TForm::IsFontStored)

@@ -1,9 +1,8 @@
 #include "host/rtl/DateTime.h"
 
 #include "host/rtl/Exceptions.h"
-#include "host/rtl/FormatSettings.h"
-#include "host/rtl/StrUtils.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -53,8 +52,8 @@ std::optional<TStamp> Split(TDateTime DateTime) {
         return std::nullopt;
     double Whole = 0;
     const double Fraction = std::modf(DateTime, &Whole);
-    TStamp Stamp{static_cast<Int64>(Whole), static_cast<Integer>(
-                                                std::llround(std::fabs(Fraction) * MSecsPerDay))};
+    TStamp Stamp{static_cast<Int64>(Whole),
+                 static_cast<Integer>(std::llround(std::fabs(Fraction) * MSecsPerDay))};
     if (Stamp.MSecs >= MSecsPerDay) {
         Stamp.MSecs = 0;
         Stamp.Days += DateTime < 0 ? -1 : 1;
@@ -119,8 +118,8 @@ TDateTime Now() {
     const std::time_t Seconds = std::chrono::system_clock::to_time_t(Clock);
     std::tm Local{};
     localtime_r(&Seconds, &Local);
-    const auto MSec = std::chrono::duration_cast<std::chrono::milliseconds>(
-                          Clock.time_since_epoch()) % 1000;
+    const auto MSec =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock.time_since_epoch()) % 1000;
     return EncodeDate(static_cast<Word>(Local.tm_year + 1900), static_cast<Word>(Local.tm_mon + 1),
                       static_cast<Word>(Local.tm_mday)) +
            EncodeTime(static_cast<Word>(Local.tm_hour), static_cast<Word>(Local.tm_min),

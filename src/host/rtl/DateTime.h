@@ -46,8 +46,8 @@ TDateTime Time();
 // y/yy/yyyy, h/hh, n/nn, s/ss, z/zzz, t/tt, am/pm, a/p, ampm, "/" and ":" and quoted
 // literals, using the global format settings. An empty format acts as "c".
 String FormatDateTime(std::string_view Format, TDateTime DateTime);
-String DateToStr(TDateTime DateTime); // ShortDateFormat
-String TimeToStr(TDateTime DateTime); // LongTimeFormat
+String DateToStr(TDateTime DateTime);     // ShortDateFormat
+String TimeToStr(TDateTime DateTime);     // LongTimeFormat
 String DateTimeToStr(TDateTime DateTime); // "c"
 
 // Reads a date as ShortDateFormat orders it (day, month and year numbers separated by the

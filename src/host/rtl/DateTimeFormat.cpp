@@ -45,7 +45,8 @@ private:
         // Number of Starter characters in a row, the one already read included.
         std::size_t TakeCount() {
             std::size_t Count = 1;
-            while (Pos < Format.size() && Format[Pos] == Starter) ++Pos, ++Count;
+            while (Pos < Format.size() && Format[Pos] == Starter)
+                ++Pos, ++Count;
             return Count;
         }
     };
@@ -70,22 +71,48 @@ private:
 
     void AppendToken(TScan& Scan, char Token) {
         switch (Token) {
-        case 'Y': AppendYear(Scan.TakeCount()); break;
-        case 'M': AppendMonth(Scan.TakeCount()); break;
-        case 'D': AppendDay(Scan.TakeCount()); break;
-        case 'H': AppendHour(Scan); break;
-        case 'N': AppendNumber(FMin, std::min<std::size_t>(Scan.TakeCount(), 2)); break;
-        case 'S': AppendNumber(FSec, std::min<std::size_t>(Scan.TakeCount(), 2)); break;
-        case 'Z': AppendNumber(FMSec, std::min<std::size_t>(Scan.TakeCount(), 3)); break;
+        case 'Y':
+            AppendYear(Scan.TakeCount());
+            break;
+        case 'M':
+            AppendMonth(Scan.TakeCount());
+            break;
+        case 'D':
+            AppendDay(Scan.TakeCount());
+            break;
+        case 'H':
+            AppendHour(Scan);
+            break;
+        case 'N':
+            AppendNumber(FMin, std::min<std::size_t>(Scan.TakeCount(), 2));
+            break;
+        case 'S':
+            AppendNumber(FSec, std::min<std::size_t>(Scan.TakeCount(), 2));
+            break;
+        case 'Z':
+            AppendNumber(FMSec, std::min<std::size_t>(Scan.TakeCount(), 3));
+            break;
         case 'T':
             Append(Scan.TakeCount() == 1 ? FSettings.ShortTimeFormat : FSettings.LongTimeFormat);
             break;
-        case 'A': AppendAmPm(Scan); break;
-        case 'C': AppendDateAndTime(Scan); break;
-        case '/': AppendSeparator(FSettings.DateSeparator); break;
-        case ':': AppendSeparator(FSettings.TimeSeparator); break;
-        case '\'': case '"': AppendQuoted(Scan); break;
-        default: FResult += Scan.Starter;
+        case 'A':
+            AppendAmPm(Scan);
+            break;
+        case 'C':
+            AppendDateAndTime(Scan);
+            break;
+        case '/':
+            AppendSeparator(FSettings.DateSeparator);
+            break;
+        case ':':
+            AppendSeparator(FSettings.TimeSeparator);
+            break;
+        case '\'':
+        case '"':
+            AppendQuoted(Scan);
+            break;
+        default:
+            FResult += Scan.Starter;
         }
     }
 
@@ -95,8 +122,7 @@ private:
         FResult += Text;
     }
 
-    template <std::size_t N>
-    void AppendName(const std::array<String, N>& Names, int Index) {
+    template <std::size_t N> void AppendName(const std::array<String, N>& Names, int Index) {
         if (Index >= 1 && Index <= static_cast<int>(N)) FResult += Names[Index - 1];
     }
 
@@ -122,11 +148,21 @@ private:
 
     void AppendDay(std::size_t Count) {
         switch (Count) {
-        case 1: case 2: AppendNumber(FDay, Count); break;
-        case 3: AppendName(FSettings.ShortDayNames, FDayOfWeek); break;
-        case 4: AppendName(FSettings.LongDayNames, FDayOfWeek); break;
-        case 5: Append(FSettings.ShortDateFormat); break;
-        default: Append(FSettings.LongDateFormat);
+        case 1:
+        case 2:
+            AppendNumber(FDay, Count);
+            break;
+        case 3:
+            AppendName(FSettings.ShortDayNames, FDayOfWeek);
+            break;
+        case 4:
+            AppendName(FSettings.LongDayNames, FDayOfWeek);
+            break;
+        case 5:
+            Append(FSettings.ShortDateFormat);
+            break;
+        default:
+            Append(FSettings.LongDateFormat);
         }
     }
 
@@ -202,10 +238,14 @@ enum class TDateOrder { MDY, DMY, YMD };
 TDateOrder DateOrder(std::string_view ShortDateFormat) {
     for (char C : ShortDateFormat) {
         switch (UpCase(C)) {
-        case 'D': return TDateOrder::DMY;
-        case 'Y': return TDateOrder::YMD;
-        case 'M': return TDateOrder::MDY;
-        default: break;
+        case 'D':
+            return TDateOrder::DMY;
+        case 'Y':
+            return TDateOrder::YMD;
+        case 'M':
+            return TDateOrder::MDY;
+        default:
+            break;
         }
     }
     return TDateOrder::MDY;
@@ -217,7 +257,8 @@ struct TDateNumber {
 };
 
 std::optional<TDateNumber> ScanNumber(std::string_view S, std::size_t& Pos) {
-    while (Pos < S.size() && S[Pos] == ' ') ++Pos;
+    while (Pos < S.size() && S[Pos] == ' ')
+        ++Pos;
     TDateNumber Number{0, 0};
     while (Pos < S.size() && S[Pos] >= '0' && S[Pos] <= '9' && Number.Digits < 4) {
         Number.Value = static_cast<Word>(Number.Value * 10 + (S[Pos++] - '0'));
@@ -229,7 +270,8 @@ std::optional<TDateNumber> ScanNumber(std::string_view S, std::size_t& Pos) {
 }
 
 bool ScanSeparator(std::string_view S, std::size_t& Pos, char Separator) {
-    while (Pos < S.size() && S[Pos] == ' ') ++Pos;
+    while (Pos < S.size() && S[Pos] == ' ')
+        ++Pos;
     if (Pos >= S.size() || S[Pos] != Separator) return false;
     ++Pos;
     return true;
@@ -258,9 +300,12 @@ std::optional<TDateTime> EncodeInOrder(TDateOrder Order, const std::vector<TDate
         return TryEncodeDate(CurrentYear(), N[DayFirst ? 1 : 0].Value, N[DayFirst ? 0 : 1].Value);
     }
     switch (Order) {
-    case TDateOrder::MDY: return TryEncodeDate(ExpandYear(N[2]), N[0].Value, N[1].Value);
-    case TDateOrder::DMY: return TryEncodeDate(ExpandYear(N[2]), N[1].Value, N[0].Value);
-    default: return TryEncodeDate(ExpandYear(N[0]), N[1].Value, N[2].Value);
+    case TDateOrder::MDY:
+        return TryEncodeDate(ExpandYear(N[2]), N[0].Value, N[1].Value);
+    case TDateOrder::DMY:
+        return TryEncodeDate(ExpandYear(N[2]), N[1].Value, N[0].Value);
+    default:
+        return TryEncodeDate(ExpandYear(N[0]), N[1].Value, N[2].Value);
     }
 }
 
@@ -291,7 +336,8 @@ std::optional<TDateTime> TryStrToDate(std::string_view S) {
         if (!Number) return std::nullopt;
         Numbers.push_back(*Number);
     } while (Numbers.size() < 3 && ScanSeparator(S, Pos, Separator));
-    while (Pos < S.size() && S[Pos] == ' ') ++Pos;
+    while (Pos < S.size() && S[Pos] == ' ')
+        ++Pos;
     if (Pos != S.size() || Numbers.size() < 2) return std::nullopt;
     return EncodeInOrder(DateOrder(FormatSettings().ShortDateFormat), Numbers);
 }

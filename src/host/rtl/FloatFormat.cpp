@@ -117,7 +117,8 @@ String GroupThousands(const String& Int) {
     for (std::size_t i = 0; i < Int.size(); ++i) {
         s += Int[i];
         std::size_t rest = Int.size() - 1 - i;
-        if (rest > 0 && rest % 3 == 0) s += sep;
+        // A zero separator means "none" (the host writes no character then).
+        if (rest > 0 && rest % 3 == 0 && sep != '\0') s += sep;
     }
     return s;
 }
@@ -352,7 +353,8 @@ String LayOut(const TPicture& P, const TPictureDigits& D) {
         for (; next < End; ++next) {
             out += D.Int[next];
             long rest = static_cast<long>(D.Int.size()) - 1 - next;
-            if (P.Thousands && rest > 0 && rest % 3 == 0) out += fs.ThousandSeparator;
+            if (P.Thousands && rest > 0 && rest % 3 == 0 && fs.ThousandSeparator != '\0')
+                out += fs.ThousandSeparator;
         }
     };
     for (const TToken& t : P.Tokens) {

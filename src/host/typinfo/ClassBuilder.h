@@ -73,7 +73,7 @@ public:
         static_assert(std::is_base_of_v<B, T>);
         using Sig = void (TObject::*)(A...);
         FInfo.Methods.push_back(
-            {Name, reinterpret_cast<TMethodCode>(static_cast<Sig>(M)), &typeid(Sig)});
+            {Name, EraseMethod(static_cast<Sig>(M)), &typeid(Sig)});
         return *this;
     }
 

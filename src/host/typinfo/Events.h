@@ -33,6 +33,15 @@ protected:
     TMethod FMethod;
 };
 
+// The erased code is cast back to the exact signature it was made from before every call.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+#endif
+
+template <class Sig> TMethodCode EraseMethod(Sig M) { return reinterpret_cast<TMethodCode>(M); }
+template <class Sig> Sig RestoreMethod(TMethodCode Code) { return reinterpret_cast<Sig>(Code); }
+
 template <class... Args> class TEvent : public TEventBase {
 public:
     using Signature = void (TObject::*)(Args...);
@@ -42,16 +51,20 @@ public:
     template <class C> TEvent(C* Obj, void (C::*M)(Args...)) {
         static_assert(std::is_base_of_v<TObject, C>, "handlers are methods of TObject descendants");
         FMethod.Data = Obj;
-        FMethod.Code = reinterpret_cast<TMethodCode>(static_cast<Signature>(M));
+        FMethod.Code = EraseMethod(static_cast<Signature>(M));
     }
 
     // Calls the handler when one is assigned; does nothing otherwise.
     void operator()(Args... A) const {
-        if (Assigned()) (FMethod.Data->*reinterpret_cast<Signature>(FMethod.Code))(std::forward<Args>(A)...);
+        if (Assigned()) (FMethod.Data->*RestoreMethod<Signature>(FMethod.Code))(std::forward<Args>(A)...);
     }
 
     static const std::type_info& SignatureType() { return typeid(Signature); }
 };
+
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 // Declares a named event type; handlers of any event type with the same parameters fit.
 #define ZT_EVENT_TYPE(Name, ...)                                                                   \

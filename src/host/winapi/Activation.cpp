@@ -37,7 +37,8 @@ HWND MoveFocus(HWND Wnd) {
     if (Old == Wnd) return Old;
     State().Focus = Wnd;
     if (Old && IsWindow(Old)) SendMessageA(Old, WM_KILLFOCUS, WPARAM(Wnd), 0);
-    if (Wnd && State().Focus == Wnd && IsWindow(Wnd)) SendMessageA(Wnd, WM_SETFOCUS, WPARAM(Old), 0);
+    if (Wnd && State().Focus == Wnd && IsWindow(Wnd))
+        SendMessageA(Wnd, WM_SETFOCUS, WPARAM(Old), 0);
     return Old;
 }
 

@@ -31,9 +31,8 @@ THookState& State() {
 
 std::ptrdiff_t IndexOf(HHOOK Hook) {
     const auto& H = State().Hooks;
-    const auto It = std::find_if(H.begin(), H.end(), [Hook](const THook& X) {
-        return X.Handle == Hook;
-    });
+    const auto It =
+        std::find_if(H.begin(), H.end(), [Hook](const THook& X) { return X.Handle == Hook; });
     return It == H.end() ? -1 : It - H.begin();
 }
 
@@ -42,9 +41,9 @@ std::ptrdiff_t IndexOf(HHOOK Hook) {
 void Purge() {
     auto& S = State();
     if (!S.Running.empty()) return;
-    S.Hooks.erase(std::remove_if(S.Hooks.begin(), S.Hooks.end(),
-                                 [](const THook& X) { return !X.Live; }),
-                  S.Hooks.end());
+    S.Hooks.erase(
+        std::remove_if(S.Hooks.begin(), S.Hooks.end(), [](const THook& X) { return !X.Live; }),
+        S.Hooks.end());
 }
 
 struct TRunningGuard {

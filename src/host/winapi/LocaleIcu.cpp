@@ -132,9 +132,8 @@ void ReadDisplayNames(const Locale& Loc, TIcuLocaleData& Data) {
 
 std::optional<TIcuLocaleData> ReadIcuLocale(std::string_view Bcp47Name) {
     UErrorCode Status = U_ZERO_ERROR;
-    Locale Loc = Locale::forLanguageTag(icu::StringPiece(Bcp47Name.data(),
-                                                         static_cast<int32_t>(Bcp47Name.size())),
-                                        Status);
+    Locale Loc = Locale::forLanguageTag(
+        icu::StringPiece(Bcp47Name.data(), static_cast<int32_t>(Bcp47Name.size())), Status);
     if (U_FAILURE(Status) || Loc.isBogus()) return std::nullopt;
     // The run-time library counts in the Gregorian calendar with Latin digits everywhere.
     Loc.setKeywordValue("calendar", "gregorian", Status);

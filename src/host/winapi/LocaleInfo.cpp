@@ -44,10 +44,19 @@ int Fail(std::uint32_t Error) {
 
 bool IsNumericItem(LCTYPE Item) {
     switch (Item) {
-    case LOCALE_IDEFAULTCODEPAGE: case LOCALE_IDEFAULTANSICODEPAGE: case LOCALE_IDIGITS:
-    case LOCALE_ILZERO: case LOCALE_ICURRDIGITS: case LOCALE_ICURRENCY: case LOCALE_INEGCURR:
-    case LOCALE_IDATE: case LOCALE_ILDATE: case LOCALE_ITIME: case LOCALE_ITLZERO:
-    case LOCALE_ITIMEMARKPOSN: case LOCALE_IFIRSTDAYOFWEEK:
+    case LOCALE_IDEFAULTCODEPAGE:
+    case LOCALE_IDEFAULTANSICODEPAGE:
+    case LOCALE_IDIGITS:
+    case LOCALE_ILZERO:
+    case LOCALE_ICURRDIGITS:
+    case LOCALE_ICURRENCY:
+    case LOCALE_INEGCURR:
+    case LOCALE_IDATE:
+    case LOCALE_ILDATE:
+    case LOCALE_ITIME:
+    case LOCALE_ITLZERO:
+    case LOCALE_ITIMEMARKPOSN:
+    case LOCALE_IFIRSTDAYOFWEEK:
         return true;
     default:
         return false;

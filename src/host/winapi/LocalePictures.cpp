@@ -20,29 +20,36 @@ bool IsAsciiLetter(char C) {
 
 std::size_t RunLength(std::string_view S, std::size_t From) {
     std::size_t End = From;
-    while (End < S.size() && S[End] == S[From]) ++End;
+    while (End < S.size() && S[End] == S[From])
+        ++End;
     return End - From;
 }
 
-// The Windows field for a run of one ICU pattern letter, or "" for a field left out.
+// Windows fields of the ICU pattern letters, by the length of the run (1 to 6 or more).
+// Letters not listed (eras, zones, fractions, week numbers...) have no Windows field.
+struct TFieldRule {
+    std::string_view Letters;
+    std::array<const char*, 6> ByCount;
+};
+constexpr TFieldRule FieldRules[] = {
+    {"yYu", {"yyyy", "yy", "yyyy", "yyyy", "yyyy", "yyyy"}},
+    {"ML", {"M", "MM", "MMM", "MMMM", "MMM", "MMM"}},
+    {"d", {"d", "dd", "dd", "dd", "dd", "dd"}},
+    {"E", {"ddd", "ddd", "ddd", "dddd", "ddd", "ddd"}},
+    {"ce", {"", "", "ddd", "dddd", "ddd", "ddd"}}, // 1 or 2 letters: the weekday's number
+    {"hK", {"h", "hh", "hh", "hh", "hh", "hh"}},
+    {"Hk", {"H", "HH", "HH", "HH", "HH", "HH"}},
+    {"m", {"m", "mm", "mm", "mm", "mm", "mm"}},
+    {"s", {"s", "ss", "ss", "ss", "ss", "ss"}},
+    {"abB", {"tt", "tt", "tt", "tt", "tt", "tt"}},
+};
+
 std::string WindowsField(char Letter, std::size_t Count) {
-    auto Pick = [Count](std::initializer_list<const char*> ByCount) {
-        const std::size_t Index = std::min(Count, ByCount.size()) - 1;
-        return std::string(ByCount.begin()[Index]);
-    };
-    switch (Letter) {
-    case 'y': case 'Y': case 'u': return Count == 2 ? "yy" : "yyyy";
-    case 'M': case 'L': return Pick({"M", "MM", "MMM", "MMMM", "MMM"});
-    case 'd': return Pick({"d", "dd"});
-    case 'E': return Pick({"ddd", "ddd", "ddd", "dddd", "ddd"});
-    case 'c': case 'e': return Count < 3 ? "" : Pick({"", "", "ddd", "dddd", "ddd"});
-    case 'h': case 'K': return Pick({"h", "hh"});
-    case 'H': case 'k': return Pick({"H", "HH"});
-    case 'm': return Pick({"m", "mm"});
-    case 's': return Pick({"s", "ss"});
-    case 'a': case 'b': case 'B': return "tt";
-    default: return "";
+    for (const TFieldRule& Rule : FieldRules) {
+        if (Rule.Letters.find(Letter) != std::string_view::npos)
+            return Rule.ByCount[std::min<std::size_t>(Count, Rule.ByCount.size()) - 1];
     }
+    return "";
 }
 
 // Reads a quoted ICU literal starting at the opening quote; "''" inside stands for "'".

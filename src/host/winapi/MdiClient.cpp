@@ -118,8 +118,8 @@ LRESULT CreateChild(HWND Client, const MDICREATESTRUCTA* Mcs) {
     const DWORD Style = Mcs->style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION |
                         WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     const HWND Child = CreateWindowExA(
-        WS_EX_MDICHILD, Mcs->szClass, Mcs->szTitle, Style, Mcs->x, Mcs->y, Mcs->cx, Mcs->cy,
-        Client, nullptr, static_cast<HINSTANCE>(Mcs->hOwner), const_cast<MDICREATESTRUCTA*>(Mcs));
+        WS_EX_MDICHILD, Mcs->szClass, Mcs->szTitle, Style, Mcs->x, Mcs->y, Mcs->cx, Mcs->cy, Client,
+        nullptr, static_cast<HINSTANCE>(Mcs->hOwner), const_cast<MDICREATESTRUCTA*>(Mcs));
     return reinterpret_cast<LRESULT>(Child);
 }
 
@@ -243,7 +243,8 @@ LRESULT MdiClientProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
         return 0;
     case WM_MDIMAXIMIZE:
     case WM_MDIRESTORE:
-        if (OwnsChild(Wnd, Child)) ShowWindow(Child, Msg == WM_MDIMAXIMIZE ? SW_MAXIMIZE : SW_RESTORE);
+        if (OwnsChild(Wnd, Child))
+            ShowWindow(Child, Msg == WM_MDIMAXIMIZE ? SW_MAXIMIZE : SW_RESTORE);
         return 0;
     case WM_MDISETMENU:
         return SetMenus(Wnd, WParam, LParam);

@@ -81,9 +81,9 @@ bool MessageMatches(HWND MsgWnd, UINT Msg, HWND Filter, UINT FilterMin, UINT Fil
 
 void PurgeWindowMessages(HWND Wnd) {
     auto& Posted = Queue().Posted;
-    Posted.erase(std::remove_if(Posted.begin(), Posted.end(),
-                                [Wnd](const MSG& M) { return M.hwnd == Wnd; }),
-                 Posted.end());
+    Posted.erase(
+        std::remove_if(Posted.begin(), Posted.end(), [Wnd](const MSG& M) { return M.hwnd == Wnd; }),
+        Posted.end());
 }
 
 void ResetMessageQueue() {

@@ -50,9 +50,9 @@ std::string Utf8ToCodePage(std::string_view Utf8, unsigned CodePage) {
         icu::StringPiece(Utf8.data(), static_cast<int32_t>(Utf8.size())));
     // Multi-byte pages need at most 4 bytes per UTF-16 unit.
     std::string Out(static_cast<std::size_t>(Text.length()) * 4 + 1, '\0');
-    const int32_t Length = ucnv_fromUChars(Target.get(), Out.data(),
-                                           static_cast<int32_t>(Out.size()), Text.getBuffer(),
-                                           Text.length(), &Status);
+    const int32_t Length =
+        ucnv_fromUChars(Target.get(), Out.data(), static_cast<int32_t>(Out.size()),
+                        Text.getBuffer(), Text.length(), &Status);
     Out.resize(U_SUCCESS(Status) ? static_cast<std::size_t>(Length) : 0);
     return Out;
 }

@@ -24,9 +24,12 @@ struct TPredefinedClass {
 
 // Atoms of the real system's built-in classes, so MAKEINTATOM names work too.
 const TPredefinedClass PredefinedClasses[] = {
-    {WC_BUTTON, 0x0080, DefWindowProcA, 0},    {WC_EDIT, 0x0081, DefWindowProcA, 0},
-    {WC_STATIC, 0x0082, DefWindowProcA, 0},    {WC_LISTBOX, 0x0083, DefWindowProcA, 0},
-    {WC_COMBOBOX, 0x0085, DefWindowProcA, 0},  {WC_MDICLIENT, 0xC001, MdiClientProc, 0},
+    {WC_BUTTON, 0x0080, DefWindowProcA, 0},
+    {WC_EDIT, 0x0081, DefWindowProcA, 0},
+    {WC_STATIC, 0x0082, DefWindowProcA, 0},
+    {WC_LISTBOX, 0x0083, DefWindowProcA, 0},
+    {WC_COMBOBOX, 0x0085, DefWindowProcA, 0},
+    {WC_MDICLIENT, 0xC001, MdiClientProc, 0},
     {WC_DIALOG, 0x8002, DefWindowProcA, DLGWINDOWEXTRA},
 };
 

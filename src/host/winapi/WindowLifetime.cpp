@@ -109,6 +109,42 @@ void ApplyInitialState(HWND Wnd, DWORD Style) {
     if ((Style & WS_VISIBLE) && IsWindow(Wnd)) ShowWindow(Wnd, SW_SHOW);
 }
 
+// Applies the parent rules to the styles: children of an MDI client are MDI children, a child
+// needs a parent, an overlapped window gets a caption. False (error set) when it cannot be made.
+bool CheckParentAndStyle(HWND Parent, TWindowRec*& ParentRec, DWORD& Style, DWORD& ExStyle) {
+    ParentRec = Parent ? FindWindowRec(Parent) : nullptr;
+    if (Parent && !ParentRec) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return false;
+    }
+    if (ParentRec && ParentRec->Class->MdiClient) {
+        Style = (Style | WS_CHILD) & ~WS_POPUP;
+        ExStyle |= WS_EX_MDICHILD;
+    }
+    if ((Style & WS_CHILD) && !ParentRec) {
+        SetLastError(ERROR_TLW_WITH_WSCHILD);
+        return false;
+    }
+    if (!(Style & (WS_CHILD | WS_POPUP))) Style |= WS_CAPTION | WS_CLIPSIBLINGS;
+    return true;
+}
+
+// The hook may veto or change the creation values; then the window hears of its creation.
+bool RunCreation(HWND Wnd, CREATESTRUCTA& Cs) {
+    CBT_CREATEWNDA Cbt{&Cs, HWND_TOP};
+    if (CallHookChain(WH_CBT, HCBT_CREATEWND, WPARAM(Wnd), LPARAM(&Cbt))) {
+        if (TWindowRec* W = FindWindowRec(Wnd)) ReleaseRecord(*W);
+        return false;
+    }
+    if (TWindowRec* W = FindWindowRec(Wnd)) SetBounds(*W, Cs);
+    if (!SendMessageA(Wnd, WM_NCCREATE, 0, LPARAM(&Cs)) ||
+        SendMessageA(Wnd, WM_CREATE, 0, LPARAM(&Cs)) == -1) {
+        FreeWindowTree(Wnd);
+        return false;
+    }
+    return IsWindow(Wnd);
+}
+
 } // namespace
 
 HWND CreateWindowExA(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
@@ -119,42 +155,17 @@ HWND CreateWindowExA(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD S
         SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
         return nullptr;
     }
-    TWindowRec* ParentRec = Parent ? FindWindowRec(Parent) : nullptr;
-    if (Parent && !ParentRec) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
-    if (ParentRec && ParentRec->Class->MdiClient) {
-        Style = (Style | WS_CHILD) & ~WS_POPUP;
-        ExStyle |= WS_EX_MDICHILD;
-    }
+    TWindowRec* ParentRec = nullptr;
+    if (!CheckParentAndStyle(Parent, ParentRec, Style, ExStyle)) return nullptr;
     const bool Child = (Style & WS_CHILD) != 0;
-    if (Child && !ParentRec) {
-        SetLastError(ERROR_TLW_WITH_WSCHILD);
-        return nullptr;
-    }
-    if (!(Style & (WS_CHILD | WS_POPUP))) Style |= WS_CAPTION | WS_CLIPSIBLINGS;
-
-    CREATESTRUCTA Cs{Param,        Instance, Menu,      Parent,    Height, Width, Y, X,
-                     LONG(Style),  WindowName, ClassName, ExStyle};
+    CREATESTRUCTA Cs{Param, Instance, Menu,        Parent,     Height,    Width,
+                     Y,     X,        LONG(Style), WindowName, ClassName, ExStyle};
     TWindowRec& Container = Child ? *ParentRec : detail::DesktopRec();
     ResolveDefaults(Cs, Container, Child);
     const HWND Wnd = NewWindow(*Class, Cs, Container, Child)->Handle;
-
-    CBT_CREATEWNDA Cbt{&Cs, HWND_TOP};
-    if (CallHookChain(WH_CBT, HCBT_CREATEWND, WPARAM(Wnd), LPARAM(&Cbt))) {
-        if (TWindowRec* W = FindWindowRec(Wnd)) ReleaseRecord(*W);
-        return nullptr;
-    }
-    if (TWindowRec* W = FindWindowRec(Wnd)) SetBounds(*W, Cs);
-    if (!SendMessageA(Wnd, WM_NCCREATE, 0, LPARAM(&Cs)) ||
-        SendMessageA(Wnd, WM_CREATE, 0, LPARAM(&Cs)) == -1) {
-        FreeWindowTree(Wnd);
-        return nullptr;
-    }
-    if (!IsWindow(Wnd)) return nullptr;
+    if (!RunCreation(Wnd, Cs)) return nullptr;
     detail::SendSizeAndMove(Wnd);
-    if (ExStyle & WS_EX_MDICHILD && IsWindow(Wnd)) detail::MdiChildCreated(Parent, Wnd);
+    if ((ExStyle & WS_EX_MDICHILD) && IsWindow(Wnd)) detail::MdiChildCreated(Parent, Wnd);
     if (IsWindow(Wnd)) ApplyInitialState(Wnd, Style);
     return IsWindow(Wnd) ? Wnd : nullptr;
 }

@@ -75,7 +75,8 @@ LONG_PTR SetWindowLongPtrA(HWND Wnd, int Index, LONG_PTR NewValue) {
         W->Instance = reinterpret_cast<HINSTANCE>(NewValue);
         return Old;
     case GWL_HWNDPARENT:
-        if (!detail::IsChildStyle(*W)) W->Owner = detail::RootWindow(reinterpret_cast<HWND>(NewValue));
+        if (!detail::IsChildStyle(*W))
+            W->Owner = detail::RootWindow(reinterpret_cast<HWND>(NewValue));
         return Old;
     case GWL_STYLE:
         W->Style = DWORD(NewValue);

@@ -12,7 +12,7 @@ using detail::TWindowRec;
 namespace {
 
 struct TSystemMenuEntry {
-    UINT Id; // 0 for a separator
+    UINT Id;              // 0 for a separator
     const char* TopLevel; // null: absent from a top-level window's menu
     const char* MdiChild;
 };

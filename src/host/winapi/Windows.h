@@ -134,9 +134,8 @@ int GetClassNameA(HWND Wnd, LPSTR Buffer, int MaxCount);
 HWND CreateWindowExA(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
                      int Width, int Height, HWND Parent, HMENU Menu, HINSTANCE Instance,
                      LPVOID Param);
-inline HWND CreateWindowA(LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y,
-                          int Width, int Height, HWND Parent, HMENU Menu, HINSTANCE Instance,
-                          LPVOID Param) {
+inline HWND CreateWindowA(LPCSTR ClassName, LPCSTR WindowName, DWORD Style, int X, int Y, int Width,
+                          int Height, HWND Parent, HMENU Menu, HINSTANCE Instance, LPVOID Param) {
     return CreateWindowExA(0, ClassName, WindowName, Style, X, Y, Width, Height, Parent, Menu,
                            Instance, Param);
 }

@@ -283,3 +283,63 @@ end
     EXPECT_EQ(WriteComponentToText(Form), HostText(Text));
     Form->Free();
 }
+
+TEST_F(ControlStreaming, ChildrenTakeOverParentAttributesOnlyAfterTheirOwnAreRead) {
+    const char* Text = R"(object Form1: TForm
+  Left = 0
+  Top = 0
+  Width = 320
+  Height = 240
+  Caption = 'Form1'
+  Color = clInfoBk
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
+  OldCreateOrder = False
+  PixelsPerInch = 96
+  TextHeight = 13
+  object Own: TLabel
+    Left = 0
+    Top = 0
+    Width = 65
+    Height = 17
+    ParentColor = False
+  end
+  object Panel1: TPanel
+    Left = 0
+    Top = 20
+    Width = 185
+    Height = 41
+    Font.Charset = DEFAULT_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Tahoma'
+    Font.Style = []
+    ParentColor = False
+    ParentFont = False
+    TabOrder = 0
+    object Inherits: TLabel
+      Left = 0
+      Top = 0
+      Width = 65
+      Height = 17
+    end
+  end
+end
+)";
+    auto* Form = new TForm(nullptr);
+    ReadComponentFromText(Text, Form);
+    auto* Own = static_cast<TLabel*>(Form->FindComponent("Own"));
+    auto* Panel = static_cast<TPanel*>(Form->FindComponent("Panel1"));
+    auto* Inherits = static_cast<TLabel*>(Form->FindComponent("Inherits"));
+    EXPECT_EQ(Own->Color(), clWindow); // its own colour, written as the default
+    EXPECT_EQ(Panel->Color(), clBtnFace);
+    EXPECT_EQ(Inherits->Color(), clBtnFace);
+    EXPECT_EQ(Inherits->Font()->Color(), clRed);
+    EXPECT_TRUE(Inherits->ParentFont());
+    EXPECT_EQ(Own->Font()->Name(), "Tahoma");
+    EXPECT_EQ(WriteComponentToText(Form), HostText(Text));
+    Form->Free();
+}

@@ -40,8 +40,13 @@ TEST_F(DateTimeTest, EncodeDateCountsDaysFrom1899_12_30AndChecksItsArguments) {
     EXPECT_EQ(EncodeDate(1, 1, 1), -693593.0);
     EXPECT_EQ(EncodeDate(9999, 12, 31), 2958465.0);
     EXPECT_EQ(EncodeDate(2000, 2, 29), 36585.0);
-    for (auto [Y, M, D] : {std::array<Word, 3>{2001, 2, 29}, {1900, 2, 29}, {0, 1, 1},
-                           {10000, 1, 1}, {2000, 13, 1}, {2000, 0, 1}, {2000, 4, 31},
+    for (auto [Y, M, D] : {std::array<Word, 3>{2001, 2, 29},
+                           {1900, 2, 29},
+                           {0, 1, 1},
+                           {10000, 1, 1},
+                           {2000, 13, 1},
+                           {2000, 0, 1},
+                           {2000, 4, 31},
                            {2000, 1, 0}}) {
         EXPECT_THROW_MSG(EncodeDate(Y, M, D), EConvertError, "Invalid argument to date encode");
         EXPECT_FALSE(TryEncodeDate(Y, M, D).has_value());
@@ -52,10 +57,9 @@ TEST_F(DateTimeTest, EncodeTimeIsTheFractionOfTheDay) {
     EXPECT_EQ(EncodeTime(12, 0, 0, 0), 0.5);
     EXPECT_EQ(EncodeTime(6, 0, 0, 0), 0.25);
     EXPECT_DOUBLE_EQ(EncodeTime(23, 59, 59, 999), 86399999.0 / 86400000.0);
-    for (auto [H, M, S, Ms] : {std::array<Word, 4>{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0},
-                               {0, 0, 0, 1000}}) {
-        EXPECT_THROW_MSG(EncodeTime(H, M, S, Ms), EConvertError,
-                         "Invalid argument to time encode");
+    for (auto [H, M, S, Ms] :
+         {std::array<Word, 4>{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0}, {0, 0, 0, 1000}}) {
+        EXPECT_THROW_MSG(EncodeTime(H, M, S, Ms), EConvertError, "Invalid argument to time encode");
     }
 }
 
@@ -65,9 +69,9 @@ TEST_F(DateTimeTest, DecodeDateInvertsEncodeDateOverTheWholeRange) {
     for (Int64 Day = -693593 + 1; Day <= 2958465; Day += 1) {
         const TYmd Current = Ymd(static_cast<TDateTime>(Day));
         // Each day follows the one before: same month and the next day, or day 1.
-        const bool Next = (Current.Day == Previous.Day + 1 && Current.Month == Previous.Month) ||
-                          (Current.Day == 1 && Previous.Day == DaysInMonth(Previous.Year,
-                                                                           Previous.Month));
+        const bool Next =
+            (Current.Day == Previous.Day + 1 && Current.Month == Previous.Month) ||
+            (Current.Day == 1 && Previous.Day == DaysInMonth(Previous.Year, Previous.Month));
         if (!Next) {
             ADD_FAILURE() << "day " << Day;
             break;
@@ -100,12 +104,12 @@ TEST_F(DateTimeTest, DecodeTimeRoundsToTheMillisecondAndIgnoresTheSign) {
 }
 
 TEST_F(DateTimeTest, DayOfWeekCountsFromSunday) {
-    EXPECT_EQ(DayOfWeek(0), 7);                         // 1899-12-30, a Saturday
-    EXPECT_EQ(DayOfWeek(Afternoon), 4);                 // Wednesday
-    EXPECT_EQ(DayOfWeek(EncodeDate(2023, 1, 1)), 1);    // Sunday
-    EXPECT_EQ(DayOfWeek(EncodeDate(1, 1, 1)), 2);       // Monday
-    EXPECT_EQ(DayOfWeek(EncodeDate(9999, 12, 31)), 6);  // Friday
-    EXPECT_EQ(DayOfWeek(-1.5), 6);                      // 1899-12-29, a Friday
+    EXPECT_EQ(DayOfWeek(0), 7);                        // 1899-12-30, a Saturday
+    EXPECT_EQ(DayOfWeek(Afternoon), 4);                // Wednesday
+    EXPECT_EQ(DayOfWeek(EncodeDate(2023, 1, 1)), 1);   // Sunday
+    EXPECT_EQ(DayOfWeek(EncodeDate(1, 1, 1)), 2);      // Monday
+    EXPECT_EQ(DayOfWeek(EncodeDate(9999, 12, 31)), 6); // Friday
+    EXPECT_EQ(DayOfWeek(-1.5), 6);                     // 1899-12-29, a Friday
 }
 
 TEST_F(DateTimeTest, NowDateAndTimeAgree) {
@@ -143,9 +147,9 @@ TEST_F(DateTimeTest, MIsTheMinuteRightAfterAnHour) {
     EXPECT_EQ(FormatDateTime("hh:mm:ss", Afternoon), "14:07:09");
     EXPECT_EQ(FormatDateTime("hm", Afternoon), "147");
     EXPECT_EQ(FormatDateTime("HH.MM", Afternoon), "14.07");
-    EXPECT_EQ(FormatDateTime("h'x'm", Afternoon), "14x7");  // quotes are not letters
-    EXPECT_EQ(FormatDateTime("mm hh", Afternoon), "02 14"); // no hour before: month
-    EXPECT_EQ(FormatDateTime("hh d m", Afternoon), "14 5 2");  // the day came between
+    EXPECT_EQ(FormatDateTime("h'x'm", Afternoon), "14x7");    // quotes are not letters
+    EXPECT_EQ(FormatDateTime("mm hh", Afternoon), "02 14");   // no hour before: month
+    EXPECT_EQ(FormatDateTime("hh d m", Afternoon), "14 5 2"); // the day came between
     EXPECT_EQ(FormatDateTime("h s m", Afternoon), "14 9 2");
     EXPECT_EQ(FormatDateTime("h x m", Afternoon), "14 x 2"); // any letter breaks the rule
     EXPECT_EQ(FormatDateTime("h m m", Afternoon), "14 7 2"); // only the first m follows h
@@ -161,9 +165,9 @@ TEST_F(DateTimeTest, AmPmVariants) {
     EXPECT_EQ(FormatDateTime("h:nn A/P", Morning), "12:30 A");
     EXPECT_EQ(FormatDateTime("h:nn ampm", Afternoon), "2:07 PM");
     EXPECT_EQ(FormatDateTime("h:nn AMPM", Morning), "12:30 AM");
-    EXPECT_EQ(FormatDateTime("am/pm h", Afternoon), "pm 2");   // the clock stays 12-hour
+    EXPECT_EQ(FormatDateTime("am/pm h", Afternoon), "pm 2");       // the clock stays 12-hour
     EXPECT_EQ(FormatDateTime("h 'am/pm'", Afternoon), "14 am/pm"); // quoted: 24-hour
-    EXPECT_EQ(FormatDateTime("h h am/pm", Afternoon), "14 2 pm"); // only the nearest h
+    EXPECT_EQ(FormatDateTime("h h am/pm", Afternoon), "14 2 pm");  // only the nearest h
     EXPECT_EQ(FormatDateTime("h ax", Afternoon), "14 ax");
     EXPECT_EQ(FormatDateTime("h ap", Afternoon), "14 ap");
     FormatSettings().TimePMString = "nachm.";
@@ -190,8 +194,7 @@ TEST_F(DateTimeTest, EmptyFormatAndCLeaveOutAZeroTime) {
     EXPECT_EQ(FormatDateTime("c", Afternoon), "2/5/2003 2:07:09 PM");
     EXPECT_EQ(FormatDateTime("", EncodeDate(2003, 2, 5)), "2/5/2003");
     // Milliseconds alone do not count as a time.
-    EXPECT_EQ(FormatDateTime("cc", EncodeDate(2003, 2, 5) + EncodeTime(0, 0, 0, 500)),
-              "2/5/2003");
+    EXPECT_EQ(FormatDateTime("cc", EncodeDate(2003, 2, 5) + EncodeTime(0, 0, 0, 500)), "2/5/2003");
     EXPECT_EQ(DateTimeToStr(Afternoon), "2/5/2003 2:07:09 PM");
     EXPECT_EQ(DateToStr(Afternoon), "2/5/2003");
     EXPECT_EQ(TimeToStr(Afternoon), "2:07:09 PM");

@@ -65,6 +65,9 @@ TEST_F(FloatFormatTest, NumberGroupsThousands) {
     FormatSettings().ThousandSeparator = '.';
     FormatSettings().DecimalSeparator = ',';
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1.234.567,89");
+    FormatSettings().ThousandSeparator = '\0'; // no separator at all, never a zero byte
+    EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1234567,89");
+    EXPECT_EQ(FormatFloat("#,##0.00", 1234567.891), "1234567,89");
 }
 
 TEST_F(FloatFormatTest, CurrencyFollowsThePositiveFormatCode) {

@@ -166,8 +166,8 @@ TEST(LocaleInfoTest, NamesCodesAndNumbersOfSeveralLocales) {
     EXPECT_EQ(Info(1033, LOCALE_S1159), "AM");
     EXPECT_EQ(Info(1033, LOCALE_S2359), "PM");
     EXPECT_EQ(Info(1033, LOCALE_ITIMEMARKPOSN), "0");
-    EXPECT_EQ(Info(1042, LOCALE_ITIMEMARKPOSN), "1"); // Korean: "tt h:mm:ss"
-    EXPECT_EQ(Info(1035, LOCALE_STIME), ".");         // Finnish: "H.mm.ss"
+    EXPECT_EQ(Info(1042, LOCALE_ITIMEMARKPOSN), "1");      // Korean: "tt h:mm:ss"
+    EXPECT_EQ(Info(1035, LOCALE_STIME), ".");              // Finnish: "H.mm.ss"
     EXPECT_EQ(Info(1035, LOCALE_SMONTHNAME1), "tammikuu"); // nominative, not "tammikuuta"
     EXPECT_EQ(Info(1045, LOCALE_SMONTHNAME1), "styczeń");  // nominative, not "stycznia"
     // Arabic counts in the Gregorian calendar with Latin digits.
@@ -234,7 +234,8 @@ TEST(LocaleInfoTest, TextsFollowTheProcessCodePage) {
     EXPECT_EQ(GetACP(), 1252u);
     EXPECT_EQ(Info(1036, LOCALE_SCURRENCY), "\x80");
     EXPECT_EQ(Info(2057, LOCALE_SCURRENCY), "\xA3");
-    EXPECT_EQ(Info(1036, LOCALE_SNATIVELANGNAME), "fran\xE7" "ais");
+    EXPECT_EQ(Info(1036, LOCALE_SNATIVELANGNAME), "fran\xE7"
+                                                  "ais");
     EXPECT_EQ(GetLocaleInfoA(1036, LOCALE_SCURRENCY, nullptr, 0), 2);
     EXPECT_EQ(Info(1049, LOCALE_SMONTHNAME1), "??????"); // Cyrillic has no place in 1252
     ASSERT_TRUE(SetProcessCodePage(1251));
@@ -281,8 +282,8 @@ TEST(LocaleInfoTest, PosixNamesMapToIdentifiers) {
     EXPECT_EQ(LcidFromPosixLocale("de_DE@euro"), 1031u);
     EXPECT_EQ(LcidFromPosixLocale("es_ES.UTF-8"), 3082u); // modern sort, not 1034
     EXPECT_EQ(LcidFromPosixLocale("zh_TW.Big5"), 1028u);
-    EXPECT_EQ(LcidFromPosixLocale("de"), 1031u);          // likely region
-    EXPECT_EQ(LcidFromPosixLocale("sr_RS"), 0x281Au);     // likely script: Cyrillic
+    EXPECT_EQ(LcidFromPosixLocale("de"), 1031u);      // likely region
+    EXPECT_EQ(LcidFromPosixLocale("sr_RS"), 0x281Au); // likely script: Cyrillic
     EXPECT_EQ(LcidFromPosixLocale("sr_Latn_RS"), 0x241Au);
 }
 
@@ -304,13 +305,12 @@ TEST(LocaleInfoTest, EnumerationListsEveryKnownLocaleOnce) {
     EXPECT_EQ(Enumerated.size(), KnownLocales().size());
     EXPECT_EQ(std::set<std::string>(Enumerated.begin(), Enumerated.end()).size(),
               Enumerated.size());
-    for (LCID Facts : {1025, 1027, 2052, 1029, 1030, 1043, 1033, 1035, 1036, 1031, 1032, 1037,
-                       1038, 1040, 1041, 1042, 1044, 1045, 1049, 1051, 1060, 1034, 1053, 1028,
-                       1055, 3082, 2068}) {
+    for (LCID Facts :
+         {1025, 1027, 2052, 1029, 1030, 1043, 1033, 1035, 1036, 1031, 1032, 1037, 1038, 1040,
+          1041, 1042, 1044, 1045, 1049, 1051, 1060, 1034, 1053, 1028, 1055, 3082, 2068}) {
         char Text[9];
         std::snprintf(Text, sizeof Text, "%08x", Facts);
-        EXPECT_NE(std::find(Enumerated.begin(), Enumerated.end(), Text), Enumerated.end())
-            << Text;
+        EXPECT_NE(std::find(Enumerated.begin(), Enumerated.end(), Text), Enumerated.end()) << Text;
     }
     Enumerated.clear();
     EXPECT_TRUE(EnumSystemLocalesA(StopAtFirst, LCID_INSTALLED));
@@ -324,17 +324,18 @@ TEST(LocaleInfoTest, EnumerationListsEveryKnownLocaleOnce) {
 
 // Every known locale answers every item the locale settings read, with usable pictures.
 TEST(LocaleInfoTest, EveryKnownLocaleAnswersTheSettingsItems) {
-    const LCTYPE Texts[] = {LOCALE_STIME,      LOCALE_S1159,         LOCALE_S2359,
-                            LOCALE_SDATE,      LOCALE_ICURRENCY,     LOCALE_INEGCURR,
-                            LOCALE_ICURRDIGITS, LOCALE_SCURRENCY,    LOCALE_STHOUSAND,
-                            LOCALE_SDECIMAL,   LOCALE_SENGLANGUAGE,  LOCALE_SNATIVELANGNAME,
+    const LCTYPE Texts[] = {LOCALE_STIME,       LOCALE_S1159,           LOCALE_S2359,
+                            LOCALE_SDATE,       LOCALE_ICURRENCY,       LOCALE_INEGCURR,
+                            LOCALE_ICURRDIGITS, LOCALE_SCURRENCY,       LOCALE_STHOUSAND,
+                            LOCALE_SDECIMAL,    LOCALE_SENGLANGUAGE,    LOCALE_SNATIVELANGNAME,
                             LOCALE_SENGCOUNTRY, LOCALE_SNATIVECTRYNAME, LOCALE_SLIST,
-                            LOCALE_ILZERO,     LOCALE_ITIME,         LOCALE_ITIMEMARKPOSN};
+                            LOCALE_ILZERO,      LOCALE_ITIME,           LOCALE_ITIMEMARKPOSN};
     for (const TLocaleEntry& Entry : KnownLocales()) {
         SCOPED_TRACE(Entry.Name);
         for (LCTYPE Item = LOCALE_SDAYNAME1; Item <= LOCALE_SABBREVMONTHNAME12; ++Item)
             EXPECT_GT(Info(Entry.Id, Item).value_or("").size(), 0u) << Item;
-        for (LCTYPE Item : Texts) EXPECT_GT(Info(Entry.Id, Item).value_or("").size(), 0u) << Item;
+        for (LCTYPE Item : Texts)
+            EXPECT_GT(Info(Entry.Id, Item).value_or("").size(), 0u) << Item;
         const std::string Short = Info(Entry.Id, LOCALE_SSHORTDATE).value_or("");
         EXPECT_NE(Short.find('d'), std::string::npos) << Short;
         EXPECT_NE(Short.find('M'), std::string::npos) << Short;

@@ -17,9 +17,8 @@ protected:
         AppendMenuA(FrameMenu, MF_POPUP, UINT_PTR(WindowMenu), "&Window");
         SetMenu(Frame, FrameMenu);
         CLIENTCREATESTRUCT Ccs{WindowMenu, FirstChildId};
-        Client = CreateWindowExA(WS_EX_CLIENTEDGE, WC_MDICLIENT, nullptr,
-                                 WS_CHILD | WS_VISIBLE, 0, 0, 600, 400, Frame, nullptr,
-                                 HInstance(), &Ccs);
+        Client = CreateWindowExA(WS_EX_CLIENTEDGE, WC_MDICLIENT, nullptr, WS_CHILD | WS_VISIBLE, 0,
+                                 0, 600, 400, Frame, nullptr, HInstance(), &Ccs);
     }
 
     HWND NewChild(const char* Title) {
@@ -139,7 +138,8 @@ TEST_F(MdiTest, MaximizedChildFillsTheClientArea) {
 }
 
 TEST_F(MdiTest, LongListsEndWithMoreWindows) {
-    for (int I = 0; I < MDI_MOREWINDOWSLIMIT + 2; ++I) NewChild(("Doc" + std::to_string(I)).c_str());
+    for (int I = 0; I < MDI_MOREWINDOWSLIMIT + 2; ++I)
+        NewChild(("Doc" + std::to_string(I)).c_str());
     const auto Texts = WindowMenuTexts();
     ASSERT_EQ(Texts.size(), size_t(2 + MDI_MOREWINDOWSLIMIT + 1));
     EXPECT_EQ(Texts[2 + 8], "&9 Doc8");

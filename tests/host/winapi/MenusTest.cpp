@@ -94,8 +94,8 @@ TEST_F(MenusTest, SystemMenuHasTheStandardEntries) {
     ASSERT_TRUE(Sys);
     EXPECT_EQ(GetSystemMenu(Main, false), Sys); // one copy per window
     const std::vector<std::pair<UINT, std::string>> Expected = {
-        {SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
-        {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {0, ""},
+        {SC_RESTORE, "&Restore"},    {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
+        {SC_MINIMIZE, "Mi&nimize"},  {SC_MAXIMIZE, "Ma&ximize"}, {0, ""},
         {SC_CLOSE, "&Close\tAlt+F4"}};
     ASSERT_EQ(GetMenuItemCount(Sys), int(Expected.size()));
     for (size_t I = 0; I < Expected.size(); ++I) {

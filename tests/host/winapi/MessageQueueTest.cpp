@@ -82,7 +82,8 @@ TEST_F(MessageQueueTest, IdleHandlerFeedsTheLoopUntilItGivesUp) {
         return true;
     });
     std::vector<WPARAM> Seen;
-    while (GetMessageA(&Msg, nullptr, 0, 0)) Seen.push_back(Msg.wParam);
+    while (GetMessageA(&Msg, nullptr, 0, 0))
+        Seen.push_back(Msg.wParam);
     EXPECT_EQ(Seen, (std::vector<WPARAM>{1, 2}));
     EXPECT_EQ(Rounds, 3);
 

@@ -42,7 +42,8 @@ std::vector<TMsgRecord> TWinApiTest::Received(HWND Wnd, UINT Msg) const {
 
 std::vector<UINT> TWinApiTest::MessagesOf(HWND Wnd) const {
     std::vector<UINT> Result;
-    for (const TMsgRecord& R : Received(Wnd)) Result.push_back(R.Msg);
+    for (const TMsgRecord& R : Received(Wnd))
+        Result.push_back(R.Msg);
     return Result;
 }
 

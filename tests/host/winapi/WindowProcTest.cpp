@@ -16,7 +16,8 @@ LRESULT UpperProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     Calls.push_back("inner");
     if (Msg == WM_SETTEXT && LParam) {
         std::string Upper(reinterpret_cast<const char*>(LParam));
-        for (char& C : Upper) C = char(std::toupper(static_cast<unsigned char>(C)));
+        for (char& C : Upper)
+            C = char(std::toupper(static_cast<unsigned char>(C)));
         return CallWindowProcA(InnerPrevious, Wnd, Msg, WParam, LPARAM(Upper.c_str()));
     }
     return CallWindowProcA(InnerPrevious, Wnd, Msg, WParam, LParam);
@@ -96,7 +97,7 @@ TEST_F(WindowProcTest, ClassesRegisterOnceAndIgnoreCase) {
     ASSERT_NE(Atom, 0);
 
     const HWND ByAtom = CreateWindowExA(0, reinterpret_cast<LPCSTR>(std::uintptr_t(Atom)), "",
-                                       WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+                                        WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     char Name[4];
     EXPECT_EQ(GetClassNameA(ByAtom, Name, sizeof Name), 3);
     EXPECT_STREQ(Name, "TMy");
@@ -104,7 +105,7 @@ TEST_F(WindowProcTest, ClassesRegisterOnceAndIgnoreCase) {
     DestroyWindow(ByAtom);
     EXPECT_TRUE(UnregisterClassA("TMYFORM", nullptr));
     EXPECT_FALSE(UnregisterClassA("BUTTON", nullptr));
-    EXPECT_FALSE(CreateWindowExA(0, "TMyForm", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                 nullptr, nullptr));
+    EXPECT_FALSE(CreateWindowExA(0, "TMyForm", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                                 nullptr));
     EXPECT_EQ(GetLastError(), ERROR_CANNOT_FIND_WND_CLASS);
 }

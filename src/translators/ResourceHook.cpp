@@ -1,0 +1,145 @@
+#include "translators/ResourceHook.h"
+
+#include "host/ide/ToolServices.h"
+#include "translators/Zrt.h"
+
+#include <utility>
+
+namespace zantor {
+
+using namespace host;
+
+TResComponent* ResComponentList = nullptr;
+bool GlobalTranslation = true;
+TLoadStringAProc OrgLoadString = nullptr;
+bool SettingResStr = false;
+DWORD GlobProt = 0;
+TLoadResStringProc GlobOldBuf = nullptr;
+
+namespace {
+
+constexpr int LoaderBufferSize = 4096;
+int UnitCounter = 0;
+
+// The slot through which this unit's own code calls LoadStringA.
+TPatchable<TLoadStringAProc>& ImportSlot() { return PackageModule().LoadStringASlot; }
+
+template <class F> void WriteProtected(TPatchable<F>& Entry, F Value) {
+    DWORD Old = 0;
+    VirtualProtect(&Entry, PAGE_EXECUTE_READWRITE, &Old);
+    Entry.Write(Value);
+    VirtualProtect(&Entry, Old, &Old);
+}
+
+// Puts the loader entry back when the process ends, for a program that never finalizes.
+struct TUnitExit {
+    ~TUnitExit() {
+        if (UnitCounter > 0) {
+            UnitCounter = 1;
+            FinalizeResourceHookUnit();
+        }
+    }
+} UnitExit;
+
+} // namespace
+
+bool TranslateLoadedText(char* Buffer, int& Len, int Capacity) {
+    for (TResComponent* Node = ResComponentList; Node; Node = Node->Next)
+        if (Node->Component->TranslateBuffer(Buffer, Len, Capacity)) return true;
+    return false;
+}
+
+String CustomLoadResString(PResStringRec ResStringRec) {
+    struct TSetting {
+        TSetting() { SettingResStr = true; }
+        ~TSetting() { SettingResStr = false; }
+    } Setting;
+    if (!ResStringRec) return String();
+    if (ResStringRec->Identifier > 65535) return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
+    char Buffer[LoaderBufferSize];
+    int Len = 0;
+    {
+        // The inner load only loads: the translators are asked below, once.
+        struct TMuted {
+            bool Saved = GlobalTranslation;
+            TMuted() { GlobalTranslation = false; }
+            ~TMuted() { GlobalTranslation = Saved; }
+        } Muted;
+        HINSTANCE Module = ResStringRec->Module ? ResStringRec->Module->Instance() : nullptr;
+        Len = PackageModule().LoadStringA(FindResourceHInstance(Module), static_cast<UINT>(ResStringRec->Identifier),
+                                          Buffer, LoaderBufferSize);
+    }
+    if (Len > 0) TranslateLoadedText(Buffer, Len, LoaderBufferSize);
+    return String(Buffer, static_cast<std::size_t>(Len));
+}
+
+String WrapLoadResString(PResStringRec ResStringRec) {
+    // Through the routine's address, as a copied wrapper would call it.
+    static constexpr TLoadResStringProc Target = &CustomLoadResString;
+    return Target(ResStringRec);
+}
+
+int NewLoadString(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax) {
+    // A caller that kept the slot's value after the hook was removed still gets a load.
+    TLoadStringAProc Original = OrgLoadString ? OrgLoadString : &host::LoadStringA;
+    int Len = Original(Instance, Id, Buffer, BufferMax);
+    if (Len > 0 && ResComponentList) TranslateLoadedText(Buffer, Len, BufferMax);
+    return Len;
+}
+
+void HookLoadString(bool Unhook) {
+    if (!Unhook) {
+        if (OrgLoadString) return;
+        OrgLoadString = ImportSlot().Get();
+        WriteProtected(ImportSlot(), TLoadStringAProc(&NewLoadString));
+    } else {
+        if (!OrgLoadString) return;
+        WriteProtected(ImportSlot(), OrgLoadString);
+        OrgLoadString = nullptr;
+    }
+}
+
+void InitializeResourceHookUnit() {
+    if (UnitCounter++ != 0) return;
+    ResComponentList = nullptr;
+    GlobalTranslation = true;
+    OrgLoadString = nullptr;
+    SettingResStr = false;
+    VirtualProtect(&LoadResStringEntry, PAGE_EXECUTE_READWRITE, &GlobProt);
+    if (!ToolServices) {
+        GlobOldBuf = LoadResStringEntry.Get();
+        LoadResStringEntry.Write(&WrapLoadResString);
+    }
+    DWORD Old = 0;
+    VirtualProtect(&LoadResStringEntry, GlobProt, &Old);
+}
+
+// Restores what the initialization patched, asking GlobOldBuf rather than ToolServices again,
+// so that a design-time host set up or torn down in between cannot leave the entry patched.
+void FinalizeResourceHookUnit() {
+    if (UnitCounter == 0 || --UnitCounter != 0) return;
+    DWORD Old = 0;
+    VirtualProtect(&LoadResStringEntry, PAGE_EXECUTE_READWRITE, &Old);
+    if (GlobOldBuf) LoadResStringEntry.Write(GlobOldBuf);
+    GlobOldBuf = nullptr;
+    VirtualProtect(&LoadResStringEntry, Old, &Old);
+}
+
+void EnsureResourceHookUnit() {
+    if (UnitCounter == 0) InitializeResourceHookUnit();
+}
+
+void ResetResourceHookUnit() {
+    OrgLoadString = nullptr;
+    WriteProtected(ImportSlot(), TLoadStringAProc(&host::LoadStringA));
+    while (ResComponentList) ResComponentList = std::exchange(ResComponentList->Next, nullptr);
+    if (UnitCounter > 0) {
+        UnitCounter = 1;
+        FinalizeResourceHookUnit();
+    }
+    GlobalTranslation = true;
+    SettingResStr = false;
+    GlobProt = 0;
+}
+
+} // namespace zantor

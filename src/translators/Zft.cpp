@@ -1,0 +1,329 @@
+#include "translators/Zft.h"
+
+#include "host/classes/Collection.h"
+#include "host/controls/Forms.h"
+#include "host/controls/Graphics.h"
+#include "host/rtl/Conversions.h"
+#include "host/rtl/Exceptions.h"
+#include "host/typinfo/TypInfo.h"
+#include "translators/Literals.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace zantor {
+
+TClass TFormTranslator::StaticClass() {
+    static const TClassInfo Info = [] {
+        TClassBuilder<TFormTranslator> B("TFormTranslator");
+        PublishFrame(B, {.HasEvents = false});
+        B.Prop("TranslateEmpty", &TFormTranslator::FTranslateEmpty, &TFormTranslator::FTranslateEmpty).Default(false)
+            .Prop("OnTranslateForm", &TFormTranslator::OnTranslateForm, &TFormTranslator::SetOnTranslateForm)
+            .Prop("OnTranslateComponent", &TFormTranslator::OnTranslateComponent, &TFormTranslator::SetOnTranslateComponent)
+            .Prop("OnTranslateProperty", &TFormTranslator::OnTranslateProperty, &TFormTranslator::SetOnTranslateProperty)
+            .Prop("OnTranslated", &TFormTranslator::OnFormTranslated, &TFormTranslator::SetOnFormTranslated);
+        return TClassInfo(B);
+    }();
+    return &Info;
+}
+
+TFormTranslator::TFormTranslator(TComponent* AOwner)
+    : TTranslatorFrame(AOwner, false), FSavedTexts(new TSortList(false)) {
+    FTranslate = true;
+}
+
+TFormTranslator::~TFormTranslator() { delete FSavedTexts; }
+
+namespace {
+
+// Text after the first "=" of a line.
+std::string_view ValueOf(std::string_view Line) {
+    std::size_t Eq = Line.find('=');
+    return Eq == std::string_view::npos ? std::string_view() : Line.substr(Eq + 1);
+}
+
+bool StartsWithKey(std::string_view Line, std::string_view Name) {
+    return Line.size() > Name.size() && Line[Name.size()] == '=' && Line.starts_with(Name);
+}
+
+// Position-mode bisection of Part-one order over any string list.
+int SortedPosition(const TStrings& L, std::string_view S) {
+    int Lo = 0, Hi = L.Count() - 1, Mid = 0;
+    while (Hi >= Lo) {
+        Mid = (Lo + Hi) / 2;
+        int C = CompareOrdinal(S, L.Strings(Mid));
+        if (C < 0)
+            Hi = Mid - 1;
+        else if (C == 0)
+            return Mid;
+        else {
+            Lo = Mid + 1;
+            if (Hi < Lo) ++Mid;
+        }
+    }
+    return Mid;
+}
+
+String LineAt(const TStrings& L, int Index) {
+    if (auto* S = As<TSortList>(&L)) return S->Line(Index);
+    return L.Strings(Index);
+}
+
+bool IsStringKind(TTypeKind K) { return K == tkString || K == tkLString || K == tkWString; }
+
+} // namespace
+
+bool TFormTranslator::FindPathLine(const TStrings& L, const String& Name, int& Index) {
+    if (L.Count() == 0) {
+        Index = 0;
+        return false;
+    }
+    Index = SortedPosition(L, Name);
+    if (Index == L.Count()) --Index;
+    if (StartsWithKey(LineAt(L, Index), Name)) return true;
+    // Deeper paths (Name.Sub=, Name[0]=) sort between Name and Name=: try the neighbours.
+    if (Index > 0 && StartsWithKey(LineAt(L, Index - 1), Name)) {
+        --Index;
+        return true;
+    }
+    if (Index + 1 < L.Count() && StartsWithKey(LineAt(L, Index + 1), Name)) {
+        ++Index;
+        return true;
+    }
+    return false;
+}
+
+bool TFormTranslator::WantTranslate(const String& Name, int& Index) const {
+    return FindPathLine(*FWorkList, Name, Index);
+}
+
+bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
+    if (!Collect && (!FTranslate || !List || List->Count() == 0 ||
+                     ComponentState().Contains(csDesigning)))
+        return false;
+    if (FIsTranslated) RestoreForm();
+    bool Skip = false;
+    FOnTranslateForm(this, List, Skip);
+    if (Skip) return false;
+    FWorkList = List;
+    FWalkPath.clear();
+    TranslateClass(Owner(), "", Collect);
+    TranslateVirtual(Collect);
+    if (TComponent* Form = Owner()) {
+        for (int i = 0; i < Form->ComponentCount(); ++i) {
+            TComponent* C = Form->Components(i);
+            if (C == this || C->Name().empty()) continue;
+            Skip = false;
+            FOnTranslateComponent(this, C, List, Skip);
+            if (!Skip) TranslateClass(C, C->Name(), Collect);
+        }
+    }
+    if (!Collect) {
+        AfterApplyWalk();
+        FIsTranslated = true;
+    }
+    FOnFormTranslated(this, List);
+    return true;
+}
+
+void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Collect) {
+    if (!Obj) return;
+    if (std::find(FWalkPath.begin(), FWalkPath.end(), Obj) != FWalkPath.end()) return;
+    FWalkPath.push_back(Obj);
+    std::vector<PPropInfo> Props = GetPropList(Obj, tkProperties);
+    for (PPropInfo P : Props) {
+        String Path = Prefix.empty() ? P->Name : Prefix + "." + P->Name;
+        if (P->Kind() == tkClass) {
+            TObject* Value = GetObjectProp(Obj, P);
+            if (Is<TStrings>(Value))
+                SetStrings(Value, Path, Collect);
+            else if (Is<TCollection>(Value))
+                SetCollection(Value, Path, Collect);
+            else
+                TranslateClass(Value, Path, Collect);
+        } else if (Collect) {
+            FWorkList->Add(Path + "=" + GetProp(Obj, P));
+        } else if (int Index; WantTranslate(Path, Index)) {
+            TranslateProp(Obj, P, Index);
+        }
+    }
+    FWalkPath.pop_back();
+}
+
+void TFormTranslator::SaveDesignText(const String& Line, int Index) {
+    if (!FIsTranslated) FSavedTexts->SortInsert(Line, FWorkList->Objects(Index));
+}
+
+void TFormTranslator::SetStrings(TObject* Obj, const String& Prefix, bool Collect) {
+    auto* L = static_cast<TStrings*>(Obj);
+    for (int i = 0; i < L->Count(); ++i) {
+        String Key = Prefix + "[" + std::to_string(i) + "]";
+        if (Collect) {
+            FWorkList->Add(Key + "=" + ToLiterals(L->Strings(i)));
+            continue;
+        }
+        int Index;
+        if (!WantTranslate(Key, Index)) continue;
+        bool Skip = false;
+        FOnTranslateProperty(this, Key, nullptr, FWorkList, Skip);
+        if (Skip) continue;
+        String Line = LineAt(*FWorkList, Index);
+        SaveDesignText(Key + "=" + ToLiterals(L->Strings(i)), Index);
+        String Value = FromLiterals(ValueOf(Line));
+        if (FTranslateEmpty || !Value.empty()) L->SetStrings(i, Value);
+    }
+}
+
+void TFormTranslator::SetCollection(TObject* Obj, const String& Prefix, bool Collect) {
+    auto* C = static_cast<TCollection*>(Obj);
+    for (int i = 0; i < C->Count(); ++i)
+        TranslateClass(C->Items(i), Prefix + "[" + std::to_string(i) + "]", Collect);
+}
+
+String TFormTranslator::GetProp(TObject* Obj, PPropInfo P) const {
+    switch (P->Kind()) {
+    case tkString:
+    case tkLString:
+    case tkWString: return ToLiterals(GetStrProp(Obj, P));
+    case tkChar:
+    case tkWChar: return String(1, static_cast<char>(GetOrdProp(Obj, P)));
+    case tkInteger: {
+        Int64 V = GetOrdProp(Obj, P);
+        String Ident;
+        if (P->Name == "Color" && ColorToIdent(static_cast<Integer>(V), Ident)) return Ident;
+        return IntToStr(V);
+    }
+    case tkFloat: return FloatToStr(GetFloatProp(Obj, P));
+    case tkEnumeration: return GetEnumName(P->PropType, GetOrdProp(Obj, P));
+    case tkSet: return IntToStr(GetOrdProp(Obj, P));
+    case tkMethod: return P->PropType->TypeName();
+    default: return {};
+    }
+}
+
+bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
+    // A property that cannot be written is left alone altogether.
+    if (!P->IsWritable()) return false;
+    bool Skip = false;
+    FOnTranslateProperty(this, "", P, FWorkList, Skip);
+    if (Skip) return false;
+    String Line = LineAt(*FWorkList, Index);
+    std::string_view Raw = ValueOf(Line);
+    String Text = FromLiterals(Raw);
+    SaveDesignText(Line.substr(0, Line.size() - Raw.size()) + GetProp(Obj, P), Index);
+    if (!FTranslateEmpty && Text.empty()) return true;
+    switch (P->Kind()) {
+    case tkString:
+    case tkLString:
+    case tkWString: SetStrProp(Obj, P, Text); return true;
+    case tkChar:
+    case tkWChar: SetOrdProp(Obj, P, Raw.empty() ? 0 : static_cast<unsigned char>(Raw[0])); return true;
+    case tkInteger: {
+        Integer Color;
+        if (P->Name == "Color" && IdentToColor(Raw, Color))
+            SetOrdProp(Obj, P, Color);
+        else
+            SetOrdProp(Obj, P, Raw.empty() && P->Name != "Color" ? 0 : StrToInt(Raw));
+        return true;
+    }
+    case tkFloat: SetFloatProp(Obj, P, StrToFloat(Raw)); return true;
+    case tkEnumeration: {
+        Int64 V = GetEnumValue(P->PropType, Raw);
+        if (V < 0) throw EConvertError("'" + String(Raw) + "' is not a valid " + P->PropType->TypeName() + " value");
+        SetOrdProp(Obj, P, V);
+        return true;
+    }
+    case tkSet: SetOrdProp(Obj, P, static_cast<std::uint32_t>(StrToInt(Raw))); return true;
+    default: return false;
+    }
+}
+
+void TFormTranslator::RestoreForm() {
+    if (!FIsTranslated) return;
+    // Nothing saved means nothing to put back: that counts as restored.
+    if (FSavedTexts->Count() == 0) {
+        FIsTranslated = false;
+        return;
+    }
+    TSortList Copy(false);
+    Copy.Assign(FSavedTexts);
+    FIsTranslated = false;
+    if (TranslateForm(&Copy, false)) {
+        FIsTranslated = false;
+        FSavedTexts->Clear();
+    } else {
+        FIsTranslated = true;
+    }
+    if (FWorkList == &Copy) FWorkList = nullptr;
+}
+
+void TFormTranslator::InternalTranslate(bool Value) {
+    if (Value == FTranslate) return;
+    if (!Value) {
+        RestoreForm();
+        FTranslate = false;
+        return;
+    }
+    FTranslate = true;
+    if (TComponent* Form = Owner())
+        for (int i = 0; i < Form->ComponentCount(); ++i)
+            if (auto* Other = As<TFormTranslator>(Form->Components(i)); Other && Other != this)
+                Other->SetTranslate(false);
+    if (!TranslateForm(FTranslations, false)) FTranslate = false;
+}
+
+void TFormTranslator::LoadedLast() {
+    if (!ComponentState().Contains(csDesigning)) TranslateForm(FTranslations, false);
+}
+
+// A collect walk without its side effects (no restore, no events), for the file shapes.
+std::unique_ptr<TSortList> TFormTranslator::DesignTexts() const {
+    auto* Self = const_cast<TFormTranslator*>(this);
+    TStrings* SavedWork = FWorkList;
+    TStringList Collected;
+    Self->FWorkList = &Collected;
+    Self->FWalkPath.clear();
+    Self->TranslateClass(Owner(), "", true);
+    Self->TranslateVirtual(true);
+    if (TComponent* Form = Owner())
+        for (int i = 0; i < Form->ComponentCount(); ++i)
+            if (TComponent* C = Form->Components(i); C != this && !C->Name().empty())
+                Self->TranslateClass(C, C->Name(), true);
+    Self->FWorkList = SavedWork;
+
+    auto Texts = std::make_unique<TSortList>(false);
+    std::vector<std::pair<String, TObject*>> Lines;
+    for (int i = 0; i < Collected.Count(); ++i) Lines.emplace_back(Collected.Strings(i), nullptr);
+    Texts->SortInsertMany(std::move(Lines));
+    // While translated, the design texts are the saved ones.
+    if (FIsTranslated) {
+        TKeyValues Saved;
+        for (int i = 0; i < FSavedTexts->Count(); ++i) {
+            const String& L = FSavedTexts->Line(i);
+            std::string_view Value = ValueOf(L);
+            Saved.emplace_back(L.substr(0, L.size() - Value.size() - 1), String(Value));
+        }
+        Texts->SetKeyValues(Saved);
+    }
+    return Texts;
+}
+
+void TFormTranslator::FileEntries(TKeyValues& Own, TKeyValues& Design) const {
+    TTranslatorFrame::FileEntries(Own, Design);
+    std::unique_ptr<TSortList> Texts = DesignTexts();
+    for (const auto& [Key, Value] : Own)
+        if (int Index; FindPathLine(*Texts, Key, Index)) Design.emplace_back(Key, String(ValueOf(Texts->Line(Index))));
+}
+
+void TFormTranslator::DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const {
+    std::unique_ptr<TSortList> Texts = DesignTexts();
+    for (int i = 0; i < FTranslations->Count(); ++i) {
+        const String& Line = FTranslations->Line(i);
+        std::string_view Value = ValueOf(Line);
+        String Key = Line.substr(0, Line.find('='));
+        if (int Index; FindPathLine(*Texts, Key, Index))
+            Entries.push_back({FromLiterals(ValueOf(Texts->Line(Index))), FromLiterals(Value), i});
+    }
+}
+
+} // namespace zantor
