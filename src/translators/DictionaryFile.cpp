@@ -47,63 +47,73 @@ namespace {
 
 std::string_view SourceOf(std::string_view Line) { return Line.substr(0, Line.find('\t')); }
 
-// The file's lines as SortInsert would leave them: sorted, and without repeats when
-// equal lines only replace objects.
-std::vector<String> SortedFileLines(const String& FileName, bool ReplaceObjects) {
-    std::vector<String> Lines;
-    if (!host::FileExists(FileName)) return Lines;
-    String Text = host::ReadFileBytes(FileName);
-    for (std::string_view L : SplitLines(Text)) Lines.emplace_back(L);
-    std::stable_sort(Lines.begin(), Lines.end());
-    if (ReplaceObjects) Lines.erase(std::unique(Lines.begin(), Lines.end()), Lines.end());
-    return Lines;
-}
+struct TViewHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view S) const noexcept { return std::hash<std::string_view>()(S); }
+};
 
 } // namespace
 
+// The file's lines stay views into its text; only the lines that change are new strings.
 void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool ReplaceObjects) {
-    std::vector<String> Lines = SortedFileLines(FileName, ReplaceObjects);
+    String Text = host::FileExists(FileName) ? host::ReadFileBytes(FileName) : String();
+    std::vector<std::string_view> Lines = SplitLines(Text);
+    // As SortInsert of every line would leave them: sorted, equal lines once when they
+    // only replace objects.
+    if (!IsSortedOrdinal(Lines)) std::stable_sort(Lines.begin(), Lines.end());
+    if (ReplaceObjects) Lines.erase(std::unique(Lines.begin(), Lines.end()), Lines.end());
+
     // A later pair for the same source text replaces an earlier one.
-    std::unordered_map<String, String> BySource;
-    std::vector<String> Order;
+    std::unordered_map<String, String, TViewHash, std::equal_to<>> BySource;
     for (const auto& [Source, Translation] : Pairs) {
         String Key = WriteString(Source);
         String Line = Key + '\t' + WriteString(Translation);
-        auto [It, New] = BySource.insert_or_assign(Key, std::move(Line));
-        if (New) Order.push_back(Key);
+        BySource.insert_or_assign(std::move(Key), std::move(Line));
     }
-    for (String& Line : Lines) {
-        auto It = BySource.find(String(SourceOf(Line)));
-        if (It == BySource.end() || It->second.empty()) continue;
-        if (Line.find('\t') == String::npos) continue; // not a pair: "src" alone is no match
-        Line = std::move(It->second);
-        It->second.clear(); // only the first line of that text is replaced
+    std::unordered_map<String, bool, TViewHash, std::equal_to<>> Used;
+    for (std::string_view& Line : Lines) {
+        if (Line.find('\t') == std::string_view::npos) continue; // a lone text is no pair
+        auto It = BySource.find(SourceOf(Line));
+        if (It == BySource.end() || !Used.emplace(It->first, true).second) continue;
+        Line = It->second; // only the first line of that text is replaced
     }
-    std::vector<String> Added;
-    for (const String& Key : Order)
-        if (!BySource[Key].empty()) Added.push_back(std::move(BySource[Key]));
+    std::vector<std::string_view> Added;
+    for (const auto& [Key, Line] : BySource)
+        if (!Used.contains(Key)) Added.push_back(Line);
     std::sort(Added.begin(), Added.end());
-    std::vector<String> Merged;
+    std::vector<std::string_view> Merged;
     Merged.reserve(Lines.size() + Added.size());
-    std::merge(std::make_move_iterator(Lines.begin()), std::make_move_iterator(Lines.end()),
-               std::make_move_iterator(Added.begin()), std::make_move_iterator(Added.end()),
-               std::back_inserter(Merged));
+    std::merge(Lines.begin(), Lines.end(), Added.begin(), Added.end(), std::back_inserter(Merged));
     if (ReplaceObjects) Merged.erase(std::unique(Merged.begin(), Merged.end()), Merged.end());
     WriteLinesAtomic(FileName, Merged);
 }
 
-TTextPairs ParseDictionary(std::string_view Text) {
-    TTextPairs Pairs;
+void ScanDictionary(std::string_view Text,
+                    const std::function<void(std::string_view, std::string_view)>& Line) {
+    String Unescaped;
     std::size_t Start = 0;
-    while (Start <= Text.size()) {
+    while (Start < Text.size()) {
         std::size_t End = Text.find_first_of("\r\n", Start);
         if (End == std::string_view::npos) End = Text.size();
-        std::string_view Line = Text.substr(Start, End - Start);
-        std::size_t Tab = Line.find('\t');
-        if (Tab != std::string_view::npos)
-            Pairs.emplace_back(ReadString(Line.substr(0, Tab)), ReadString(Line.substr(Tab + 1)));
+        std::string_view L = Text.substr(Start, End - Start);
+        std::size_t Tab = L.find('\t');
+        if (Tab != std::string_view::npos) {
+            std::string_view Source = L.substr(0, Tab);
+            if (Source.find('\\') != std::string_view::npos) {
+                Unescaped = ReadString(Source);
+                Source = Unescaped;
+            }
+            Line(Source, L.substr(Tab + 1));
+        }
         Start = End + 1;
     }
+}
+
+TTextPairs ParseDictionary(std::string_view Text) {
+    TTextPairs Pairs;
+    ScanDictionary(Text, [&](std::string_view Source, std::string_view Translation) {
+        Pairs.emplace_back(String(Source), ReadString(Translation));
+    });
     return Pairs;
 }
 

@@ -4,6 +4,7 @@
 
 #include "host/rtl/Types.h"
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -30,5 +31,10 @@ void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool R
 std::optional<TTextPairs> ReadDictionaryFile(const String& FileName);
 // The same for text already in memory.
 TTextPairs ParseDictionary(std::string_view Text);
+
+// Calls Line for every line of Text that has a TAB, with the unescaped source text and the
+// still escaped translation; fast for large files where most lines are not wanted.
+void ScanDictionary(std::string_view Text,
+                    const std::function<void(std::string_view Source, std::string_view Translation)>& Line);
 
 } // namespace zantor

@@ -16,23 +16,32 @@ void AppendCode(String& Out, unsigned char C) {
 
 } // namespace
 
+namespace {
+
+bool IsControl(char C) { return static_cast<unsigned char>(C) < 32; }
+
+} // namespace
+
+// Plain runs are copied whole; only quotes and control characters are looked at one by one.
 String ToLiterals(std::string_view S) {
     String Out;
     Out.reserve(S.size() + S.size() / 8 + 2);
-    bool InQuote = S.empty() || static_cast<unsigned char>(S[0]) >= 32;
+    bool InQuote = S.empty() || !IsControl(S[0]);
     if (InQuote) Out += '\'';
     std::size_t i = 0;
     while (i < S.size()) {
-        auto C = static_cast<unsigned char>(S[i]);
-        if (C >= 32) {
-            if (C == '\'') Out += '\'';
-            Out += static_cast<char>(C);
+        std::size_t Run = i;
+        while (Run < S.size() && !IsControl(S[Run]) && S[Run] != '\'') ++Run;
+        Out.append(S.data() + i, Run - i);
+        i = Run;
+        if (i == S.size()) break;
+        if (S[i] == '\'') {
+            Out += "''";
             ++i;
             continue;
         }
         if (InQuote) Out += '\'';
-        while (i < S.size() && static_cast<unsigned char>(S[i]) < 32)
-            AppendCode(Out, static_cast<unsigned char>(S[i++]));
+        while (i < S.size() && IsControl(S[i])) AppendCode(Out, static_cast<unsigned char>(S[i++]));
         InQuote = i < S.size();
         if (InQuote) Out += '\'';
     }
@@ -48,8 +57,13 @@ String FromLiterals(std::string_view S) {
     bool InQuote = false;
     std::size_t i = 0;
     while (i < S.size()) {
-        char C = S[i];
-        if (!InQuote && C == '#') {
+        // Copy up to the next character with a meaning here.
+        std::size_t Next = InQuote ? S.find('\'', i) : S.find_first_of("'#", i);
+        if (Next == std::string_view::npos) Next = S.size();
+        Out.append(S.data() + i, Next - i);
+        i = Next;
+        if (i == S.size()) break;
+        if (S[i] == '#') {
             unsigned Code = 0;
             std::size_t Digits = 0;
             while (Digits < 3 && i + 1 + Digits < S.size() && S[i + 1 + Digits] >= '0' &&
@@ -60,16 +74,11 @@ String FromLiterals(std::string_view S) {
                                           std::to_string(i + 1) + " of " + String(S));
             Out += static_cast<char>(Code % 256);
             i += 1 + Digits;
-        } else if (C == '\'') {
-            if (InQuote && i + 1 < S.size() && S[i + 1] == '\'') {
-                Out += '\'';
-                i += 2;
-            } else {
-                InQuote = !InQuote;
-                ++i;
-            }
+        } else if (InQuote && i + 1 < S.size() && S[i + 1] == '\'') {
+            Out += '\'';
+            i += 2;
         } else {
-            Out += C;
+            InQuote = !InQuote;
             ++i;
         }
     }

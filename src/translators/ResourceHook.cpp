@@ -22,7 +22,9 @@ constexpr int LoaderBufferSize = 4096;
 int UnitCounter = 0;
 
 // The slot through which this unit's own code calls LoadStringA.
-TPatchable<TLoadStringAProc>& ImportSlot() { return PackageModule().LoadStringASlot; }
+TPatchable<TLoadStringAProc>& ImportSlot() {
+    return PackageModule().LoadStringASlot;
+}
 
 template <class F> void WriteProtected(TPatchable<F>& Entry, F Value) {
     DWORD Old = 0;
@@ -44,8 +46,10 @@ struct TUnitExit {
 } // namespace
 
 bool TranslateLoadedText(char* Buffer, int& Len, int Capacity) {
+    // Translators of other locales are switched off: skipped without a call.
     for (TResComponent* Node = ResComponentList; Node; Node = Node->Next)
-        if (Node->Component->TranslateBuffer(Buffer, Len, Capacity)) return true;
+        if (Node->Component->Translate() && Node->Component->TranslateBuffer(Buffer, Len, Capacity))
+            return true;
     return false;
 }
 
@@ -55,7 +59,8 @@ String CustomLoadResString(PResStringRec ResStringRec) {
         ~TSetting() { SettingResStr = false; }
     } Setting;
     if (!ResStringRec) return String();
-    if (ResStringRec->Identifier > 65535) return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
+    if (ResStringRec->Identifier > 65535)
+        return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
     char Buffer[LoaderBufferSize];
     int Len = 0;
     {
@@ -66,8 +71,9 @@ String CustomLoadResString(PResStringRec ResStringRec) {
             ~TMuted() { GlobalTranslation = Saved; }
         } Muted;
         HINSTANCE Module = ResStringRec->Module ? ResStringRec->Module->Instance() : nullptr;
-        Len = PackageModule().LoadStringA(FindResourceHInstance(Module), static_cast<UINT>(ResStringRec->Identifier),
-                                          Buffer, LoaderBufferSize);
+        Len = PackageModule().LoadStringA(FindResourceHInstance(Module),
+                                          static_cast<UINT>(ResStringRec->Identifier), Buffer,
+                                          LoaderBufferSize);
     }
     if (Len > 0) TranslateLoadedText(Buffer, Len, LoaderBufferSize);
     return String(Buffer, static_cast<std::size_t>(Len));
@@ -83,7 +89,9 @@ int NewLoadString(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax) {
     // A caller that kept the slot's value after the hook was removed still gets a load.
     TLoadStringAProc Original = OrgLoadString ? OrgLoadString : &host::LoadStringA;
     int Len = Original(Instance, Id, Buffer, BufferMax);
-    if (Len > 0 && ResComponentList) TranslateLoadedText(Buffer, Len, BufferMax);
+    // While GlobalTranslation is false no translator would answer: no need to ask.
+    if (Len > 0 && ResComponentList && GlobalTranslation)
+        TranslateLoadedText(Buffer, Len, BufferMax);
     return Len;
 }
 
@@ -132,7 +140,8 @@ void EnsureResourceHookUnit() {
 void ResetResourceHookUnit() {
     OrgLoadString = nullptr;
     WriteProtected(ImportSlot(), TLoadStringAProc(&host::LoadStringA));
-    while (ResComponentList) ResComponentList = std::exchange(ResComponentList->Next, nullptr);
+    while (ResComponentList)
+        ResComponentList = std::exchange(ResComponentList->Next, nullptr);
     if (UnitCounter > 0) {
         UnitCounter = 1;
         FinalizeResourceHookUnit();

@@ -4,6 +4,7 @@
 #include "host/controls/Forms.h"
 #include "host/controls/UiDriver.h"
 #include "host/ide/ToolServices.h"
+#include "host/rtl/AtomicFile.h"
 #include "host/rtl/FileNames.h"
 #include "translators/Hourglass.h"
 #include "translators/Literals.h"
@@ -177,17 +178,19 @@ void TTranslatorFrame::TranslateTo(const String& AFileName) {
 }
 
 bool TTranslatorFrame::TranslateFrom(const String& AFileName) {
-    auto Pairs = ReadDictionaryFile(AFileName);
-    if (!Pairs) return false;
+    if (!FileExists(AFileName)) return false;
     std::vector<TDictionaryEntry> Entries;
     DictionaryEntries(Entries);
-    std::unordered_map<String, std::vector<const TDictionaryEntry*>> BySource;
+    // Every entry of a source text takes its translation (texts can repeat on a form).
+    std::unordered_map<std::string_view, std::vector<const TDictionaryEntry*>> BySource;
     for (const TDictionaryEntry& E : Entries) BySource[E.Source].push_back(&E);
-    for (const auto& [Source, Translation] : *Pairs) {
+    String Text = ReadFileBytes(AFileName);
+    ScanDictionary(Text, [&](std::string_view Source, std::string_view Translation) {
         auto It = BySource.find(Source);
-        if (It == BySource.end()) continue;
-        for (const TDictionaryEntry* E : It->second) ApplyDictionaryTranslation(*E, Translation);
-    }
+        if (It == BySource.end()) return;
+        String Plain = zantor::ReadString(Translation);
+        for (const TDictionaryEntry* E : It->second) ApplyDictionaryTranslation(*E, Plain);
+    });
     return true;
 }
 

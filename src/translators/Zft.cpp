@@ -69,8 +69,6 @@ String LineAt(const TStrings& L, int Index) {
     return L.Strings(Index);
 }
 
-bool IsStringKind(TTypeKind K) { return K == tkString || K == tkLString || K == tkWString; }
-
 } // namespace
 
 bool TFormTranslator::FindPathLine(const TStrings& L, const String& Name, int& Index) {

@@ -11,13 +11,19 @@ namespace zantor {
 TClass TResourceTranslator::StaticClass() {
     static const TClassInfo Info = [] {
         TClassBuilder<TResourceTranslator> B("TResourceTranslator");
-        return TClassInfo(PublishFrame(B, {.TranslationsAlwaysStored = true, .TranslateDefaultTrue = true}));
+        return TClassInfo(
+            PublishFrame(B, {.TranslationsAlwaysStored = true, .TranslateDefaultTrue = true}));
     }();
     return &Info;
 }
 
 TResourceTranslator::TResourceTranslator(TComponent* AOwner)
-    : TTranslatorFrame(AOwner, true), FResStrings(new TResStringList), FNode{nullptr, this} {
+    : TTranslatorFrame(AOwner, true), FResStrings(new TWatchedSortList(true, &FIndex)),
+      FNode{nullptr, this} {
+    // Both lists drop the look-up index when they change.
+    delete FTranslations;
+    FTranslations = new TWatchedSortList(true, &FIndex);
+    FIndex.Attach(FResStrings, FTranslations);
     FTranslate = true;
     EnsureResourceHookUnit();
     FNode.Next = ResComponentList;
@@ -34,13 +40,16 @@ TResourceTranslator::~TResourceTranslator() {
     // A design-state translator removes a hook too: whoever installed it, nobody is left.
     if (!ResComponentList) HookLoadString(true);
     delete FResStrings;
+    delete FTranslations;
+    FTranslations = nullptr;
 }
 
 void TResourceTranslator::SetResStrings(TStrings* Value) {
     std::vector<std::pair<String, TObject*>> Lines;
     if (Value) {
         Lines.reserve(static_cast<std::size_t>(Value->Count()));
-        for (int i = 0; i < Value->Count(); ++i) Lines.emplace_back(Value->Strings(i), Value->Objects(i));
+        for (int i = 0; i < Value->Count(); ++i)
+            Lines.emplace_back(Value->Strings(i), Value->Objects(i));
     }
     FResStrings->BeginUpdate();
     FResStrings->Clear();
@@ -82,24 +91,27 @@ bool TResourceTranslator::RemoveTranslation(const String& Orig) {
 void TResourceTranslator::PackTranslations() {
     std::vector<String> Packed;
     Packed.reserve(static_cast<std::size_t>(FResStrings->Count()));
-    for (int i = 0; i < FResStrings->Count(); ++i) Packed.push_back(TranslationOf(i));
+    for (int i = 0; i < FResStrings->Count(); ++i)
+        Packed.push_back(TranslationOf(i));
     FResStrings->BeginUpdate();
-    for (int i = 0; i < FResStrings->Count(); ++i) FResStrings->PutObject(i, IntToObject(i));
+    for (int i = 0; i < FResStrings->Count(); ++i)
+        FResStrings->PutObject(i, IntToObject(i));
     FResStrings->EndUpdate();
     FTranslations->BeginUpdate();
     FTranslations->Clear();
-    for (String& S : Packed) FTranslations->Add(std::move(S));
+    for (String& S : Packed)
+        FTranslations->Add(std::move(S));
     FTranslations->EndUpdate();
 }
 
 bool TResourceTranslator::TranslateBuffer(char* Buffer, int& Len, int Capacity) {
     if (!FTranslate || !GlobalTranslation || !Buffer || Len < 0 || Capacity <= 0) return false;
-    const int Line = FResStrings->FindLine(std::string_view(Buffer, static_cast<std::size_t>(Len)));
-    if (Line < 0) return false;
-    const String& Trans = TranslationOf(Line);
-    if (Trans.empty()) return false;
-    const std::size_t Count = std::min(Trans.size(), static_cast<std::size_t>(Capacity - 1));
-    std::memcpy(Buffer, Trans.data(), Count);
+    TResLookup Found;
+    if (!FIndex.Find(std::string_view(Buffer, static_cast<std::size_t>(Len)), Found)) return false;
+    if (!Found.Trans) FTranslations->Strings(Found.Object); // raises the list's index error
+    if (Found.TransLen == 0) return false;
+    const std::size_t Count = std::min(Found.TransLen, static_cast<std::size_t>(Capacity - 1));
+    std::memcpy(Buffer, Found.Trans, Count);
     Buffer[Count] = '\0';
     Len = static_cast<int>(Count);
     return true;
@@ -151,8 +163,8 @@ void TResourceTranslator::ApplyFileEntries(const std::vector<TFileEntry>& Entrie
     std::unordered_map<String, int> Added;
     std::vector<std::pair<String, TObject*>> NewLines;
     auto TranslationIndex = [&](const String& Orig) {
-        const int Line = FResStrings->FindLine(Orig);
-        if (Line >= 0) return ObjectToInt(FResStrings->Objects(Line));
+        int Line = -1;
+        if (FResStrings->SortFind(Orig, Line)) return ObjectToInt(FResStrings->Objects(Line));
         auto It = Added.find(Orig);
         return It == Added.end() ? -1 : It->second;
     };

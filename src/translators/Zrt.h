@@ -52,7 +52,8 @@ protected:
     void FileEntries(TKeyValues& Own, TKeyValues& Design) const override;
     void ApplyFileEntries(const std::vector<TFileEntry>& Entries) override;
     void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const override;
-    void ApplyDictionaryTranslation(const TDictionaryEntry& Entry, const String& Translation) override;
+    void ApplyDictionaryTranslation(const TDictionaryEntry& Entry,
+                                    const String& Translation) override;
 
 private:
     // The translation that line Line points to; raises the list's index error for a bad index.
@@ -60,7 +61,8 @@ private:
     // Keeps only the translations that lines refer to, numbered in line order.
     void PackTranslations();
 
-    TResStringList* FResStrings;
+    TResStringIndex FIndex;
+    TWatchedSortList* FResStrings;
     TResComponent FNode;
 };
 

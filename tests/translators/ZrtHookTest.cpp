@@ -16,17 +16,21 @@ struct TFakeIde : host::TIToolServices {
     String GetProjectName() override { return ""; }
 };
 
-TLoadStringAProc Slot() { return host::PackageModule().LoadStringASlot.Get(); }
+TLoadStringAProc Slot() {
+    return host::PackageModule().LoadStringASlot.Get();
+}
 
 std::vector<TResourceTranslator*> Listed() {
     std::vector<TResourceTranslator*> Result;
-    for (TResComponent* N = ResComponentList; N; N = N->Next) Result.push_back(N->Component);
+    for (TResComponent* N = ResComponentList; N; N = N->Next)
+        Result.push_back(N->Component);
     return Result;
 }
 
 // What the hook state table says for each situation.
 void ExpectState(bool EntryPatched, bool SlotHooked) {
-    EXPECT_EQ(host::LoadResStringEntry.Get(), EntryPatched ? &WrapLoadResString : &host::SysLoadResString);
+    EXPECT_EQ(host::LoadResStringEntry.Get(),
+              EntryPatched ? &WrapLoadResString : &host::SysLoadResString);
     EXPECT_EQ(host::LoadResStringEntry.Protect(), host::PAGE_EXECUTE_READ);
     EXPECT_EQ(Slot(), SlotHooked ? &NewLoadString : &host::LoadStringA);
     EXPECT_EQ(OrgLoadString, SlotHooked ? &host::LoadStringA : nullptr);
@@ -233,6 +237,7 @@ TEST_F(ZrtHook, ASlotValueKeptAfterUnhookingStillLoads) {
     EXPECT_EQ(Kept, &NewLoadString);
     T->Owner()->Free();
     char Buffer[32];
-    EXPECT_EQ(Kept(SReady.Module->Instance(), static_cast<host::UINT>(SReady.Identifier), Buffer, 32), 5);
+    EXPECT_EQ(
+        Kept(SReady.Module->Instance(), static_cast<host::UINT>(SReady.Identifier), Buffer, 32), 5);
     EXPECT_STREQ(Buffer, "Ready");
 }

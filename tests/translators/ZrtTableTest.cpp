@@ -15,9 +15,11 @@ namespace {
 String Dump(const TResourceTranslator* T) {
     String S;
     for (int i = 0; i < T->ResStrings()->Count(); ++i)
-        S += T->ResStrings()->Line(i) + "=" + std::to_string(ObjectToInt(T->ResStrings()->Objects(i))) + ";";
+        S += T->ResStrings()->Line(i) + "=" +
+             std::to_string(ObjectToInt(T->ResStrings()->Objects(i))) + ";";
     S += "|";
-    for (int i = 0; i < T->Translations()->Count(); ++i) S += T->Translations()->Line(i) + ";";
+    for (int i = 0; i < T->Translations()->Count(); ++i)
+        S += T->Translations()->Line(i) + ";";
     return S;
 }
 
@@ -41,7 +43,8 @@ TEST_F(ZrtTable, PublishedPropertiesAndTheirDefaults) {
     EXPECT_EQ(Names, (std::vector<String>{"Name", "Tag", "About", "FileName", "Locale", "Translate",
                                           "Translations", "OnTranslate", "OnTranslated"}));
     EXPECT_EQ(host::GetPropInfo(TResourceTranslator::StaticClass(), "Translate")->Default, 1);
-    EXPECT_EQ(host::GetPropInfo(TResourceTranslator::StaticClass(), "Translations")->StoredFn, nullptr);
+    EXPECT_EQ(host::GetPropInfo(TResourceTranslator::StaticClass(), "Translations")->StoredFn,
+              nullptr);
     auto* T = OnNewForm("Form1", 0);
     EXPECT_TRUE(T->Translate());
 }
@@ -91,26 +94,39 @@ TEST_F(ZrtTable, LookUpsFindWhatTheSortedSearchFindsAsTheTableChanges) {
     auto* T = OnNewForm("Form1", 0);
     std::mt19937 Random(7);
     std::vector<String> Texts;
-    for (int i = 0; i < 500; ++i) Texts.push_back("Text " + std::to_string(Random() % 100000));
-    for (const String& S : Texts) T->SetTranslation(S, "T:" + S);
+    for (int i = 0; i < 500; ++i)
+        Texts.push_back("Text " + std::to_string(Random() % 100000));
+    for (const String& S : Texts)
+        T->SetTranslation(S, "T:" + S);
     auto Translated = [&](const String& S) {
-        char Buffer[64];
-        std::snprintf(Buffer, sizeof Buffer, "%s", S.c_str());
+        std::vector<char> Buffer(S.begin(), S.end());
+        Buffer.resize(S.size() + 64);
         int Len = static_cast<int>(S.size());
-        return T->TranslateBuffer(Buffer, Len, sizeof Buffer) ? String(Buffer, static_cast<std::size_t>(Len)) : String();
+        return T->TranslateBuffer(Buffer.data(), Len, static_cast<int>(Buffer.size()))
+                   ? String(Buffer.data(), static_cast<std::size_t>(Len))
+                   : String();
     };
     auto ExpectAgreement = [&] {
         for (int Round = 0; Round < 3; ++Round) // enough look-ups for the index to be built
             for (const String& S : Texts) {
                 int Index = -1;
                 bool Found = T->ResStrings()->SortFind(S, Index);
-                EXPECT_EQ(Translated(S), Found ? T->Translations()->Line(ObjectToInt(T->ResStrings()->Objects(Index))) : "")
+                EXPECT_EQ(Translated(S), Found ? T->Translations()->Line(
+                                                     ObjectToInt(T->ResStrings()->Objects(Index)))
+                                               : "")
                     << S;
                 EXPECT_EQ(Translated(S + "x"), "");
             }
     };
     ExpectAgreement();
-    T->SetTranslation("Text new", "T:new"); // a change after the index was built
+    // Changes of either list after the index was built are seen at once.
+    T->SetTranslation(Texts[0], "changed");
+    EXPECT_EQ(Translated(Texts[0]), "changed");
+    T->Translations()->SetStrings(ObjectToInt(T->ResStrings()->Objects(1)), "direct");
+    EXPECT_EQ(Translated(T->ResStrings()->Line(1)), "direct");
+    for (const String& S : Texts) T->SetTranslation(S, "T:" + S);
+    ExpectAgreement();
+    T->SetTranslation("Text new", "T:new");
     EXPECT_EQ(Translated("Text new"), "T:new");
     EXPECT_TRUE(T->RemoveTranslation(Texts[3]));
     EXPECT_EQ(Translated(Texts[3]), "");
@@ -122,6 +138,10 @@ TEST_F(ZrtTable, LookUpsFindWhatTheSortedSearchFindsAsTheTableChanges) {
     ExpectAgreement();
     T->ResStrings()->Delete(0);
     T->ResStrings()->AddObject(T->ResStrings()->Line(0), IntToObject(1)); // a duplicate at the end
+    ExpectAgreement();
+    T->ResStrings()->Delete(T->ResStrings()->Count() - 1);
+    T->SetTranslation(String(70000, 'L'), "long"); // longer than a slot can describe
+    Texts.push_back(String(70000, 'L'));
     ExpectAgreement();
 }
 

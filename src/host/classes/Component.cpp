@@ -179,10 +179,15 @@ void TComponent::RemoveNotification(TComponent* AComponent) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-    // A handler may free a sibling: walk a copy and skip what has left meanwhile.
-    std::vector<TComponent*> Owned = FComponents;
-    for (TComponent* C : Owned)
-        if (C->FOwner == this) C->Notification(AComponent, Operation);
+    // While a form is read, its new components are not announced to every sibling: that
+    // would make reading quadratic, and the siblings see the whole form in Loaded.
+    if (Operation == opInsert && FComponentState.Contains(csLoading)) return;
+    // A handler may free siblings: walk the live list from the end and clamp the index to
+    // what is left after every call.
+    for (int i = ComponentCount() - 1; i >= 0;) {
+        FComponents[static_cast<std::size_t>(i)]->Notification(AComponent, Operation);
+        i = std::min(i - 1, ComponentCount() - 1);
+    }
 }
 
 void TComponent::SetDesigning(bool Value, bool SetChildren) {

@@ -127,8 +127,18 @@ struct TReaderImpl {
         ReadObjectBody(Comp, Obj);
     }
 
+    // A registered class, or the class of one of the root's published fields (a form
+    // class knows the classes of the components it declares).
+    TClass FindComponentClass(const String& ClassName) const {
+        if (TClass C = GetClass(ClassName)) return C;
+        for (TClass C = R.FRoot->ClassType(); C; C = C->Parent)
+            for (const TFieldEntry& F : C->Fields)
+                if (SameText(F.FieldClass()->ClassName, ClassName)) return F.FieldClass();
+        return nullptr;
+    }
+
     TComponent* CreateChild(const TFormObject& Obj) {
-        TClass Class = GetClass(Obj.ClassName);
+        TClass Class = FindComponentClass(Obj.ClassName);
         if (!Class) throw EClassNotFound("Class " + Obj.ClassName + " not found" + OnLine(Obj.Line));
         if (!Class->InheritsFrom(TComponent::StaticClass()) || !Class->Create)
             throw EReadError("Invalid class " + Obj.ClassName + OnLine(Obj.Line));

@@ -1,9 +1,12 @@
 #include "host/controls/Controls.h"
 
 #include "host/controls/Forms.h"
+#include "host/controls/Menus.h"
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
+
+#include "host/winapi/Windows.h"
 
 #include <algorithm>
 
@@ -183,10 +186,25 @@ void TControl::SetVisible(bool Value) {
 }
 
 void TControl::SetText(const String& Value) {
-    String Old = GetText();
-    if (Old == Value) return;
+    if (GetText() != Value) SetTextBuf(Value);
+}
+
+void TControl::SetTextBuf(const String& Value) {
+    String Old = StoredText();
     StoreText(Value);
-    if (GetText() != Old) TextChanged();
+    if (StoredText() != Old) TextChanged();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+    if (FPopupMenu == Value) return;
+    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
 void TControl::SetColor(TColor Value) {
@@ -263,12 +281,21 @@ TClass TWinControl::StaticClass() {
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
+// Without the removal protocol (deleted directly) the window goes without telling this
+// partly destroyed control.
 TWinControl::~TWinControl() {
+    if (FHandle) {
+        HWND Wnd = FHandle;
+        WindowGone();
+        DestroyWindow(Wnd);
+    }
     DestroyChildControls();
 }
 
+// The window goes first, taking the children's windows with it, as the host does.
 void TWinControl::BeforeDestruction() {
     Destroying();
+    DestroyHandle();
     DestroyChildControls();
     inherited::BeforeDestruction();
 }
@@ -383,6 +410,7 @@ void TWinControl::NotifyControls(void (TControl::*Fn)()) {
 
 void TWinControl::FontChanged() {
     NotifyControls(&TControl::ParentFontChanged);
+    if (FHandle) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 1);
 }
 void TWinControl::ColorChanged() {
     NotifyControls(&TControl::ParentColorChanged);

@@ -1,17 +1,55 @@
 // Controls: TControl, the visual component placed inside a parent, and TWinControl, the
-// control that holds child controls and takes part in the tab order. Controls carry the
-// attributes that form files stream (bounds, caption, font, colour, visibility) and, later,
-// a window handle of the emulated window layer created when first needed.
+// control that holds child controls, takes part in the tab order and owns a window of the
+// emulated window layer, created when first needed. Controls carry the attributes that form
+// files stream (bounds, caption, font, colour, visibility); while a window exists they are
+// kept in step with it both ways.
 #pragma once
 
 #include "host/classes/Component.h"
 #include "host/controls/Graphics.h"
+#include "host/rtl/Exceptions.h"
+#include "host/winapi/Messages.h"
+#include "host/winapi/WinTypes.h"
 
 #include <vector>
 
 namespace host {
 
 class TWinControl;
+class TPopupMenu;
+
+// A window could not be made (its class refused, a creation hook vetoed).
+ZT_DECLARE_EXCEPTION(EOutOfResources, Exception);
+
+// A message as a control's WndProc sees it; handlers fill Result.
+struct TMessage {
+    UINT Msg = 0;
+    WPARAM WParam = 0;
+    LPARAM LParam = 0;
+    LRESULT Result = 0;
+};
+
+// What a windowed control asks CreateWindowExA for. A WinClassName that the window layer
+// does not know yet is registered with the controls' window procedure; an existing class
+// ("BUTTON", "EDIT" ...) is used as it is and its windows are subclassed.
+struct TCreateParams {
+    String Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    HWND WndParent = nullptr;
+    HMENU Menu = nullptr; // menu bar of a top-level window
+    LPVOID Param = nullptr;
+    String WinClassName;
+    // Default processing for windows of a class registered here.
+    WNDPROC DefWndProc = nullptr;
+};
+
+// The control whose window this is, or nullptr.
+TWinControl* FindControl(HWND Wnd);
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
@@ -149,6 +187,9 @@ public:
     void SetOnDblClick(const TNotifyEvent& Value) { FOnDblClick = Value; }
     const TNotifyEvent& OnResize() const { return FOnResize; }
     void SetOnResize(const TNotifyEvent& Value) { FOnResize = Value; }
+    // The menu a right click shows; forgotten when it is freed.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
 
     // What a click of the person does; fires OnClick.
     virtual void Click();
@@ -158,6 +199,7 @@ public:
     void DefineProperties(TFiler* Filer) override;
     // Takes over the parent's font, colour and hint setting where the Parent* flags say so.
     void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
     // Caption and Text are the same value, the window text; classes publish one of them.
@@ -165,8 +207,13 @@ protected:
     void SetCaption(const String& Value) { SetText(Value); }
     String Text() const { return GetText(); }
     void SetText(const String& Value);
-    virtual String GetText() const { return FText; }
-    // Stores the text; descendants keeping it elsewhere (memo lines) override.
+    // The text as shown: the window's text while there is a window, else the stored one.
+    virtual String GetText() const { return StoredText(); }
+    // Puts a new text in place: stores it and tells TextChanged; windowed controls send
+    // WM_SETTEXT instead, whose handling does the same.
+    virtual void SetTextBuf(const String& Value);
+    // Where the text is kept; descendants keeping it elsewhere (memo lines) override both.
+    virtual String StoredText() const { return FText; }
     virtual void StoreText(const String& Value) { FText = Value; }
     // Called after the text changed.
     virtual void TextChanged() {}
@@ -225,20 +272,53 @@ private:
     bool FParentShowHint = true;
     bool FEnabled = true;
     bool FVisible = true;
+    TPopupMenu* FPopupMenu = nullptr;
     TNotifyEvent FOnClick;
     TNotifyEvent FOnDblClick;
     TNotifyEvent FOnResize;
 };
 
-// A control that contains other controls. Child controls are listed non-windowed first,
-// then windowed, each group in insertion order (the order form files list them in).
+// A control that contains other controls and owns a window. Child controls are listed
+// non-windowed first, then windowed, each group in insertion order (the order form files list
+// them in).
+//
+// The window is made only when someone asks for Handle(), or when the control is shown inside
+// a showing parent: reading a form file makes none. While it exists, Caption/Text, bounds,
+// font, visibility and the enabled state are kept in step with it both ways, and its messages
+// reach WndProc.
 class TWinControl : public TControl {
     ZT_CLASS(TWinControl, TControl)
 public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
-    // Frees the child controls first (whoever owns them), then leaves the parent.
+    // Destroys the window, frees the child controls (whoever owns them), then leaves the
+    // parent.
     void BeforeDestruction() override;
+
+    // The control's window, made now (after its parents' windows) when there is none.
+    // Raises EInvalidOperation "Control 'Name' has no parent window" for a control without a
+    // parent that cannot be a top-level window, and EOutOfResources "Error creating window"
+    // when the window layer refuses.
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded() { Handle(); }
+    // Destroys the window and those of the children; the control keeps its state and makes
+    // a new window when next asked.
+    void DestroyHandle();
+    // The window exists and is visible, with all its parents.
+    bool Showing() const;
+    // Hands a message straight to WndProc, with or without a window.
+    LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+    // Every message of the window comes here; what a class does not handle goes on to
+    // DefaultHandler.
+    virtual void WndProc(TMessage& Message);
+    // The window procedure the control stands in front of (its class's, or DefWindowProcA).
+    void DefaultHandler(TMessage& Message);
+
+    // With a window, moves it; the window's answer (WM_SIZE/WM_MOVE) sets the bounds.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // A window follows the control to a parent that has one; otherwise it is destroyed.
+    void SetParent(TWinControl* AParent) override;
 
     int ControlCount() const { return static_cast<int>(FControls.size() + FWinControls.size()); }
     // Raises EListError "List index out of bounds (i)" for a bad index.
@@ -266,26 +346,65 @@ public:
     void Loaded() override;
 
 protected:
+    // Class, styles, position and text of the window to make. The default: a child window
+    // (WS_CHILD | WS_CLIPSIBLINGS, WS_VISIBLE/WS_DISABLED/WS_TABSTOP from the control) of a
+    // class named after the control's class, inside the parent's window.
+    virtual void CreateParams(TCreateParams& Params);
+    // Makes the window from CreateParams and sends it the font; descendants add what their
+    // window needs after calling it.
+    virtual void CreateWnd();
+    // The CreateWindowExA call itself; MDI children are made through their client instead.
+    virtual void CreateWindowHandle(const TCreateParams& Params);
+    // Makes the windows of the visible windowed children, so a shown parent shows them.
+    void CreateChildHandles();
+    // The window, or null; never makes one.
+    HWND WindowHandle() const { return FHandle; }
+
+    String GetText() const override;
+    void SetTextBuf(const String& Value) override;
+    // Puts the stored text into the window without storing it again (after the store
+    // changed by another way, such as memo lines).
+    void UpdateWindowText();
+
     void FontChanged() override;
     void ColorChanged() override;
     void ShowHintChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
     // Calls Fn on every child control; children may not be added or removed meanwhile.
     void NotifyControls(void (TControl::*Fn)());
+    // Reads the window's rectangle into the bounds (WM_SIZE, WM_MOVE).
+    void UpdateBounds();
+    // WM_COMMAND from a child window arrives at the child as CN_COMMAND.
+    virtual void CNCommand(TMessage& Message) { DefaultHandler(Message); }
+    // Tells the parent's window WM_COMMAND(Code) as the standard controls do; without
+    // windows the notification goes straight to CNCommand.
+    void NotifyParent(WORD Code);
 
 private:
     friend class TControl;
+    friend LRESULT ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
     void Link(TControl* AControl);
     void Unlink(TControl* AControl);
     void RenumberTabList(std::size_t From);
     void FixupTabList();
     void DestroyChildControls();
+    void BindWindow(HWND Wnd);
+    void WindowGone();
+    void WMSetText(TMessage& Message);
+    void WMCommand(TMessage& Message);
 
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
     int FTabOrder = -1;
     bool FTabStop = false;
+    HWND FHandle = nullptr;
+    WNDPROC FDefWndProc = nullptr;
 };
+
+// The window procedure of every control window: finds the control and calls its WndProc.
+LRESULT ControlWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 } // namespace host
 

@@ -1,10 +1,24 @@
+// Panels, bevels and images; radio groups are in ExtRadioGroup.cpp, notebooks in
+// ExtNotebook.cpp.
 #include "host/controls/ExtCtrls.h"
 
+#include "host/classes/Filer.h"
+#include "host/classes/Streams.h"
+#include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {
 
 ZT_DEFINE_ENUM(TBevelCut, "bvNone", "bvLowered", "bvRaised", "bvSpace")
+ZT_DEFINE_ENUM(TBevelShape, "bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine",
+               "bsRightLine", "bsSpacer")
+ZT_DEFINE_ENUM(TBevelStyle, "bsLowered", "bsRaised")
+
+namespace {
+
+constexpr TAnchors DefaultAnchors{akLeft, akTop};
+
+} // namespace
 
 TClass TCustomPanel::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TCustomPanel>("TCustomPanel").NoCreate();
@@ -12,7 +26,6 @@ TClass TCustomPanel::StaticClass() {
 }
 
 TClass TPanel::StaticClass() {
-    constexpr TAnchors DefaultAnchors{akLeft, akTop};
     // clang-format off
     static const TClassInfo Info = TClassBuilder<TPanel>("TPanel")
         .Prop("Align", &TPanel::Align, &TPanel::SetAlign).Default(alNone)
@@ -29,6 +42,7 @@ TClass TPanel::StaticClass() {
         .Prop("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(true)
         .Prop("ParentFont", &TPanel::ParentFont, &TPanel::SetParentFont).Default(true)
         .Prop("ParentShowHint", &TPanel::ParentShowHint, &TPanel::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TPanel::PopupMenu, &TPanel::SetPopupMenu)
         .Prop("ShowHint", &TPanel::ShowHint, &TPanel::SetShowHint).Stored(&TPanel::IsShowHintStored)
         .Prop("TabOrder", &TPanel::TabOrder, &TPanel::SetTabOrder).Default(-1)
         .Prop("TabStop", &TPanel::TabStop, &TPanel::SetTabStop).Default(false)
@@ -46,6 +60,103 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
     SetParentColor(true);
+}
+
+// ---- TBevel ----
+
+TClass TBevel::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TBevel>("TBevel")
+        .Prop("Align", &TBevel::Align, &TBevel::SetAlign).Default(alNone)
+        .Prop("Anchors", &TBevel::Anchors, &TBevel::SetAnchors).Default(DefaultAnchors)
+        .Prop("ParentShowHint", &TBevel::ParentShowHint, &TBevel::SetParentShowHint).Default(true)
+        .Prop("Shape", &TBevel::Shape, &TBevel::SetShape).Default(bsBox)
+        .Prop("ShowHint", &TBevel::ShowHint, &TBevel::SetShowHint).Stored(&TBevel::IsShowHintStored)
+        .Prop("Style", &TBevel::Style, &TBevel::SetStyle).Default(bsLowered)
+        .Prop("Visible", &TBevel::Visible, &TBevel::SetVisible).Default(true);
+    // clang-format on
+    return &Info;
+}
+
+TBevel::TBevel(TComponent* AOwner) : TControl(AOwner) {
+    FControlStyle = {csReplicatable};
+    SetBounds(0, 0, 50, 50);
+}
+
+// ---- TPicture ----
+
+TClass TPicture::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TPicture>("TPicture");
+    return &Info;
+}
+
+void TPicture::SetData(const String& Value) {
+    if (FData == Value) return;
+    FData = Value;
+    FOnChange(this);
+}
+
+// The data starts with the class name, preceded by its length in one byte.
+String TPicture::GraphicClassName() const {
+    if (FData.empty()) return {};
+    const auto Length = static_cast<unsigned char>(FData[0]);
+    if (FData.size() < 1u + Length) return {};
+    return FData.substr(1, Length);
+}
+
+void TPicture::Assign(const TPersistent* Source) {
+    if (const auto* Other = As<TPicture>(Source))
+        SetData(Other->FData);
+    else if (!Source)
+        SetData({});
+    else
+        inherited::Assign(Source);
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+    inherited::DefineProperties(Filer);
+    Filer->DefineBinaryProperty(
+        "Data",
+        [this](TStream* Stream) {
+            String Bytes(static_cast<std::size_t>(Stream->Size() - Stream->Position()), '\0');
+            Stream->ReadBuffer(Bytes.data(), static_cast<Int64>(Bytes.size()));
+            SetData(Bytes);
+        },
+        [this](TStream* Stream) {
+            Stream->WriteBuffer(FData.data(), static_cast<Int64>(FData.size()));
+        },
+        !FData.empty());
+}
+
+// ---- TImage ----
+
+TClass TImage::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TImage>("TImage")
+        .Prop("Align", &TImage::Align, &TImage::SetAlign).Default(alNone)
+        .Prop("Anchors", &TImage::Anchors, &TImage::SetAnchors).Default(DefaultAnchors)
+        .Prop("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false)
+        .Prop("Center", &TImage::Center, &TImage::SetCenter).Default(false)
+        .Prop("ParentShowHint", &TImage::ParentShowHint, &TImage::SetParentShowHint).Default(true)
+        .Prop("Picture", &TImage::Picture, &TImage::SetPicture)
+        .Prop("PopupMenu", &TImage::PopupMenu, &TImage::SetPopupMenu)
+        .Prop("ShowHint", &TImage::ShowHint, &TImage::SetShowHint).Stored(&TImage::IsShowHintStored)
+        .Prop("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false)
+        .Prop("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false)
+        .Prop("Visible", &TImage::Visible, &TImage::SetVisible).Default(true)
+        .Prop("OnClick", &TImage::OnClick, &TImage::SetOnClick)
+        .Prop("OnDblClick", &TImage::OnDblClick, &TImage::SetOnDblClick);
+    // clang-format on
+    return &Info;
+}
+
+TImage::TImage(TComponent* AOwner) : TControl(AOwner), FPicture(new TPicture) {
+    FControlStyle = {csReplicatable};
+    SetBounds(0, 0, 105, 105);
+}
+
+TImage::~TImage() {
+    delete FPicture;
 }
 
 } // namespace host

@@ -2,11 +2,14 @@
 
 #include "host/classes/Filer.h"
 #include "host/controls/Application.h"
+#include "host/controls/Menus.h"
 #include "host/controls/Screen.h"
 #include "host/controls/UiDriver.h"
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/FileNames.h"
 #include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/WindowPos.h"
+#include "host/winapi/Windows.h"
 
 #include <algorithm>
 
@@ -81,13 +84,16 @@ TClass TForm::StaticClass() {
         .Prop("Font", &TForm::Font, &TForm::SetFont).Stored(&TForm::IsFontStored)
         .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal)
         .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false)
+        .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
         .Prop("OldCreateOrder", &TForm::OldCreateOrder, &TForm::SetOldCreateOrder)
         .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch).Stored(false)
+        .Prop("PopupMenu", &TForm::PopupMenu, &TForm::SetPopupMenu)
         .Prop("Position", &TForm::Position, &TForm::SetPosition).Default(poDesigned)
         .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true)
         .Prop("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Stored(&TForm::IsShowHintStored)
         .Prop("Visible", &TForm::Visible, &TForm::SetVisible).Default(false)
         .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal)
+        .Prop("WindowMenu", &TForm::WindowMenu, &TForm::SetWindowMenu)
         .Prop("OnActivate", &TForm::OnActivate, &TForm::SetOnActivate)
         .Prop("OnClick", &TForm::OnClick, &TForm::SetOnClick)
         .Prop("OnClose", &TForm::OnClose, &TForm::SetOnClose)
@@ -131,20 +137,34 @@ int TCustomForm::FrameWidth() const {
 
 int TCustomForm::FrameHeight() const {
     TFrameMetrics M = FrameMetrics(FBorderStyle);
-    return 2 * M.Border + M.Caption;
+    return 2 * M.Border + M.Caption + (HasMenuBar() ? GetSystemMetrics(SM_CYMENU) : 0);
+}
+
+// MDI children show no menu bar of their own.
+bool TCustomForm::HasMenuBar() const {
+    return FMenu && FFormStyle != fsMDIChild && !Parent();
 }
 
 int TCustomForm::ClientWidth() const {
     return Width() - FrameWidth();
 }
 void TCustomForm::SetClientWidth(int Value) {
+    if (IsLoading()) FLoadedClientWidth = Value;
     SetWidth(Value + FrameWidth());
 }
 int TCustomForm::ClientHeight() const {
     return Height() - FrameHeight();
 }
 void TCustomForm::SetClientHeight(int Value) {
+    if (IsLoading()) FLoadedClientHeight = Value;
     SetHeight(Value + FrameHeight());
+}
+
+void TCustomForm::Loaded() {
+    inherited::Loaded();
+    if (FLoadedClientWidth >= 0) SetClientWidth(FLoadedClientWidth);
+    if (FLoadedClientHeight >= 0) SetClientHeight(FLoadedClientHeight);
+    FLoadedClientWidth = FLoadedClientHeight = -1;
 }
 
 void TCustomForm::SetPixelsPerInch(int Value) {
@@ -168,15 +188,13 @@ void TCustomForm::DefocusControl(TControl* Control, bool) {
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FActiveControl) FActiveControl = nullptr;
-}
-
-void TCustomForm::VisibleChanged() {
-    if (IsLoading()) return;
-    if (Visible())
-        DoShow();
-    else
-        DoHide();
+    if (Operation != opRemove) return;
+    if (AComponent == FActiveControl) FActiveControl = nullptr;
+    if (AComponent == FWindowMenu) FWindowMenu = nullptr;
+    if (AComponent == FMenu) {
+        FMenu = nullptr;
+        if (HandleAllocated()) ApplyMenu();
+    }
 }
 
 bool TCustomForm::CloseQuery() {

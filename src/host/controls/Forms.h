@@ -1,6 +1,7 @@
-// Forms: TCustomForm/TForm, the top-level window that form files describe, TDataModule, the
-// container of non-visual components, and InitForm, with which an application's form class
-// loads its form file.
+// Forms: TCustomForm/TForm, the top-level window that form files describe (an MDI frame with
+// its client window, or an MDI child inside the main form's), TDataModule, the container of
+// non-visual components, and InitForm, with which an application's form class loads its form
+// file.
 #pragma once
 
 #include "host/controls/Controls.h"
@@ -8,6 +9,9 @@
 #include <string_view>
 
 namespace host {
+
+class TMainMenu;
+class TMenuItem;
 
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -48,7 +52,9 @@ public:
     using TControl::SetColor;
     using TControl::SetFont;
 
-    // The client area is the window less its frame and caption, which depend on BorderStyle.
+    // The client area is the window less its frame, caption (which depend on BorderStyle) and
+    // menu bar. A client size read from a form file is applied again once the form is loaded,
+    // so that it holds with the menu bar that the Menu reference brings.
     int ClientWidth() const override;
     void SetClientWidth(int Value);
     int ClientHeight() const override;
@@ -61,16 +67,37 @@ public:
     // Forgets the active control when Control is it or contains it.
     void DefocusControl(TControl* Control, bool Removing);
 
+    // A change of these remakes an existing window.
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+    void SetBorderStyle(TFormBorderStyle Value);
     TBorderIcons BorderIcons() const { return FBorderIcons; }
-    void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
+    void SetBorderIcons(TBorderIcons Value);
     TFormStyle FormStyle() const { return FFormStyle; }
-    void SetFormStyle(TFormStyle Value) { FFormStyle = Value; }
+    void SetFormStyle(TFormStyle Value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    // A visible window is maximized, minimized or restored at once; a hidden one when shown
+    // (MDI children when made). The window's own changes (WM_SIZE) come back here.
     TWindowState WindowState() const { return FWindowState; }
-    void SetWindowState(TWindowState Value) { FWindowState = Value; }
+    void SetWindowState(TWindowState Value);
+
+    // The menu bar. Raises EInvalidOperation "Menu 'Name' is already being used by another
+    // form" for a menu another form shows. An existing window gets the bar at once and keeps
+    // its outer size; an MDI frame sets it through its client (WM_MDISETMENU).
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* Value);
+    // The item under which an MDI frame's client lists the MDI children (WM_MDISETMENU).
+    TMenuItem* WindowMenu() const { return FWindowMenu; }
+    void SetWindowMenu(TMenuItem* Value);
+    // The "MDICLIENT" window of an MDI frame (FormStyle fsMDIForm) once the frame's window
+    // exists; null otherwise.
+    HWND ClientHandle() const { return FClientHandle; }
+    // The MDI children in the client's window order (the active one first); for an MDI frame
+    // with a window, otherwise none. MDIChildren raises EListError "List index out of bounds
+    // (i)" for a bad index.
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int Index) const;
+    TCustomForm* ActiveMDIChild() const;
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
     bool AutoScroll() const { return FAutoScroll; }
@@ -131,8 +158,22 @@ public:
     // PixelsPerInch and TextHeight, written after the published properties.
     void DefineProperties(TFiler* Filer) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
+
+    // WM_COMMAND of a menu item clicks it; WM_CLOSE closes the form; WM_ACTIVATE and
+    // WM_MDIACTIVATE fire OnActivate/OnDeactivate; WM_SIZE sets the window state and fits the
+    // MDI client.
+    void WndProc(TMessage& Message) override;
 
 protected:
+    // A top-level window of the form's class name with the frame that BorderStyle and
+    // BorderIcons ask for and the menu bar; an MDI child goes into the main form's client.
+    // Raises EInvalidOperation "Cannot create form. No MDI forms are currently active" for an
+    // MDI child when the application's main form is not an MDI frame.
+    void CreateParams(TCreateParams& Params) override;
+    // After the window: the MDI client of a frame; an MDI child is shown.
+    void CreateWnd() override;
+    // Showing makes the window (and those of the visible controls) and shows it.
     void VisibleChanged() override;
     virtual void DoShow() { FOnShow(this); }
     virtual void DoHide() { FOnHide(this); }
@@ -146,6 +187,14 @@ private:
     bool CloseModal();
     int FrameWidth() const;
     int FrameHeight() const;
+    bool HasMenuBar() const;
+    void ApplyMenu();
+    void MenuChanged(bool Rebuild);
+    void CreateClientWindow();
+    void RecreateWnd();
+    void ShowFormWindow();
+    void WindowSized(WPARAM Kind, LPARAM Size);
+    std::vector<TCustomForm*> MDIChildList() const;
 
     TWinControl* FActiveControl = nullptr;
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -159,6 +208,11 @@ private:
     bool FOldCreateOrder = false;
     int FPixelsPerInch = ScreenPixelsPerInch;
     int FTextHeight = 0; // as read from the form file
+    int FLoadedClientWidth = -1;
+    int FLoadedClientHeight = -1;
+    TMainMenu* FMenu = nullptr;
+    TMenuItem* FWindowMenu = nullptr;
+    HWND FClientHandle = nullptr;
     TModalResult FModalResult = mrNone;
     bool FModal = false;
     TNotifyEvent FOnCreate;

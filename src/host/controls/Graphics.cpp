@@ -1,5 +1,6 @@
 #include "host/controls/Graphics.h"
 
+#include "host/controls/FontHandle.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -191,8 +192,31 @@ TClass TFont::StaticClass() {
     return &Info;
 }
 
+TFont::~TFont() {
+    DeleteFontHandle(FHandle);
+}
+
 void TFont::Changed() {
+    DeleteFontHandle(FHandle);
+    FHandle = nullptr;
     FOnChange(this);
+}
+
+HFONT TFont::Handle() {
+    if (FHandle && IsFontHandle(FHandle)) return FHandle;
+    TFontHandleSpec Spec;
+    Spec.Height = FHeight;
+    Spec.Bold = FStyle.Contains(fsBold);
+    Spec.Italic = FStyle.Contains(fsItalic);
+    Spec.Underline = FStyle.Contains(fsUnderline);
+    Spec.StrikeOut = FStyle.Contains(fsStrikeOut);
+    Spec.Charset = FCharset;
+    Spec.Pitch = FPitch == fpFixed ? TFontHandleSpec::Fixed
+                 : FPitch == fpVariable ? TFontHandleSpec::Variable
+                                        : TFontHandleSpec::Default;
+    Spec.Name = FName;
+    FHandle = CreateFontHandle(Spec);
+    return FHandle;
 }
 
 void TFont::SetCharset(TFontCharset Value) {

@@ -5,6 +5,7 @@
 #include "host/classes/Persistent.h"
 #include "host/typinfo/Events.h"
 #include "host/typinfo/TypeInfo.h"
+#include "host/winapi/WinTypes.h"
 
 #include <string_view>
 
@@ -115,6 +116,9 @@ class TFont : public TPersistent {
     ZT_CLASS(TFont, TPersistent)
 public:
     TFont() = default;
+    ~TFont() override;
+    TFont(const TFont&) = delete;
+    TFont& operator=(const TFont&) = delete;
 
     TFontCharset Charset() const { return FCharset; }
     void SetCharset(TFontCharset Value);
@@ -144,6 +148,10 @@ public:
     // Height of a line of text in this font, in pixels, as the emulated screen measures it.
     int TextHeight() const;
 
+    // A font object of the window layer with this description (CreateFontIndirectA), made
+    // when first asked and again after every change; the font deletes it.
+    HFONT Handle();
+
 protected:
     virtual void Changed();
 
@@ -156,6 +164,7 @@ private:
     TFontStyles FStyle;
     int FPixelsPerInch = ScreenPixelsPerInch;
     TNotifyEvent FOnChange;
+    HFONT FHandle = nullptr;
 };
 
 } // namespace host

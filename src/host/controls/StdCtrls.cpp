@@ -1,7 +1,9 @@
-// Labels, buttons and check boxes; the edits are in StdEdits.cpp.
+// Labels, static texts and group boxes; the buttons are in StdButtons.cpp, the edits in
+// StdEdits.cpp, the lists in StdLists.cpp.
 #include "host/controls/StdCtrls.h"
 
-#include "host/controls/Forms.h"
+#include "host/controls/ControlMessages.h"
+#include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {
@@ -37,6 +39,7 @@ TClass TLabel::StaticClass() {
         .Prop("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(true)
         .Prop("ParentFont", &TLabel::ParentFont, &TLabel::SetParentFont).Default(true)
         .Prop("ParentShowHint", &TLabel::ParentShowHint, &TLabel::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TLabel::PopupMenu, &TLabel::SetPopupMenu)
         .Prop("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar).Default(true)
         .Prop("ShowHint", &TLabel::ShowHint, &TLabel::SetShowHint).Stored(&TLabel::IsShowHintStored)
         .Prop("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false)
@@ -64,95 +67,89 @@ void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
 }
 
-// ---- TButton ----
+// ---- TGroupBox ----
 
-TClass TButton::StaticClass() {
+TClass TCustomGroupBox::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomGroupBox>("TCustomGroupBox").NoCreate();
+    return &Info;
+}
+
+TClass TGroupBox::StaticClass() {
     // clang-format off
-    static const TClassInfo Info = TClassBuilder<TButton>("TButton")
-        .Prop("Anchors", &TButton::Anchors, &TButton::SetAnchors).Default(DefaultAnchors)
-        .Prop("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
-        .Prop("Caption", &TButton::Caption, &TButton::SetCaption)
-        .Prop("Default", &TButton::Default, &TButton::SetDefault).Default(false)
-        .Prop("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true)
-        .Prop("Font", &TButton::Font, &TButton::SetFont).Stored(&TButton::IsFontStored)
-        .Prop("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(mrNone)
-        .Prop("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true)
-        .Prop("ParentShowHint", &TButton::ParentShowHint, &TButton::SetParentShowHint).Default(true)
-        .Prop("ShowHint", &TButton::ShowHint, &TButton::SetShowHint).Stored(&TButton::IsShowHintStored)
-        .Prop("TabOrder", &TButton::TabOrder, &TButton::SetTabOrder).Default(-1)
-        .Prop("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true)
-        .Prop("Visible", &TButton::Visible, &TButton::SetVisible).Default(true)
-        .Prop("OnClick", &TButton::OnClick, &TButton::SetOnClick);
+    static const TClassInfo Info = TClassBuilder<TGroupBox>("TGroupBox")
+        .Prop("Align", &TGroupBox::Align, &TGroupBox::SetAlign).Default(alNone)
+        .Prop("Anchors", &TGroupBox::Anchors, &TGroupBox::SetAnchors).Default(DefaultAnchors)
+        .Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
+        .Prop("Color", &TGroupBox::Color, &TGroupBox::SetColor).Default(clBtnFace).Stored(&TGroupBox::IsColorStored)
+        .Prop("Enabled", &TGroupBox::Enabled, &TGroupBox::SetEnabled).Default(true)
+        .Prop("Font", &TGroupBox::Font, &TGroupBox::SetFont).Stored(&TGroupBox::IsFontStored)
+        .Prop("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor).Default(true)
+        .Prop("ParentFont", &TGroupBox::ParentFont, &TGroupBox::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TGroupBox::ParentShowHint, &TGroupBox::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TGroupBox::PopupMenu, &TGroupBox::SetPopupMenu)
+        .Prop("ShowHint", &TGroupBox::ShowHint, &TGroupBox::SetShowHint).Stored(&TGroupBox::IsShowHintStored)
+        .Prop("TabOrder", &TGroupBox::TabOrder, &TGroupBox::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop).Default(false)
+        .Prop("Visible", &TGroupBox::Visible, &TGroupBox::SetVisible).Default(true)
+        .Prop("OnClick", &TGroupBox::OnClick, &TGroupBox::SetOnClick)
+        .Prop("OnDblClick", &TGroupBox::OnDblClick, &TGroupBox::SetOnDblClick);
     // clang-format on
     return &Info;
 }
 
-TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
-    FControlStyle = {csSetCaption, csDoubleClicks};
-    SetBounds(0, 0, 75, 25);
-    SetTabStop(true);
+TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                     csDoubleClicks,    csReplicatable};
+    SetBounds(0, 0, 185, 105);
+    SetColor(clBtnFace);
+    SetParentColor(true);
 }
 
-void TButton::Click() {
-    if (TCustomForm* Form = GetParentForm(this)) Form->SetModalResult(FModalResult);
-    inherited::Click();
-}
+// ---- TStaticText ----
 
-// ---- TCheckBox ----
-
-TClass TCustomCheckBox::StaticClass() {
-    static const TClassInfo Info = TClassBuilder<TCustomCheckBox>("TCustomCheckBox").NoCreate();
+TClass TCustomStaticText::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomStaticText>("TCustomStaticText").NoCreate();
     return &Info;
 }
 
-TClass TCheckBox::StaticClass() {
+TClass TStaticText::StaticClass() {
     // clang-format off
-    static const TClassInfo Info = TClassBuilder<TCheckBox>("TCheckBox")
-        .Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment).Default(taRightJustify)
-        .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed).Default(false)
-        .Prop("Anchors", &TCheckBox::Anchors, &TCheckBox::SetAnchors).Default(DefaultAnchors)
-        .Prop("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption)
-        .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Default(false)
-        .Prop("Color", &TCheckBox::Color, &TCheckBox::SetColor).Default(clWindow).Stored(&TCheckBox::IsColorStored)
-        .Prop("Enabled", &TCheckBox::Enabled, &TCheckBox::SetEnabled).Default(true)
-        .Prop("Font", &TCheckBox::Font, &TCheckBox::SetFont).Stored(&TCheckBox::IsFontStored)
-        .Prop("ParentColor", &TCheckBox::ParentColor, &TCheckBox::SetParentColor).Default(true)
-        .Prop("ParentFont", &TCheckBox::ParentFont, &TCheckBox::SetParentFont).Default(true)
-        .Prop("ParentShowHint", &TCheckBox::ParentShowHint, &TCheckBox::SetParentShowHint).Default(true)
-        .Prop("ShowHint", &TCheckBox::ShowHint, &TCheckBox::SetShowHint).Stored(&TCheckBox::IsShowHintStored)
-        .Prop("State", &TCheckBox::State, &TCheckBox::SetState).Default(cbUnchecked)
-        .Prop("TabOrder", &TCheckBox::TabOrder, &TCheckBox::SetTabOrder).Default(-1)
-        .Prop("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(true)
-        .Prop("Visible", &TCheckBox::Visible, &TCheckBox::SetVisible).Default(true)
-        .Prop("OnClick", &TCheckBox::OnClick, &TCheckBox::SetOnClick);
+    static const TClassInfo Info = TClassBuilder<TStaticText>("TStaticText")
+        .Prop("Align", &TStaticText::Align, &TStaticText::SetAlign).Default(alNone)
+        .Prop("Alignment", &TStaticText::Alignment, &TStaticText::SetAlignment).Default(taLeftJustify)
+        .Prop("Anchors", &TStaticText::Anchors, &TStaticText::SetAnchors).Default(DefaultAnchors)
+        .Prop("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize).Default(true)
+        .Prop("Caption", &TStaticText::Caption, &TStaticText::SetCaption)
+        .Prop("Color", &TStaticText::Color, &TStaticText::SetColor).Default(clBtnFace).Stored(&TStaticText::IsColorStored)
+        .Prop("Enabled", &TStaticText::Enabled, &TStaticText::SetEnabled).Default(true)
+        .Prop("Font", &TStaticText::Font, &TStaticText::SetFont).Stored(&TStaticText::IsFontStored)
+        .Prop("ParentColor", &TStaticText::ParentColor, &TStaticText::SetParentColor).Default(true)
+        .Prop("ParentFont", &TStaticText::ParentFont, &TStaticText::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TStaticText::ParentShowHint, &TStaticText::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TStaticText::PopupMenu, &TStaticText::SetPopupMenu)
+        .Prop("ShowAccelChar", &TStaticText::ShowAccelChar, &TStaticText::SetShowAccelChar).Default(true)
+        .Prop("ShowHint", &TStaticText::ShowHint, &TStaticText::SetShowHint).Stored(&TStaticText::IsShowHintStored)
+        .Prop("TabOrder", &TStaticText::TabOrder, &TStaticText::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TStaticText::TabStop, &TStaticText::SetTabStop).Default(false)
+        .Prop("Visible", &TStaticText::Visible, &TStaticText::SetVisible).Default(true)
+        .Prop("OnClick", &TStaticText::OnClick, &TStaticText::SetOnClick)
+        .Prop("OnDblClick", &TStaticText::OnDblClick, &TStaticText::SetOnDblClick);
     // clang-format on
     return &Info;
 }
 
-TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
-    FControlStyle = {csSetCaption, csDoubleClicks};
-    SetBounds(0, 0, 97, 17);
-    SetTabStop(true);
+TCustomStaticText::TCustomStaticText(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle = {csCaptureMouse, csClickEvents, csSetCaption, csReplicatable, csDoubleClicks};
+    SetBounds(0, 0, 65, 17);
+    SetColor(clBtnFace);
+    SetParentColor(true);
 }
 
-void TCustomCheckBox::SetState(TCheckBoxState Value) {
-    if (FState == Value) return;
-    FState = Value;
-    Click();
-}
-
-void TCustomCheckBox::Toggle() {
-    switch (FState) {
-    case cbUnchecked:
-        SetState(FAllowGrayed ? cbGrayed : cbChecked);
-        break;
-    case cbChecked:
-        SetState(cbUnchecked);
-        break;
-    case cbGrayed:
-        SetState(cbChecked);
-        break;
-    }
+void TCustomStaticText::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.WinClassName = "STATIC";
+    Params.Style |= FAlignment == taCenter ? SS_CENTER : FAlignment == taRightJustify ? SS_RIGHT
+                                                                                       : SS_LEFT;
 }
 
 } // namespace host

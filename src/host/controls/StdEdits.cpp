@@ -2,8 +2,11 @@
 #include "host/controls/StdCtrls.h"
 
 #include "host/classes/StringList.h"
+#include "host/controls/ControlMessages.h"
+#include "host/controls/Menus.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/Windows.h"
 
 namespace host {
 
@@ -50,6 +53,7 @@ TClass TEdit::StaticClass() {
         .Prop("ParentFont", &TEdit::ParentFont, &TEdit::SetParentFont).Default(true)
         .Prop("ParentShowHint", &TEdit::ParentShowHint, &TEdit::SetParentShowHint).Default(true)
         .Prop("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar).Default(0)
+        .Prop("PopupMenu", &TEdit::PopupMenu, &TEdit::SetPopupMenu)
         .Prop("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly).Default(false)
         .Prop("ShowHint", &TEdit::ShowHint, &TEdit::SetShowHint).Stored(&TEdit::IsShowHintStored)
         .Prop("TabOrder", &TEdit::TabOrder, &TEdit::SetTabOrder).Default(-1)
@@ -73,9 +77,22 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
 void TCustomEdit::SetCharCase(TEditCharCase Value) {
     if (FCharCase == Value) return;
     FCharCase = Value;
-    String Old = GetText();
+    String Old = StoredText();
     StoreText(Old);
-    if (GetText() != Old) TextChanged();
+    if (StoredText() == Old) return;
+    UpdateWindowText();
+    TextChanged();
+}
+
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.WinClassName = "EDIT";
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+    Params.Style |= ES_AUTOHSCROLL;
+    if (FReadOnly) Params.Style |= ES_READONLY;
+    if (FPasswordChar) Params.Style |= ES_PASSWORD;
+    if (FCharCase == ecUpperCase) Params.Style |= ES_UPPERCASE;
+    if (FCharCase == ecLowerCase) Params.Style |= ES_LOWERCASE;
 }
 
 void TCustomEdit::StoreText(const String& Value) {
@@ -104,6 +121,7 @@ TClass TMemo::StaticClass() {
         .Prop("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor).Default(false)
         .Prop("ParentFont", &TMemo::ParentFont, &TMemo::SetParentFont).Default(true)
         .Prop("ParentShowHint", &TMemo::ParentShowHint, &TMemo::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TMemo::PopupMenu, &TMemo::SetPopupMenu)
         .Prop("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).Default(false)
         .Prop("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars).Default(ssNone)
         .Prop("ShowHint", &TMemo::ShowHint, &TMemo::SetShowHint).Stored(&TMemo::IsShowHintStored)
@@ -127,6 +145,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(new T
 }
 
 TCustomMemo::~TCustomMemo() {
+    FLines->SetOnChange(TNotifyEvent());
     delete FLines;
 }
 
@@ -138,7 +157,14 @@ void TCustomMemo::SetLines(TStrings* Value) {
     FLines->Assign(Value);
 }
 
-String TCustomMemo::GetText() const {
+void TCustomMemo::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE;
+    if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
+    if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
+}
+
+String TCustomMemo::StoredText() const {
     String Result;
     for (int i = 0; i < FLines->Count(); ++i) {
         if (i > 0) Result += "\r\n";
@@ -152,6 +178,7 @@ void TCustomMemo::StoreText(const String& Value) {
 }
 
 void TCustomMemo::LinesChanged(TObject*) {
+    UpdateWindowText();
     Change();
 }
 

@@ -71,7 +71,7 @@ std::optional<Int64> ParseInteger(std::string_view S, int Bits) {
 // DecimalExponent receives the power of ten of the leading digit, to tell overflow from
 // underflow when from_chars reports the value out of range.
 std::optional<String> NormaliseFloatText(std::string_view S, long& DecimalExponent) {
-    const char sep = FormatSettings().DecimalSeparator;
+    const String& sep = FormatSettings().DecimalSeparator;
     String out;
     std::size_t i = 0;
     if (i < S.size() && (S[i] == '+' || S[i] == '-')) out += S[i++];
@@ -85,9 +85,10 @@ std::optional<String> NormaliseFloatText(std::string_view S, long& DecimalExpone
             if (inFraction && !nonZeroSeen && c == '0') ++leadingFracZeros;
             nonZeroSeen = nonZeroSeen || c != '0';
             out += c;
-        } else if (c == sep && !inFraction) {
+        } else if (!inFraction && !sep.empty() && S.substr(i, sep.size()) == sep) {
             inFraction = true;
             out += '.';
+            i += sep.size() - 1;
         } else {
             break;
         }

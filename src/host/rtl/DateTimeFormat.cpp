@@ -126,9 +126,7 @@ private:
         if (Index >= 1 && Index <= static_cast<int>(N)) FResult += Names[Index - 1];
     }
 
-    void AppendSeparator(char Separator) {
-        if (Separator != '\0') FResult += Separator;
-    }
+    void AppendSeparator(const String& Separator) { FResult += Separator; }
 
     void AppendYear(std::size_t Count) {
         if (Count <= 2) {
@@ -269,11 +267,12 @@ std::optional<TDateNumber> ScanNumber(std::string_view S, std::size_t& Pos) {
     return Number;
 }
 
-bool ScanSeparator(std::string_view S, std::size_t& Pos, char Separator) {
+// An empty separator (none at all) never matches.
+bool ScanSeparator(std::string_view S, std::size_t& Pos, std::string_view Separator) {
     while (Pos < S.size() && S[Pos] == ' ')
         ++Pos;
-    if (Pos >= S.size() || S[Pos] != Separator) return false;
-    ++Pos;
+    if (Separator.empty() || S.substr(Pos, Separator.size()) != Separator) return false;
+    Pos += Separator.size();
     return true;
 }
 
@@ -328,7 +327,7 @@ String DateTimeToStr(TDateTime DateTime) {
 }
 
 std::optional<TDateTime> TryStrToDate(std::string_view S) {
-    const char Separator = FormatSettings().DateSeparator;
+    const String Separator = FormatSettings().DateSeparator;
     std::vector<TDateNumber> Numbers;
     std::size_t Pos = 0;
     do {

@@ -112,13 +112,12 @@ String FractionDigits(const TDecimal& D, long Count) {
 }
 
 String GroupThousands(const String& Int) {
-    const char sep = FormatSettings().ThousandSeparator;
+    const String& sep = FormatSettings().ThousandSeparator;
     String s;
     for (std::size_t i = 0; i < Int.size(); ++i) {
         s += Int[i];
         std::size_t rest = Int.size() - 1 - i;
-        // A zero separator means "none" (the host writes no character then).
-        if (rest > 0 && rest % 3 == 0 && sep != '\0') s += sep;
+        if (rest > 0 && rest % 3 == 0) s += sep;
     }
     return s;
 }
@@ -129,17 +128,16 @@ String Sign(const TDecimal& D) {
 
 String FormatGeneral(const TDecimal& D, int Precision, int ExpDigits) {
     if (D.IsZero()) return "0";
-    const char sep = FormatSettings().DecimalSeparator;
+    const String& sep = FormatSettings().DecimalSeparator;
     String s = Sign(D);
     if (D.Exponent > Precision || D.Exponent < -4) {
         s += D.Digits[0];
-        if (D.Digits.size() > 1) s.append(1, sep).append(D.Digits, 1);
+        if (D.Digits.size() > 1) s.append(sep).append(D.Digits, 1);
         return s + "E" + ExponentText(D.Exponent - 1, false, ExpDigits);
     }
     if (D.Exponent <= 0) return s + "0" + sep + String(-D.Exponent, '0') + D.Digits;
     s += IntegerDigits(D);
-    if (static_cast<long>(D.Digits.size()) > D.Exponent)
-        s.append(1, sep).append(D.Digits, D.Exponent);
+    if (static_cast<long>(D.Digits.size()) > D.Exponent) s.append(sep).append(D.Digits, D.Exponent);
     return s;
 }
 
@@ -147,7 +145,7 @@ String FormatExponent(const TDecimal& D, int Precision, int ExpDigits) {
     String digits = D.Digits;
     digits.resize(Precision, '0');
     String s = Sign(D) + digits[0];
-    if (Precision > 1) s.append(1, FormatSettings().DecimalSeparator).append(digits, 1);
+    if (Precision > 1) s.append(FormatSettings().DecimalSeparator).append(digits, 1);
     return s + "E" + ExponentText(D.IsZero() ? 0 : D.Exponent - 1, true, ExpDigits);
 }
 
@@ -156,7 +154,7 @@ String FormatFixed(const TDecimal& D, int Decimals, bool Thousands) {
     String integer = IntegerDigits(D);
     if (integer.empty()) integer = "0";
     String s = Thousands ? GroupThousands(integer) : integer;
-    if (Decimals > 0) s.append(1, FormatSettings().DecimalSeparator) += FractionDigits(D, Decimals);
+    if (Decimals > 0) s.append(FormatSettings().DecimalSeparator) += FractionDigits(D, Decimals);
     return s;
 }
 
@@ -353,8 +351,7 @@ String LayOut(const TPicture& P, const TPictureDigits& D) {
         for (; next < End; ++next) {
             out += D.Int[next];
             long rest = static_cast<long>(D.Int.size()) - 1 - next;
-            if (P.Thousands && rest > 0 && rest % 3 == 0 && fs.ThousandSeparator != '\0')
-                out += fs.ThousandSeparator;
+            if (P.Thousands && rest > 0 && rest % 3 == 0) out += fs.ThousandSeparator;
         }
     };
     for (const TToken& t : P.Tokens) {

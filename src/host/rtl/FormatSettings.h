@@ -5,6 +5,7 @@
 #include "host/rtl/Types.h"
 
 #include <array>
+#include <cstdint>
 
 namespace host {
 
@@ -13,11 +14,14 @@ struct TFormatSettings {
     Integer CurrencyFormat = 0;   // positive currency format code 0..3
     Integer NegCurrFormat = 0;    // negative currency format code 0..15
     Integer CurrencyDecimals = 2;
-    char ThousandSeparator = ',';
-    char DecimalSeparator = '.';
-    char DateSeparator = '/';
-    char TimeSeparator = ':';
-    char ListSeparator = ',';
+    // A separator is one character of the process code page: one byte in a single-byte
+    // code page, a whole multi-byte sequence in UTF-8 or a double-byte one (the French
+    // thousands separator U+202F is three bytes in UTF-8). Empty means none.
+    String ThousandSeparator = ",";
+    String DecimalSeparator = ".";
+    String DateSeparator = "/";
+    String TimeSeparator = ":";
+    String ListSeparator = ",";
     String ShortDateFormat = "M/d/yyyy";
     String LongDateFormat = "dddd, MMMM dd, yyyy";
     String ShortTimeFormat = "h:mm AMPM";
@@ -33,7 +37,8 @@ struct TFormatSettings {
     std::array<String, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<String, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                        "Thursday", "Friday", "Saturday"};
-    Integer TwoDigitYearCenturyWindow = 50;
+    // Years a two-digit year may lie behind the current one; 0 keeps the current century.
+    std::uint16_t TwoDigitYearCenturyWindow = 50;
 };
 
 // The process-wide settings (the host keeps them as globals).

@@ -73,7 +73,8 @@ UINT TLibModule::AddString(String Text) {
 }
 
 void TLibModule::SetString(UINT Id, String Text) {
-    if (Id > MaxStringId) throw EListError("String identifier out of range (" + std::to_string(Id) + ")");
+    if (Id > MaxStringId)
+        throw EListError("String identifier out of range (" + std::to_string(Id) + ")");
     std::size_t Index = MaxStringId - Id;
     if (Index >= FStrings.size()) FStrings.resize(Index + 1);
     FStrings[Index] = std::move(Text);
@@ -90,9 +91,15 @@ TLibModule& RtlModule() {
     detail::LinkHostResourceStrings();
     return Builtins().Rtl;
 }
-TLibModule& PackageModule() { return Builtins().Package; }
-TLibModule& MainModule() { return Builtins().Main; }
-HINSTANCE MainInstance() { return MainModule().Instance(); }
+TLibModule& PackageModule() {
+    return Builtins().Package;
+}
+TLibModule& MainModule() {
+    return Builtins().Main;
+}
+HINSTANCE MainInstance() {
+    return MainModule().Instance();
+}
 
 TLibModule* FindModule(HINSTANCE Instance) {
     if (!Instance) return &MainModule();

@@ -16,7 +16,8 @@ TResStringRec DeclareResourceString(TLibModule& Module, const char* Text) {
 
 String SysLoadResString(PResStringRec ResStringRec) {
     if (!ResStringRec) return String();
-    if (ResStringRec->Identifier > 65535) return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
+    if (ResStringRec->Identifier > 65535)
+        return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
     char Buffer[LoaderBufferSize];
     HINSTANCE Module = ResStringRec->Module ? ResStringRec->Module->Instance() : nullptr;
     int Len = RtlModule().LoadStringA(FindResourceHInstance(Module),

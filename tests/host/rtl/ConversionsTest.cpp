@@ -135,11 +135,16 @@ TEST_F(ConversionsTest, StrToFloatRejectsOtherText) {
 }
 
 TEST_F(ConversionsTest, StrToFloatUsesOnlyTheConfiguredDecimalSeparator) {
-    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().DecimalSeparator = ",";
     EXPECT_DOUBLE_EQ(StrToFloat("1,5"), 1.5);
     EXPECT_DOUBLE_EQ(StrToFloat("-0,25E1"), -2.5);
     EXPECT_THROW_MSG(StrToFloat("1.5"), EConvertError, "'1.5' is not a valid floating point value");
     EXPECT_EQ(FloatToStr(2.5), "2,5");
+    FormatSettings().DecimalSeparator = "\u066B";
+    EXPECT_DOUBLE_EQ(StrToFloat("1\u066B25"), 1.25);
+    const std::string HalfSeparator = "1\xD9" + std::string("25");
+    EXPECT_FALSE(TryStrToFloat(HalfSeparator).has_value());
+    EXPECT_FALSE(TryStrToFloat("1\u066B2\u066B5").has_value());
 }
 
 TEST_F(ConversionsTest, FloatToStrUsesFifteenDigitsAndSwitchesToScientific) {

@@ -182,11 +182,13 @@ TEST_F(DateTimeTest, LiteralsSeparatorsAndCase) {
     EXPECT_EQ(FormatDateTime("DD MM YYYY HH:NN:SS", Afternoon), "05 02 2003 14:07:09");
     EXPECT_EQ(FormatDateTime("dD", Afternoon), "55"); // a run is of one letter as written
     EXPECT_EQ(FormatDateTime("[x,-;]", Afternoon), "[x,-;]");
-    FormatSettings().DateSeparator = '-';
-    FormatSettings().TimeSeparator = '.';
+    FormatSettings().DateSeparator = "-";
+    FormatSettings().TimeSeparator = ".";
     EXPECT_EQ(FormatDateTime("d/m/y h:n", Afternoon), "5-2-03 14.7");
-    FormatSettings().DateSeparator = '\0';
+    FormatSettings().DateSeparator = "";
     EXPECT_EQ(FormatDateTime("d/m", Afternoon), "52");
+    FormatSettings().TimeSeparator = "\u2236"; // a ratio sign, three bytes in UTF-8
+    EXPECT_EQ(FormatDateTime("h:n", Afternoon), "14\u22367");
 }
 
 TEST_F(DateTimeTest, EmptyFormatAndCLeaveOutAZeroTime) {
@@ -218,7 +220,7 @@ TEST_F(DateTimeTest, SwitchedSettingsChangeTheOutput) {
     Fs.ShortDateFormat = "dd/MM/yyyy";
     Fs.LongDateFormat = "dddd d MMMM yyyy";
     Fs.LongTimeFormat = "hh:mm:ss";
-    Fs.DateSeparator = '.';
+    Fs.DateSeparator = ".";
     EXPECT_EQ(DateTimeToStr(Afternoon), "05.02.2003 14:07:09");
     EXPECT_EQ(FormatDateTime("dddddd", Afternoon), "mercredi 5 février 2003");
     EXPECT_EQ(FormatDateTime("ddd d mmm", Afternoon), "mer. 5 févr.");
@@ -236,13 +238,18 @@ TEST_F(DateTimeTest, StrToDateReadsTheShortDateOrder) {
     EXPECT_EQ(StrToDate("2/5/99"), EncodeDate(2099, 2, 5));
 
     FormatSettings().ShortDateFormat = "dd.MM.yyyy";
-    FormatSettings().DateSeparator = '.';
+    FormatSettings().DateSeparator = ".";
     EXPECT_EQ(StrToDate("05.02.2003"), EncodeDate(2003, 2, 5));
     EXPECT_EQ(Ymd(StrToDate("5.2")), (TYmd{Ymd(Date()).Year, 2, 5}));
     FormatSettings().ShortDateFormat = "yyyy-MM-dd";
-    FormatSettings().DateSeparator = '-';
+    FormatSettings().DateSeparator = "-";
     EXPECT_EQ(StrToDate("2003-02-05"), EncodeDate(2003, 2, 5));
     EXPECT_EQ(Ymd(StrToDate("2-5")), (TYmd{Ymd(Date()).Year, 2, 5}));
+    FormatSettings().DateSeparator = "\u00B7";
+    EXPECT_EQ(StrToDate("2003\u00B702\u00B705"), EncodeDate(2003, 2, 5));
+    const std::string HalfSeparators = "2003\xC2" + std::string("02\xC2") + "05";
+    EXPECT_FALSE(TryStrToDate(HalfSeparators).has_value());
+    FormatSettings().DateSeparator = "-";
 
     for (const char* Bad : {"2003-02-30", "", "abc", "2003-02", "2003-02-05-01", "12345-1-1",
                             "2003/02/05", "2003-02-05x", "-1-2-3"}) {

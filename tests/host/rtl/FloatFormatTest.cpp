@@ -62,12 +62,18 @@ TEST_F(FloatFormatTest, NumberGroupsThousands) {
     EXPECT_EQ(FloatToStrF(999.999, ffNumber, 15, 2), "1,000.00");
     EXPECT_EQ(FloatToStrF(123.0, ffNumber, 15, 0), "123");
     EXPECT_EQ(FloatToStrF(0.5, ffNumber, 15, 2), "0.50");
-    FormatSettings().ThousandSeparator = '.';
-    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().ThousandSeparator = ".";
+    FormatSettings().DecimalSeparator = ",";
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1.234.567,89");
-    FormatSettings().ThousandSeparator = '\0'; // no separator at all, never a zero byte
+    FormatSettings().ThousandSeparator = ""; // no separator at all
     EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1234567,89");
     EXPECT_EQ(FormatFloat("#,##0.00", 1234567.891), "1234567,89");
+    FormatSettings().ThousandSeparator = "\u202F"; // French: three bytes in UTF-8
+    EXPECT_EQ(FloatToStrF(1234567.891, ffNumber, 15, 2), "1\u202F234\u202F567,89");
+    EXPECT_EQ(FormatFloat("#,##0.00", -1234567.891), "-1\u202F234\u202F567,89");
+    FormatSettings().DecimalSeparator = "\u066B"; // Arabic decimal separator, two bytes
+    EXPECT_EQ(FloatToStrF(0.5, ffGeneral, 15, 0), "0\u066B5");
+    EXPECT_EQ(FloatToStrF(1.5e20, ffExponent, 3, 2), "1\u066B50E+20");
 }
 
 TEST_F(FloatFormatTest, CurrencyFollowsThePositiveFormatCode) {
@@ -166,8 +172,8 @@ TEST_F(FloatFormatTest, FormatFloatThousandsAndLiterals) {
         {"'0.0#'0", 3.0, "0.0#3"},
         {"'unterminated 0", 3.0, "unterminated 0"},
     });
-    FormatSettings().ThousandSeparator = '.';
-    FormatSettings().DecimalSeparator = ',';
+    FormatSettings().ThousandSeparator = ".";
+    FormatSettings().DecimalSeparator = ",";
     ExpectPictures({{"#,##0.00", 1234.5, "1.234,50"}});
 }
 

@@ -134,8 +134,8 @@ TEST_F(FormatTest, FloatingPointConversions) {
         {"%.1m", {2.25}, "$2.3"},
         {"%f", {std::numeric_limits<double>::infinity()}, "INF"},
     });
-    FormatSettings().DecimalSeparator = ',';
-    FormatSettings().ThousandSeparator = '.';
+    FormatSettings().DecimalSeparator = ",";
+    FormatSettings().ThousandSeparator = ".";
     FormatSettings().CurrencyDecimals = 0;
     FormatSettings().CurrencyString = "EUR";
     FormatSettings().CurrencyFormat = 3;

@@ -79,7 +79,8 @@ TEST(Modules, StringTableIdentifiersGoDownFrom65535) {
     EXPECT_THROW_MSG(M.SetString(65536, "x"), EListError, "String identifier out of range (65536)");
 
     TLibModule Full("full.bpl");
-    for (int i = 0; i < 65535; ++i) Full.AddString("s");
+    for (int i = 0; i < 65535; ++i)
+        Full.AddString("s");
     EXPECT_EQ(*Full.FindString(1), "s");
     EXPECT_THROW_MSG(Full.AddString("one too many"), EListError,
                      "The string table of full.bpl is full (65535 strings)");
@@ -196,13 +197,14 @@ TEST(ResString, LoaderReadsTablesLiteralsAndGoesThroughItsEntry) {
 
 TEST(ResString, HostTextsAreResourceStringsOfTheRunTimeLibrary) {
     const std::vector<std::pair<const TResStringRec*, const char*>> Texts = {
-        {&SMsgDlgYes, "&Yes"},     {&SMsgDlgNo, "&No"},         {&SMsgDlgOK, "OK"},
-        {&SMsgDlgCancel, "Cancel"}, {&SMsgDlgHelp, "&Help"},     {&SMsgDlgAbort, "&Abort"},
-        {&SMsgDlgRetry, "&Retry"}, {&SMsgDlgIgnore, "&Ignore"}, {&SMsgDlgAll, "&All"},
-        {&SMsgDlgWarning, "Warning"}, {&SMsgDlgError, "Error"},
-        {&SMsgDlgInformation, "Information"}, {&SMsgDlgConfirm, "Confirm"},
-        {&SOKButton, "OK"},        {&SCancelButton, "Cancel"},
-        {&SListIndexError, "List index out of bounds (%d)"}};
+        {&SMsgDlgYes, "&Yes"},        {&SMsgDlgNo, "&No"},
+        {&SMsgDlgOK, "OK"},           {&SMsgDlgCancel, "Cancel"},
+        {&SMsgDlgHelp, "&Help"},      {&SMsgDlgAbort, "&Abort"},
+        {&SMsgDlgRetry, "&Retry"},    {&SMsgDlgIgnore, "&Ignore"},
+        {&SMsgDlgAll, "&All"},        {&SMsgDlgWarning, "Warning"},
+        {&SMsgDlgError, "Error"},     {&SMsgDlgInformation, "Information"},
+        {&SMsgDlgConfirm, "Confirm"}, {&SOKButton, "OK"},
+        {&SCancelButton, "Cancel"},   {&SListIndexError, "List index out of bounds (%d)"}};
     for (const auto& [Rec, Text] : Texts) {
         EXPECT_EQ(Rec->Module, &RtlModule()) << Text;
         EXPECT_GE(Rec->Identifier, 32768u) << Text;

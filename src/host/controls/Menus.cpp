@@ -1,0 +1,427 @@
+#include "host/controls/Menus.h"
+
+#include "host/controls/ControlMessages.h"
+#include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/Menus.h"
+#include "host/winapi/Windows.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace host {
+
+ZT_DEFINE_ENUM(TPopupAlignment, "paLeft", "paRight", "paCenter")
+
+namespace {
+
+// Command identifiers stay below the system commands (0xF000) and the MDI window list.
+constexpr UINT LastCommand = 0xEFFF;
+
+struct TCommandPool {
+    UINT Next = 1;
+    std::vector<UINT> Released;
+    std::unordered_map<UINT, TMenuItem*> Items;
+};
+
+TCommandPool& Commands() {
+    static TCommandPool Pool;
+    return Pool;
+}
+
+// 0 once every identifier is taken: such an item cannot be chosen by command.
+UINT AllocateCommand(TMenuItem* Item) {
+    TCommandPool& P = Commands();
+    UINT Id = 0;
+    if (!P.Released.empty()) {
+        Id = P.Released.back();
+        P.Released.pop_back();
+    } else if (P.Next <= LastCommand) {
+        Id = P.Next++;
+    }
+    if (Id) P.Items[Id] = Item;
+    return Id;
+}
+
+void ReleaseCommand(UINT Id) {
+    if (!Id) return;
+    Commands().Items.erase(Id);
+    Commands().Released.push_back(Id);
+}
+
+[[noreturn]] void IndexError() {
+    throw EMenuError("Menu index out of range");
+}
+
+} // namespace
+
+// ---- TMenuItem ----
+
+TClass TMenuItem::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TMenuItem>("TMenuItem")
+        .Prop("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+        .Prop("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false)
+        .Prop("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(false)
+        .Prop("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true)
+        .Prop("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).Default(0)
+        .Prop("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
+        .Prop("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).Default(false)
+        .Prop("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Default(0)
+        .Prop("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true)
+        .Prop("OnClick", &TMenuItem::OnClick, &TMenuItem::SetOnClick);
+    // clang-format on
+    return &Info;
+}
+
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), FCommand(AllocateCommand(this)) {}
+
+TMenuItem::~TMenuItem() {
+    while (!FItems.empty()) {
+        TMenuItem* Child = FItems.back();
+        FItems.pop_back();
+        Child->FParent = nullptr;
+        Child->Free();
+    }
+    if (FParent) std::erase(FParent->FItems, this);
+    DestroyMenuHandle();
+    ReleaseCommand(FCommand);
+}
+
+void TMenuItem::BeforeDestruction() {
+    Destroying();
+    while (!FItems.empty()) {
+        TMenuItem* Child = FItems.back();
+        FItems.pop_back();
+        Child->FParent = nullptr;
+        Child->Free();
+    }
+    if (FParent) FParent->Remove(this);
+    inherited::BeforeDestruction();
+}
+
+bool TMenuItem::Dying() const {
+    if (ComponentState().Contains(csDestroying)) return true;
+    return FMenu && FMenu->ComponentState().Contains(csDestroying);
+}
+
+TMenuItem* TMenuItem::Items(int Index) const {
+    if (Index < 0 || Index >= Count()) IndexError();
+    return FItems[static_cast<std::size_t>(Index)];
+}
+
+void TMenuItem::Insert(int Index, TMenuItem* Item) {
+    if (!Item) return;
+    for (const TMenuItem* P = this; P; P = P->FParent)
+        if (P == Item) throw EMenuError("Menu inserted twice");
+    if (Item->FParent) throw EMenuError("Menu inserted twice");
+    if (Index < 0 || Index > Count()) IndexError();
+    FItems.insert(FItems.begin() + Index, Item);
+    Item->FParent = this;
+    RebuildHandle();
+    // The first sub-item turns this item into a sub-menu in its parent's handle.
+    if (Count() == 1 && FParent) FParent->RebuildHandle();
+    MenuChanged(true);
+}
+
+void TMenuItem::Delete(int Index) {
+    if (Index < 0 || Index >= Count()) IndexError();
+    TMenuItem* Item = FItems[static_cast<std::size_t>(Index)];
+    FItems.erase(FItems.begin() + Index);
+    Item->FParent = nullptr;
+    RebuildHandle();
+    if (Count() == 0 && FParent) FParent->RebuildHandle();
+    MenuChanged(true);
+}
+
+void TMenuItem::Remove(TMenuItem* Item) {
+    const int Index = IndexOf(Item);
+    if (Index < 0) throw EMenuError("Sub-menu is not in menu");
+    Delete(Index);
+}
+
+// Detaches all first, so the handle is rebuilt once, not once per item.
+void TMenuItem::Clear() {
+    if (FItems.empty()) return;
+    std::vector<TMenuItem*> Items;
+    Items.swap(FItems);
+    for (TMenuItem* Item : Items)
+        Item->FParent = nullptr;
+    RebuildHandle();
+    if (FParent) FParent->RebuildHandle();
+    MenuChanged(true);
+    for (TMenuItem* Item : Items)
+        Item->Free();
+}
+
+int TMenuItem::IndexOf(const TMenuItem* Item) const {
+    const auto It = std::find(FItems.begin(), FItems.end(), Item);
+    return It == FItems.end() ? -1 : static_cast<int>(It - FItems.begin());
+}
+
+void TMenuItem::SetMenuIndex(int Value) {
+    if (!FParent) return;
+    auto& Siblings = FParent->FItems;
+    Value = std::clamp(Value, 0, static_cast<int>(Siblings.size()) - 1);
+    const int Current = MenuIndex();
+    if (Value == Current) return;
+    Siblings.erase(Siblings.begin() + Current);
+    Siblings.insert(Siblings.begin() + Value, this);
+    FParent->RebuildHandle();
+    MenuChanged(true);
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* Root = this;
+    while (Root->FParent)
+        Root = Root->FParent;
+    return Root->FMenu;
+}
+
+TComponent* TMenuItem::GetParentComponent() const {
+    if (FParent && FParent->FMenu) return FParent->FMenu;
+    return FParent;
+}
+
+void TMenuItem::SetParentComponent(TComponent* Value) {
+    if (FParent) FParent->Remove(this);
+    if (auto* Menu = As<TMenu>(Value))
+        Menu->Items()->Add(this);
+    else if (auto* Item = As<TMenuItem>(Value))
+        Item->Add(this);
+}
+
+void TMenuItem::GetChildren(const TGetChildProc& Proc, TComponent*) {
+    for (TMenuItem* Item : FItems)
+        Proc(Item);
+}
+
+void TMenuItem::SetChildOrder(TComponent* Child, int Order) {
+    if (auto* Item = As<TMenuItem>(Child); Item && Item->FParent == this) Item->SetMenuIndex(Order);
+}
+
+void TMenuItem::Click() {
+    if (!FEnabled) return;
+    if (FRadioItem) SetChecked(true);
+    FOnClick(this);
+}
+
+// ---- properties that show in the menu handle ----
+
+void TMenuItem::SetCaption(const String& Value) {
+    if (FCaption == Value) return;
+    FCaption = Value;
+    UpdateInParent();
+    MenuChanged(false);
+}
+
+void TMenuItem::SetChecked(bool Value) {
+    if (FChecked == Value) return;
+    FChecked = Value;
+    if (HMENU P = ParentHandle(); P && FVisible)
+        CheckMenuItem(P, HandlePosition(), MF_BYPOSITION | (Value ? MF_CHECKED : MF_UNCHECKED));
+    if (Value && FRadioItem) TurnSiblingsOff();
+    MenuChanged(false);
+}
+
+void TMenuItem::SetEnabled(bool Value) {
+    if (FEnabled == Value) return;
+    FEnabled = Value;
+    if (HMENU P = ParentHandle(); P && FVisible)
+        EnableMenuItem(P, HandlePosition(), MF_BYPOSITION | (Value ? MF_ENABLED : MF_GRAYED));
+    MenuChanged(false);
+}
+
+void TMenuItem::SetDefault(bool Value) {
+    if (FDefault == Value) return;
+    FDefault = Value;
+    UpdateInParent();
+    MenuChanged(false);
+}
+
+void TMenuItem::SetVisible(bool Value) {
+    if (FVisible == Value) return;
+    FVisible = Value;
+    if (FParent) FParent->RebuildHandle();
+    MenuChanged(true);
+}
+
+void TMenuItem::SetRadioItem(bool Value) {
+    if (FRadioItem == Value) return;
+    FRadioItem = Value;
+    if (Value && FChecked) TurnSiblingsOff();
+}
+
+void TMenuItem::SetGroupIndex(int Value) {
+    Value = std::clamp(Value, 0, 255);
+    if (FGroupIndex == Value) return;
+    FGroupIndex = Value;
+    if (FRadioItem && FChecked) TurnSiblingsOff();
+}
+
+void TMenuItem::TurnSiblingsOff() {
+    if (!FParent) return;
+    for (TMenuItem* Item : FParent->FItems)
+        if (Item != this && Item->FRadioItem && Item->FGroupIndex == FGroupIndex)
+            Item->SetChecked(false);
+}
+
+// ---- the menu handle ----
+
+HMENU TMenuItem::Handle() {
+    if (IsMenu(FHandle)) return FHandle;
+    FHandle = FMenu && FMenu->IsMenuBar() ? CreateMenu() : CreatePopupMenu();
+    FillHandle();
+    return FHandle;
+}
+
+bool TMenuItem::HandleAllocated() const {
+    return IsMenu(FHandle);
+}
+
+UINT TMenuItem::ItemFlags() const {
+    if (FCaption == "-") return MF_SEPARATOR;
+    UINT Flags = MF_STRING;
+    if (FChecked) Flags |= MF_CHECKED;
+    if (!FEnabled) Flags |= MF_GRAYED;
+    if (FDefault) Flags |= MF_DEFAULT;
+    if (!FItems.empty()) Flags |= MF_POPUP;
+    return Flags;
+}
+
+UINT_PTR TMenuItem::ItemId() {
+    return FItems.empty() || FCaption == "-" ? FCommand : reinterpret_cast<UINT_PTR>(Handle());
+}
+
+UINT TMenuItem::HandlePosition() const {
+    UINT Position = 0;
+    for (const TMenuItem* Item : FParent->FItems) {
+        if (Item == this) break;
+        if (Item->FVisible) ++Position;
+    }
+    return Position;
+}
+
+HMENU TMenuItem::ParentHandle() const {
+    return FParent && FParent->HandleAllocated() ? FParent->FHandle : nullptr;
+}
+
+void TMenuItem::UpdateInParent() {
+    HMENU P = ParentHandle();
+    if (!P || !FVisible) return;
+    ModifyMenuA(P, HandlePosition(), MF_BYPOSITION | ItemFlags(), ItemId(), FCaption.c_str());
+}
+
+void TMenuItem::FillHandle() {
+    for (TMenuItem* Item : FItems)
+        if (Item->FVisible)
+            AppendMenuA(FHandle, Item->ItemFlags(), Item->ItemId(), Item->FCaption.c_str());
+}
+
+// Sub-menus belong to the sub-items, so they are taken out, never destroyed, here.
+void TMenuItem::RebuildHandle() {
+    if (!HandleAllocated() || Dying()) return;
+    for (int i = GetMenuItemCount(FHandle) - 1; i >= 0; --i)
+        RemoveMenu(FHandle, static_cast<UINT>(i), MF_BYPOSITION);
+    FillHandle();
+}
+
+void TMenuItem::DestroyMenuHandle() {
+    if (!IsMenu(FHandle)) return;
+    for (int i = GetMenuItemCount(FHandle) - 1; i >= 0; --i)
+        RemoveMenu(FHandle, static_cast<UINT>(i), MF_BYPOSITION);
+    DestroyMenu(FHandle);
+    FHandle = nullptr;
+}
+
+void TMenuItem::MenuChanged(bool Rebuild) {
+    if (Dying()) return;
+    if (TMenu* Menu = GetParentMenu()) Menu->MenuChanged(Rebuild);
+}
+
+// ---- TMenu ----
+
+TClass TMenu::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TMenu>("TMenu").NoCreate();
+    return &Info;
+}
+
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem(nullptr)) {
+    FItems->FMenu = this;
+}
+
+TMenu::~TMenu() {
+    if (FItems) FItems->Free();
+}
+
+// The items go after the menu has told those who refer to it.
+void TMenu::BeforeDestruction() {
+    inherited::BeforeDestruction();
+    FreeAndNil(FItems);
+}
+
+TMenuItem* TMenu::FindCommand(UINT Command) const {
+    const auto& Items = Commands().Items;
+    const auto It = Command ? Items.find(Command) : Items.end();
+    if (It == Items.end() || It->second->GetParentMenu() != this) return nullptr;
+    return It->second;
+}
+
+bool TMenu::DispatchCommand(UINT Command) {
+    TMenuItem* Item = FindCommand(Command);
+    if (!Item) return false;
+    Item->Click();
+    return true;
+}
+
+void TMenu::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    FItems->GetChildren(Proc, Root);
+}
+
+void TMenu::SetChildOrder(TComponent* Child, int Order) {
+    FItems->SetChildOrder(Child, Order);
+}
+
+// ---- TMainMenu, TPopupMenu ----
+
+TClass TMainMenu::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TMainMenu>("TMainMenu")
+        .Prop("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false);
+    // clang-format on
+    return &Info;
+}
+
+void TMainMenu::MenuChanged(bool Rebuild) {
+    if (!IsWindow(FWindowHandle)) return;
+    DrawMenuBar(FWindowHandle);
+    SendMessageA(FWindowHandle, CM_MENUCHANGED, Rebuild, 0);
+}
+
+TClass TPopupMenu::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TPopupMenu>("TPopupMenu")
+        .Prop("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft)
+        .Prop("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true)
+        .Prop("OnPopup", &TPopupMenu::OnPopup, &TPopupMenu::SetOnPopup);
+    // clang-format on
+    return &Info;
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* Value) {
+    if (FPopupComponent == Value) return;
+    if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
+    FPopupComponent = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
+}
+
+void TPopupMenu::Popup(int X, int Y) {
+    FPopupPoint = {X, Y};
+    FOnPopup(this);
+}
+
+} // namespace host

@@ -1,0 +1,324 @@
+// List boxes and combo boxes of StdCtrls.h.
+#include "host/classes/StringList.h"
+#include "host/controls/ControlMessages.h"
+#include "host/controls/Menus.h"
+#include "host/controls/StdCtrls.h"
+#include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/Windows.h"
+
+#include <cstring>
+
+namespace host {
+
+ZT_DEFINE_ENUM(TListBoxStyle, "lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable")
+ZT_DEFINE_ENUM(TComboBoxStyle, "csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed",
+               "csOwnerDrawVariable")
+
+namespace {
+
+constexpr TAnchors DefaultAnchors{akLeft, akTop};
+
+bool ValidIndex(const TStrings* Items, WPARAM Index) {
+    return Index < static_cast<WPARAM>(Items->Count());
+}
+
+// LB_GETTEXT / CB_GETLBTEXT: the item and a terminator into the caller's buffer.
+LRESULT CopyItem(const TStrings* Items, WPARAM Index, LPARAM Buffer, LRESULT Err) {
+    if (!ValidIndex(Items, Index)) return Err;
+    const String S = Items->Strings(static_cast<int>(Index));
+    if (Buffer) std::memcpy(reinterpret_cast<char*>(Buffer), S.c_str(), S.size() + 1);
+    return static_cast<LRESULT>(S.size());
+}
+
+LRESULT ItemLength(const TStrings* Items, WPARAM Index, LRESULT Err) {
+    if (!ValidIndex(Items, Index)) return Err;
+    return static_cast<LRESULT>(Items->Strings(static_cast<int>(Index)).size());
+}
+
+} // namespace
+
+// ---- TListBox ----
+
+TClass TCustomListBox::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomListBox>("TCustomListBox").NoCreate();
+    return &Info;
+}
+
+TClass TListBox::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TListBox>("TListBox")
+        .Prop("Align", &TListBox::Align, &TListBox::SetAlign).Default(alNone)
+        .Prop("Anchors", &TListBox::Anchors, &TListBox::SetAnchors).Default(DefaultAnchors)
+        .Prop("Color", &TListBox::Color, &TListBox::SetColor).Default(clWindow).Stored(&TListBox::IsColorStored)
+        .Prop("Columns", &TListBox::Columns, &TListBox::SetColumns).Default(0)
+        .Prop("Enabled", &TListBox::Enabled, &TListBox::SetEnabled).Default(true)
+        .Prop("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true)
+        .Prop("Font", &TListBox::Font, &TListBox::SetFont).Stored(&TListBox::IsFontStored)
+        .Prop("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight).Default(false)
+        .Prop("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight).Default(16)
+        .Prop("Items", &TListBox::Items, &TListBox::SetItems)
+        .Prop("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false)
+        .Prop("ParentFont", &TListBox::ParentFont, &TListBox::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TListBox::ParentShowHint, &TListBox::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TListBox::PopupMenu, &TListBox::SetPopupMenu)
+        .Prop("ShowHint", &TListBox::ShowHint, &TListBox::SetShowHint).Stored(&TListBox::IsShowHintStored)
+        .Prop("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false)
+        .Prop("Style", &TListBox::Style, &TListBox::SetStyle).Default(lbStandard)
+        .Prop("TabOrder", &TListBox::TabOrder, &TListBox::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TListBox::TabStop, &TListBox::SetTabStop).Default(true)
+        .Prop("TabWidth", &TListBox::TabWidth, &TListBox::SetTabWidth).Default(0)
+        .Prop("Visible", &TListBox::Visible, &TListBox::SetVisible).Default(true)
+        .Prop("OnClick", &TListBox::OnClick, &TListBox::SetOnClick)
+        .Prop("OnDblClick", &TListBox::OnDblClick, &TListBox::SetOnDblClick);
+    // clang-format on
+    return &Info;
+}
+
+TCustomListBox::TCustomListBox(TComponent* AOwner) : TWinControl(AOwner), FItems(new TStringList) {
+    FItems->SetOnChange(TNotifyEvent(this, &TCustomListBox::ItemsChanged));
+    FControlStyle = {csSetCaption, csDoubleClicks};
+    SetBounds(0, 0, 121, 97);
+    SetTabStop(true);
+    SetParentColor(false);
+}
+
+TCustomListBox::~TCustomListBox() {
+    FItems->SetOnChange(TNotifyEvent());
+    delete FItems;
+}
+
+TStrings* TCustomListBox::Items() const {
+    return FItems;
+}
+
+void TCustomListBox::SetItems(TStrings* Value) {
+    FItems->Assign(Value);
+}
+
+bool TCustomListBox::Sorted() const {
+    return FItems->Sorted();
+}
+
+void TCustomListBox::SetSorted(bool Value) {
+    FItems->SetSorted(Value);
+}
+
+void TCustomListBox::SetItemIndex(int Value) {
+    FItemIndex = Value >= 0 && Value < FItems->Count() ? Value : -1;
+}
+
+void TCustomListBox::Pick(int Index) {
+    SetItemIndex(Index);
+    NotifyParent(LBN_SELCHANGE);
+}
+
+void TCustomListBox::ItemsChanged(TObject*) {
+    if (FItemIndex >= FItems->Count()) FItemIndex = -1;
+}
+
+void TCustomListBox::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.WinClassName = "LISTBOX";
+    Params.ExStyle |= WS_EX_CLIENTEDGE;
+    Params.Style |= LBS_NOTIFY | WS_VSCROLL;
+    if (Sorted()) Params.Style |= LBS_SORT;
+    if (FExtendedSelect) Params.Style |= LBS_EXTENDEDSEL;
+}
+
+void TCustomListBox::CNCommand(TMessage& Message) {
+    switch (HIWORD(Message.WParam)) {
+    case LBN_SELCHANGE:
+        Click();
+        break;
+    case LBN_DBLCLK:
+        DblClick();
+        break;
+    default:
+        break;
+    }
+}
+
+void TCustomListBox::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case LB_GETCOUNT:
+        Message.Result = FItems->Count();
+        return;
+    case LB_GETCURSEL:
+        Message.Result = FItemIndex < 0 ? LB_ERR : FItemIndex;
+        return;
+    case LB_SETCURSEL:
+        SetItemIndex(static_cast<int>(Message.WParam));
+        Message.Result = FItemIndex < 0 ? LB_ERR : FItemIndex;
+        return;
+    case LB_GETTEXT:
+        Message.Result = CopyItem(FItems, Message.WParam, Message.LParam, LB_ERR);
+        return;
+    case LB_GETTEXTLEN:
+        Message.Result = ItemLength(FItems, Message.WParam, LB_ERR);
+        return;
+    default:
+        inherited::WndProc(Message);
+    }
+}
+
+// ---- TComboBox ----
+
+TClass TCustomComboBox::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomComboBox>("TCustomComboBox").NoCreate();
+    return &Info;
+}
+
+// Items come last, as the host writes them; ItemIndex waits for them in Loaded.
+TClass TComboBox::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TComboBox>("TComboBox")
+        .Prop("Style", &TComboBox::Style, &TComboBox::SetStyle).Default(csDropDown)
+        .Prop("Anchors", &TComboBox::Anchors, &TComboBox::SetAnchors).Default(DefaultAnchors)
+        .Prop("Color", &TComboBox::Color, &TComboBox::SetColor).Default(clWindow).Stored(&TComboBox::IsColorStored)
+        .Prop("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8)
+        .Prop("Enabled", &TComboBox::Enabled, &TComboBox::SetEnabled).Default(true)
+        .Prop("Font", &TComboBox::Font, &TComboBox::SetFont).Stored(&TComboBox::IsFontStored)
+        .Prop("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight).Default(16)
+        .Prop("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex).Default(-1)
+        .Prop("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength).Default(0)
+        .Prop("ParentColor", &TComboBox::ParentColor, &TComboBox::SetParentColor).Default(false)
+        .Prop("ParentFont", &TComboBox::ParentFont, &TComboBox::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TComboBox::ParentShowHint, &TComboBox::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TComboBox::PopupMenu, &TComboBox::SetPopupMenu)
+        .Prop("ShowHint", &TComboBox::ShowHint, &TComboBox::SetShowHint).Stored(&TComboBox::IsShowHintStored)
+        .Prop("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(false)
+        .Prop("TabOrder", &TComboBox::TabOrder, &TComboBox::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(true)
+        .Prop("Text", &TComboBox::Text, &TComboBox::SetText)
+        .Prop("Visible", &TComboBox::Visible, &TComboBox::SetVisible).Default(true)
+        .Prop("OnChange", &TComboBox::OnChange, &TComboBox::SetOnChange)
+        .Prop("OnClick", &TComboBox::OnClick, &TComboBox::SetOnClick)
+        .Prop("OnDblClick", &TComboBox::OnDblClick, &TComboBox::SetOnDblClick)
+        .Prop("OnDropDown", &TComboBox::OnDropDown, &TComboBox::SetOnDropDown)
+        .Prop("Items", &TComboBox::Items, &TComboBox::SetItems);
+    // clang-format on
+    return &Info;
+}
+
+TCustomComboBox::TCustomComboBox(TComponent* AOwner)
+    : TWinControl(AOwner), FItems(new TStringList) {
+    FItems->SetOnChange(TNotifyEvent(this, &TCustomComboBox::ItemsChanged));
+    FControlStyle = {csSetCaption, csDoubleClicks, csFixedHeight};
+    SetBounds(0, 0, 145, 21);
+    SetTabStop(true);
+    SetParentColor(false);
+}
+
+TCustomComboBox::~TCustomComboBox() {
+    FItems->SetOnChange(TNotifyEvent());
+    delete FItems;
+}
+
+TStrings* TCustomComboBox::Items() const {
+    return FItems;
+}
+
+void TCustomComboBox::SetItems(TStrings* Value) {
+    FItems->Assign(Value);
+}
+
+bool TCustomComboBox::Sorted() const {
+    return FItems->Sorted();
+}
+
+void TCustomComboBox::SetSorted(bool Value) {
+    FItems->SetSorted(Value);
+}
+
+void TCustomComboBox::SetStyle(TComboBoxStyle Value) {
+    if (FStyle == Value) return;
+    FStyle = Value;
+    if (FStyle == csDropDownList && !IsLoading())
+        SetText(FItemIndex >= 0 ? FItems->Strings(FItemIndex) : String());
+}
+
+void TCustomComboBox::SetItemIndex(int Value) {
+    if (IsLoading()) {
+        FItemIndex = Value;
+        return;
+    }
+    FItemIndex = Value >= 0 && Value < FItems->Count() ? Value : -1;
+    SetText(FItemIndex >= 0 ? FItems->Strings(FItemIndex) : String());
+}
+
+// In a drop-down list the text is the selected item: a text selects the item it names.
+void TCustomComboBox::StoreText(const String& Value) {
+    if (FStyle != csDropDownList || IsLoading()) {
+        inherited::StoreText(Value);
+        return;
+    }
+    if (FItemIndex < 0 || FItems->Strings(FItemIndex) != Value)
+        FItemIndex = Value.empty() ? -1 : FItems->IndexOf(Value);
+    inherited::StoreText(FItemIndex >= 0 ? FItems->Strings(FItemIndex) : String());
+}
+
+void TCustomComboBox::Loaded() {
+    inherited::Loaded();
+    if (FItemIndex >= FItems->Count() || FItemIndex < -1) FItemIndex = -1;
+    if (FStyle == csDropDownList)
+        inherited::StoreText(FItemIndex >= 0 ? FItems->Strings(FItemIndex) : String());
+}
+
+void TCustomComboBox::Pick(int Index) {
+    SetItemIndex(Index);
+    NotifyParent(CBN_SELCHANGE);
+}
+
+void TCustomComboBox::ItemsChanged(TObject*) {
+    if (IsLoading() || FItemIndex < FItems->Count()) return;
+    FItemIndex = -1;
+    if (FStyle == csDropDownList) SetText(String());
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.WinClassName = "COMBOBOX";
+    Params.Style |= FStyle == csSimple ? CBS_SIMPLE
+                    : FStyle == csDropDown ? CBS_DROPDOWN
+                                           : CBS_DROPDOWNLIST;
+    if (Sorted()) Params.Style |= CBS_SORT;
+}
+
+void TCustomComboBox::CNCommand(TMessage& Message) {
+    switch (HIWORD(Message.WParam)) {
+    case CBN_SELCHANGE:
+        Click();
+        Change();
+        break;
+    case CBN_EDITCHANGE:
+        Change();
+        break;
+    default:
+        break;
+    }
+}
+
+void TCustomComboBox::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case CB_GETCOUNT:
+        Message.Result = FItems->Count();
+        return;
+    case CB_GETCURSEL:
+        Message.Result = FItemIndex < 0 ? CB_ERR : FItemIndex;
+        return;
+    case CB_SETCURSEL:
+        SetItemIndex(static_cast<int>(Message.WParam));
+        Message.Result = FItemIndex < 0 ? CB_ERR : FItemIndex;
+        return;
+    case CB_GETLBTEXT:
+        Message.Result = CopyItem(FItems, Message.WParam, Message.LParam, CB_ERR);
+        return;
+    case CB_GETLBTEXTLEN:
+        Message.Result = ItemLength(FItems, Message.WParam, CB_ERR);
+        return;
+    default:
+        inherited::WndProc(Message);
+    }
+}
+
+} // namespace host

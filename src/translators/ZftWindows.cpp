@@ -1,0 +1,82 @@
+// The form translator's window work: system-menu entries and the MDI refresh after a walk.
+#include "translators/Zft.h"
+
+#include "host/controls/Forms.h"
+#include "host/controls/Menus.h"
+#include "host/winapi/Menus.h"
+#include "host/winapi/Messages.h"
+#include "host/winapi/WindowPos.h"
+#include "translators/Literals.h"
+
+#include <array>
+
+namespace zantor {
+
+namespace {
+
+struct TSystemEntry {
+    const char* Name;
+    UINT Command;
+};
+
+constexpr std::array<TSystemEntry, 7> SystemEntries{{
+    {"SystemMenuRestore", SC_RESTORE},
+    {"SystemMenuMove", SC_MOVE},
+    {"SystemMenuSize", SC_SIZE},
+    {"SystemMenuMinimize", SC_MINIMIZE},
+    {"SystemMenuMaximize", SC_MAXIMIZE},
+    {"SystemMenuClose", SC_CLOSE},
+    {"SystemMenuNextWindow", SC_NEXTWINDOW},
+}};
+
+// Menu texts are read into a buffer of this size, and translations are cut to fit it.
+constexpr int MenuTextSize = 4096;
+
+String MenuText(HMENU Menu, UINT Command) {
+    char Buffer[256] = {};
+    GetMenuStringA(Menu, Command, Buffer, 255, MF_BYCOMMAND);
+    return Buffer;
+}
+
+} // namespace
+
+void TFormTranslator::TranslateVirtual(bool Collect) {
+    auto* Form = As<TCustomForm>(Owner());
+    if (!Form) return;
+    HMENU Menu = GetSystemMenu(Form->Handle(), 0);
+    for (const TSystemEntry& E : SystemEntries) {
+        if (E.Command == SC_NEXTWINDOW && Form->FormStyle() != fsMDIChild) continue;
+        int Index = -1;
+        if (!Collect && !WantTranslate(E.Name, Index)) continue;
+        String Line = String(E.Name) + "=" + ToLiterals(MenuText(Menu, E.Command));
+        if (Collect) {
+            FWorkList->Add(Line);
+            continue;
+        }
+        SaveDesignText(Line, Index);
+        String Line2 = FWorkList->Strings(Index);
+        String Value = FromLiterals(std::string_view(Line2).substr(Line2.find('=') + 1));
+        if (Value.size() > MenuTextSize - 1) Value.resize(MenuTextSize - 1);
+        if (!Value.empty() || FTranslateEmpty)
+            ModifyMenuA(Menu, E.Command, MF_BYCOMMAND | MF_STRING, E.Command, Value.c_str());
+    }
+}
+
+// After an apply walk: the MDI frame re-attaches its window menu and redraws the list of
+// children; a maximized MDI child is sized again so the frame merges its new texts.
+void TFormTranslator::AfterApplyWalk() {
+    auto* Form = As<TCustomForm>(Owner());
+    if (!Form) return;
+    if (Form->FormStyle() == fsMDIForm) {
+        HWND Client = Form->ClientHandle();
+        if (Form->WindowMenu())
+            SendMessageA(Client, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(Form->WindowMenu()->Handle()));
+        SendMessageA(Client, WM_MDIREFRESHMENU, 0, 0);
+    } else if (Form->FormStyle() == fsMDIChild && Form->WindowState() == wsMaximized) {
+        LPARAM Size = MAKELPARAM(Form->ClientWidth(), Form->ClientHeight());
+        SendMessageA(Form->Handle(), WM_SIZE, SIZE_RESTORED, Size);
+        SendMessageA(Form->Handle(), WM_SIZE, SIZE_MAXIMIZED, Size);
+    }
+}
+
+} // namespace zantor
