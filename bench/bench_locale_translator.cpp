@@ -32,23 +32,27 @@ const std::vector<Integer>& SystemLocales() {
     return Enumerated();
 }
 
-// EnumSystemLocalesA and AddOrgProps for every locale, in the order the platform gives them
-// (Order 0) or the reverse (1), where every locale lands before all the others.
+// EnumSystemLocalesA and AddOrgProps for every locale, one locale per call: in the order the
+// platform gives them (0: each lands at the end) or the reverse (1: each lands in front of
+// all the others, the worst case); and all locales in one call (2), in the reverse order.
 void BM_CatalogueOfAllLocales(benchmark::State& State) {
     std::vector<Integer> Ids;
     for (auto _ : State) {
         Enumerated().clear();
         Ids = SystemLocales();
-        if (State.range(0) == 1) std::reverse(Ids.begin(), Ids.end());
+        if (State.range(0) != 0) std::reverse(Ids.begin(), Ids.end());
         TSortList Catalogue(false);
-        for (Integer Id : Ids)
-            AddOrgProps(Id, &Catalogue);
+        if (State.range(0) == 2)
+            AddOrgProps(Ids, &Catalogue);
+        else
+            for (Integer Id : Ids)
+                AddOrgProps(Id, &Catalogue);
         benchmark::DoNotOptimize(Catalogue.Count());
     }
     State.counters["locales"] = static_cast<double>(Ids.size());
     State.counters["entries"] = static_cast<double>(Ids.size() * 58);
 }
-BENCHMARK(BM_CatalogueOfAllLocales)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CatalogueOfAllLocales)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The language list of a catalogue holding the first N locales.
 void BM_UpdateLangList(benchmark::State& State) {
@@ -68,13 +72,13 @@ void BM_UpdateLangList(benchmark::State& State) {
     T->Free();
 }
 BENCHMARK(BM_UpdateLangList)
-    ->RangeMultiplier(4)
-    ->Range(16, 1024)
+    ->RangeMultiplier(2)
+    ->Range(16, 256)
     ->Complexity()
     ->Unit(benchmark::kMicrosecond);
 
 // Forms of 200 labels, each form with a French and a German form translator of 200 entries.
-void AddForm(int Index) {
+void AddForm(int Index, bool WithLocales) {
     auto* Form = new host::TForm(host::Application);
     Form->SetName("Form" + std::to_string(Index));
     for (int c = 0; c < 200; ++c) {
@@ -86,7 +90,7 @@ void AddForm(int Index) {
     for (auto [Locale, Word] : {std::pair<Integer, const char*>{1036, "Texte"}, {1031, "Text"}}) {
         auto* T = new TFormTranslator(Form);
         T->SetName(Locale == 1036 ? "French" : "German");
-        T->SetLocale(Locale);
+        T->SetLocale(WithLocales ? Locale : 0);
         T->SetTranslate(false);
         std::vector<std::pair<String, TObject*>> Lines;
         for (int c = 0; c < 200; ++c)
@@ -97,18 +101,24 @@ void AddForm(int Index) {
     }
 }
 
-// One switch per iteration, alternating French and German over all forms.
+// One switch per iteration, alternating French and German over all forms. With Locale 0 on
+// the form translators (second argument 0) nothing is switched: the walk of SetLocales alone.
 void BM_TranslateLocaleOverForms(benchmark::State& State) {
     host::TApplicationScope App;
     const int Forms = static_cast<int>(State.range(0));
+    const bool Switching = State.range(1) != 0;
     for (int f = 0; f < Forms; ++f)
-        AddForm(f);
+        AddForm(f, Switching);
     auto* Main = static_cast<host::TForm*>(host::Application->Components(0));
     auto* T = new TLocaleTranslator(Main);
     T->Translations()->Clear();
     AddOrgProps(1036, T->Translations());
     AddOrgProps(1031, T->Translations());
-    bool French = true;
+    T->TranslateLocale(1036);
+    const auto* Label = static_cast<host::TLabel*>(Main->FindComponent("Label7"));
+    if (Label->Caption() != (Switching ? "Texte 7" : "Text 7"))
+        State.SkipWithError("the forms were not switched");
+    bool French = false;
     for (auto _ : State) {
         benchmark::DoNotOptimize(T->TranslateLocale(French ? 1036 : 1031));
         French = !French;
@@ -117,10 +127,12 @@ void BM_TranslateLocaleOverForms(benchmark::State& State) {
     State.SetComplexityN(Forms);
 }
 BENCHMARK(BM_TranslateLocaleOverForms)
-    ->Arg(25)
-    ->Arg(50)
-    ->Arg(100)
+    ->ArgsProduct({{25, 50, 100}, {1}})
     ->Complexity()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TranslateLocaleOverForms)
+    ->ArgsProduct({{25, 50, 100}, {0}})
+    ->Complexity()
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace

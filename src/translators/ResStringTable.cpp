@@ -89,7 +89,9 @@ inline std::uint64_t FilterBits(std::uint64_t Quick) {
     return std::uint64_t(1) << (Quick >> 52 & 63) | std::uint64_t(1) << (Quick >> 58 & 63);
 }
 
-inline void Store4(char* P, std::uint32_t V) { std::memcpy(P, &V, 4); }
+inline void Store4(char* P, std::uint32_t V) {
+    std::memcpy(P, &V, 4);
+}
 
 } // namespace
 
@@ -105,7 +107,8 @@ void TWatchedSortList::Changing() {
 
 TResStringIndex::TBlock::TBlock(std::size_t Size) : FSize(Size) {
     if (Size >= HugePage) {
-        FData = static_cast<char*>(std::aligned_alloc(HugePage, (Size + HugePage - 1) / HugePage * HugePage));
+        FData = static_cast<char*>(
+            std::aligned_alloc(HugePage, (Size + HugePage - 1) / HugePage * HugePage));
         if (FData) madvise(FData, Size, MADV_HUGEPAGE);
     } else {
         FData = static_cast<char*>(std::malloc(Size ? Size : 1));
@@ -114,7 +117,9 @@ TResStringIndex::TBlock::TBlock(std::size_t Size) : FSize(Size) {
     std::memset(FData, 0, Size);
 }
 
-TResStringIndex::TBlock::~TBlock() { std::free(FData); }
+TResStringIndex::TBlock::~TBlock() {
+    std::free(FData);
+}
 
 TResStringIndex::TBlock::TBlock(TBlock&& Other) noexcept
     : FData(std::exchange(Other.FData, nullptr)), FSize(std::exchange(Other.FSize, 0)) {}
@@ -154,7 +159,8 @@ bool TResStringIndex::Find(std::string_view S, TResLookup& Result) const {
     if (!Ready()) return FindBySearch(S, Result);
     const std::uint64_t Quick = QuickHashOf(S);
     const std::uint64_t Bits = FilterBits(Quick);
-    if ((Filter()[Quick & FFilterMask] & Bits) != Bits || S.size() >= MaxIndexedLength) return false;
+    if ((Filter()[Quick & FFilterMask] & Bits) != Bits || S.size() >= MaxIndexedLength)
+        return false;
     const std::uint64_t Hash = HashOf(S);
     const std::uint64_t* Slots = this->Slots();
     // Tag and length together, as they sit in the low half of a slot.
@@ -187,13 +193,15 @@ bool TResStringIndex::Build() const {
     std::size_t Size = 8;
     for (int i = 0; i < N; ++i) {
         const String& Text = FLines->Line(i);
-        if (Text.size() >= MaxIndexedLength || (i > 0 && !(FLines->Line(i - 1) < Text))) return false;
+        if (Text.size() >= MaxIndexedLength || (i > 0 && !(FLines->Line(i - 1) < Text)))
+            return false;
         const TResLookup T = LookupOf(ObjectToInt(FLines->Objects(i)));
         Size += Text.size() + 8 + T.TransLen;
     }
     if (Size > NoTranslation) return false;
     const std::size_t SlotCount = std::bit_ceil(static_cast<std::size_t>(N) * 2);
-    const std::size_t FilterWords = std::max<std::size_t>(1, std::bit_ceil(static_cast<std::size_t>(N)) / 8);
+    const std::size_t FilterWords =
+        std::max<std::size_t>(1, std::bit_ceil(static_cast<std::size_t>(N)) / 8);
     FSlots = TBlock(SlotCount * 8);
     FSlotMask = SlotCount - 1;
     FFilter = TBlock(FilterWords * 8);
@@ -208,7 +216,8 @@ bool TResStringIndex::Build() const {
         Filter[Quick & FFilterMask] |= FilterBits(Quick);
         const std::uint64_t Hash = HashOf(Text);
         std::size_t i = Hash & FSlotMask;
-        while (Slots[i] != 0) i = (i + 1) & FSlotMask;
+        while (Slots[i] != 0)
+            i = (i + 1) & FSlotMask;
         Slots[i] = std::uint64_t(Offset) << 32 | (Hash >> 48) << 16 | Text.size();
 
         char* Entry = FEntries.Data() + Offset;

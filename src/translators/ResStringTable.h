@@ -81,8 +81,12 @@ private:
     bool Build() const;
     bool FindBySearch(std::string_view S, TResLookup& Result) const;
     TResLookup LookupOf(int Object) const;
-    const std::uint64_t* Slots() const { return reinterpret_cast<const std::uint64_t*>(FSlots.Data()); }
-    const std::uint64_t* Filter() const { return reinterpret_cast<const std::uint64_t*>(FFilter.Data()); }
+    const std::uint64_t* Slots() const {
+        return reinterpret_cast<const std::uint64_t*>(FSlots.Data());
+    }
+    const std::uint64_t* Filter() const {
+        return reinterpret_cast<const std::uint64_t*>(FFilter.Data());
+    }
 
     const TSortList* FLines = nullptr;
     const TSortList* FTranslations = nullptr;

@@ -46,8 +46,13 @@ bool StartsWithKey(std::string_view Line, std::string_view Name) {
     return Line.size() > Name.size() && Line[Name.size()] == '=' && Line.starts_with(Name);
 }
 
-// Position-mode bisection of Part-one order over any string list.
+// Position-mode bisection in the translators' byte order over any string list.
 int SortedPosition(const TStrings& L, std::string_view S) {
+    if (auto* Sorted = As<TSortList>(&L)) {
+        int Index = -1;
+        Sorted->SortFind(S, Index);
+        return Index;
+    }
     int Lo = 0, Hi = L.Count() - 1, Mid = 0;
     while (Hi >= Lo) {
         Mid = (Lo + Hi) / 2;
@@ -105,17 +110,13 @@ bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
     if (Skip) return false;
     FWorkList = List;
     FWalkPath.clear();
-    TranslateClass(Owner(), "", Collect);
-    TranslateVirtual(Collect);
-    if (TComponent* Form = Owner()) {
-        for (int i = 0; i < Form->ComponentCount(); ++i) {
-            TComponent* C = Form->Components(i);
-            if (C == this || C->Name().empty()) continue;
-            Skip = false;
-            FOnTranslateComponent(this, C, List, Skip);
-            if (!Skip) TranslateClass(C, C->Name(), Collect);
-        }
+    try {
+        WalkForm(Collect);
+    } catch (...) {
+        FlushSavedTexts(); // what was saved before the error still restores the form
+        throw;
     }
+    FlushSavedTexts();
     if (!Collect) {
         AfterApplyWalk();
         FIsTranslated = true;
@@ -124,8 +125,30 @@ bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
     return true;
 }
 
+void TFormTranslator::WalkForm(bool Collect) {
+    TranslateClass(Owner(), "", Collect);
+    TranslateVirtual(Collect);
+    TComponent* Form = Owner();
+    if (!Form) return;
+    for (int i = 0; i < Form->ComponentCount(); ++i) {
+        TComponent* C = Form->Components(i);
+        if (C == this || C->Name().empty()) continue;
+        bool Skip = false;
+        FOnTranslateComponent(this, C, FWorkList, Skip);
+        if (!Skip) TranslateClass(C, C->Name(), Collect);
+    }
+}
+
+// True when some line of the work list begins with Head: an object or list whose paths
+// all lack lines cannot be changed by an apply walk, so it is not walked at all.
+bool TFormTranslator::HasLinesUnder(const String& Head) const {
+    int Index = SortedPosition(*FWorkList, Head);
+    return Index < FWorkList->Count() && LineAt(*FWorkList, Index).starts_with(Head);
+}
+
 void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Collect) {
     if (!Obj) return;
+    if (!Collect && !Prefix.empty() && !HasLinesUnder(Prefix + ".")) return;
     if (std::find(FWalkPath.begin(), FWalkPath.end(), Obj) != FWalkPath.end()) return;
     FWalkPath.push_back(Obj);
     std::vector<PPropInfo> Props = GetPropList(Obj, tkProperties);
@@ -148,12 +171,21 @@ void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Co
     FWalkPath.pop_back();
 }
 
+// Saved texts are gathered during the walk and sorted in once at its end: inserting each
+// into the middle of the list would make a walk quadratic.
 void TFormTranslator::SaveDesignText(const String& Line, int Index) {
-    if (!FIsTranslated) FSavedTexts->SortInsert(Line, FWorkList->Objects(Index));
+    if (!FIsTranslated) FSavedBatch.emplace_back(Line, FWorkList->Objects(Index));
+}
+
+void TFormTranslator::FlushSavedTexts() {
+    if (FSavedBatch.empty()) return;
+    FSavedTexts->SortInsertMany(std::move(FSavedBatch));
+    FSavedBatch.clear();
 }
 
 void TFormTranslator::SetStrings(TObject* Obj, const String& Prefix, bool Collect) {
     auto* L = static_cast<TStrings*>(Obj);
+    if (!Collect && !HasLinesUnder(Prefix + "[")) return;
     for (int i = 0; i < L->Count(); ++i) {
         String Key = Prefix + "[" + std::to_string(i) + "]";
         if (Collect) {

@@ -76,6 +76,11 @@ private:
     std::unique_ptr<TSortList> DesignTexts() const;
     static bool FindPathLine(const TStrings& L, const String& Name, int& Index);
     void SaveDesignText(const String& Line, int Index);
+    void FlushSavedTexts();
+    bool HasLinesUnder(const String& Head) const;
+    // Steps of a walk between its start and its end: the form, its system menu, its
+    // named components.
+    void WalkForm(bool Collect);
     void AfterApplyWalk();
 
     bool FTranslateEmpty = false;
@@ -84,6 +89,7 @@ private:
     bool FIsTranslated = false;
     bool FAfterLoad = false;
     std::vector<const TObject*> FWalkPath; // objects on the current path: ends cycles
+    std::vector<std::pair<String, TObject*>> FSavedBatch;
     Zft::TTranslateFormEvent FOnTranslateForm;
     Zft::TTranslateComponentEvent FOnTranslateComponent;
     Zft::TTranslatePropertyEvent FOnTranslateProperty;

@@ -150,12 +150,15 @@ Integer LocaleOfString(std::string_view LocaleString) {
     return HexToInt(LocaleString);
 }
 
-void AddOrgProps(Integer Locale, TSortList* List) {
+namespace {
+
+// The 58 lines of a locale in the order of the settings, each with the identifier.
+void AppendOrgProps(Integer Locale, std::vector<std::pair<String, TObject*>>& Lines) {
     const String Prefix = LocaleHex(Locale);
     TObject* Id = IntToObject(Locale);
     const auto [ShortTime, LongTime] = ComposedTimeFormats(Locale);
     for (const TLocaleSetting& S : LocaleSettings()) {
-        const String Name = S.Name;
+        const std::string_view Name = S.Name;
         String Text;
         if (Name == "_SHORTTIMEFORMAT")
             Text = ShortTime;
@@ -165,8 +168,25 @@ void AddOrgProps(Integer Locale, TSortList* List) {
             Text = S.Fallback;
         else
             Text = ItemOr(Locale, S.Item, S.Fallback);
-        List->SortInsert(Prefix + Name + "=" + Text, Id);
+        Lines.emplace_back(Prefix + S.Name + "=" + Text, Id);
     }
+}
+
+} // namespace
+
+void AddOrgProps(Integer Locale, TSortList* List) {
+    std::vector<std::pair<String, TObject*>> Lines;
+    AppendOrgProps(Locale, Lines);
+    for (const auto& [Line, Id] : Lines)
+        List->SortInsert(Line, Id);
+}
+
+void AddOrgProps(std::span<const Integer> Locales, TSortList* List) {
+    std::vector<std::pair<String, TObject*>> Lines;
+    Lines.reserve(Locales.size() * LocaleSettings().size());
+    for (Integer Locale : Locales)
+        AppendOrgProps(Locale, Lines);
+    List->SortInsertMany(std::move(Lines));
 }
 
 namespace {

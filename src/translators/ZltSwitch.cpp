@@ -5,7 +5,6 @@
 #include "host/typinfo/TypInfo.h"
 #include "host/winapi/LocaleInfo.h"
 #include "translators/Hourglass.h"
-#include "translators/Literals.h"
 #include "translators/ZltSettings.h"
 
 namespace zantor {

@@ -18,8 +18,8 @@ TClass TResourceTranslator::StaticClass() {
 }
 
 TResourceTranslator::TResourceTranslator(TComponent* AOwner)
-    : TTranslatorFrame(AOwner, true), FResStrings(new TWatchedSortList(true, &FIndex)),
-      FNode{nullptr, this} {
+    : TTranslatorFrame(AOwner, true),
+      FResStrings(new TWatchedSortList(true, &FIndex)), FNode{nullptr, this} {
     // Both lists drop the look-up index when they change.
     delete FTranslations;
     FTranslations = new TWatchedSortList(true, &FIndex);

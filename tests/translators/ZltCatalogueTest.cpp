@@ -112,6 +112,16 @@ TEST(ZltCatalogue, AddingALocaleAgainDuplicatesItsEntriesAndKeepsOrder) {
     EXPECT_EQ(L.Line(0), L.Line(1)); // the two German copies lie side by side
 }
 
+TEST(ZltCatalogue, ManyLocalesAtOnceGiveWhatOneByOneGives) {
+    const std::vector<Integer> Ids{1053, 1031, 0x0FFF, 1036, 1031};
+    const auto OneByOne = Catalogue({1053, 1031, 0x0FFF, 1036, 1031});
+    TSortList AtOnce(false);
+    AtOnce.SortInsert("00000409_NATIVENAME=already there");
+    AddOrgProps(Ids, &AtOnce);
+    AtOnce.Delete(AtOnce.IndexOf("00000409_NATIVENAME=already there"));
+    EXPECT_EQ(Texts(AtOnce), Texts(*OneByOne));
+}
+
 TEST(ZltCatalogue, LocaleStringsAndHexIdentifiers) {
     EXPECT_EQ(LocaleHex(1036), "0000040C");
     EXPECT_EQ(LocaleHex(0x12345ABC), "12345ABC");

@@ -1,7 +1,9 @@
+#include "translators/Zft.h"
 #include "translators/Zlt.h"
 
 #include "host/classes/FormText.h"
 #include "host/controls/Screen.h"
+#include "host/controls/StdCtrls.h"
 #include "host/typinfo/TypInfo.h"
 
 #include "ZltTestSupport.h"
@@ -179,6 +181,47 @@ TEST_F(ZltSwitch, SetLocalesSwitchesEveryComponentPublishingLocaleAndTranslate) 
     EXPECT_EQ(French->Calls.size(), 2u);
 }
 
+TEST_F(ZltSwitch, SetLocalesSwitchesTheFormTranslatorsOfEveryForm) {
+    auto* T = NewTranslator(NewForm("Main"), {1031, 1036});
+    struct TOnForm {
+        host::TLabel* Label;
+        TFormTranslator* French;
+        TFormTranslator* German;
+        TFormTranslator* Neutral;
+    };
+    auto Make = [this](const char* Name) {
+        auto* Form = NewForm(Name);
+        auto* Label = new host::TLabel(Form);
+        Label->SetName("Label1");
+        Label->SetCaption("Hello");
+        auto Add = [Form](Integer Locale, const char* Line) {
+            auto* F = new TFormTranslator(Form);
+            F->SetLocale(Locale);
+            F->SetTranslate(false);
+            F->Translations()->SortInsert(Line);
+            return F;
+        };
+        return TOnForm{Label, Add(1036, "Label1.Caption='Bonjour'"),
+                       Add(1031, "Label1.Caption='Hallo'"), Add(0, "Label1.Caption='Hi'")};
+    };
+    const TOnForm A = Make("FormA"), B = Make("FormB");
+
+    ASSERT_TRUE(T->TranslateLocale(1036));
+    for (const TOnForm& F : {A, B}) {
+        EXPECT_EQ(F.Label->Caption(), "Bonjour");
+        EXPECT_TRUE(F.French->Translate());
+        EXPECT_FALSE(F.German->Translate());
+        EXPECT_FALSE(F.Neutral->Translate());
+    }
+    ASSERT_TRUE(T->TranslateLocale(1031));
+    for (const TOnForm& F : {A, B}) {
+        EXPECT_EQ(F.Label->Caption(), "Hallo");
+        EXPECT_FALSE(F.French->Translate());
+        EXPECT_TRUE(F.German->Translate());
+        EXPECT_FALSE(F.Neutral->Translate()); // Locale 0: kept through both switches
+    }
+}
+
 TEST_F(ZltSwitch, OtherLocaleTranslatorsFollowOnlyWhenThisOneHasALocale) {
     auto* T = NewTranslator(NewForm("Form1"), {1031, 1036});
     auto* Same = NewTranslator(NewForm("Form2"), {1033});
@@ -294,4 +337,26 @@ TEST_F(ZltSwitch, TranslationFileHoldsTheSettingsAsTheyAre) {
         "Locale setting 0000040C_TIMEAMSTRING holds a line break and cannot be written");
     EXPECT_EQ(zt_test::ReadAll(File),
               "#2Form1.0000040C_CURRENCYSTRING%0='EUR'\r\n#2Form1.0000040C_DATESEPARATOR%3=-\r\n");
+}
+
+TEST_F(ZltSwitch, ACatalogueInAFileJoinsTheEntriesOfTheUsersLocale) {
+    zt_test::TempDir Dir;
+    const String File = Dir.File("locales.txt");
+    auto* T = NewTranslator(NewForm("Form1"), {1036});
+    T->SetFileName(File);
+    const String Text = host::WriteComponentToText(T->Owner()); // writes the file, not the form
+    EXPECT_EQ(Text.find("Translations"), String::npos);
+    T->Owner()->Free();
+    String Lines = zt_test::ReadAll(File);
+    EXPECT_NE(Lines.find("#2Form1.0000040C_LONGDAYNAMES[1]%0=lundi\r\n"), String::npos);
+    EXPECT_EQ(Lines.find("%-1="), String::npos);
+    zt_test::WriteAll(File, Lines + "#2Form1.00000409_LONGDAYNAMES[1]%0=Moonday\r\n");
+
+    auto* Form = new host::TForm(host::Application);
+    host::ReadComponentFromText(Text, Form);
+    auto* Loaded = static_cast<TLocaleTranslator*>(Form->FindComponent("LocaleTranslator1"));
+    EXPECT_EQ(Loaded->Translations()->Count(), 2 * 58);
+    EXPECT_NE(Loaded->Translations()->IndexOf("00000409_LONGDAYNAMES[1]=Moonday"), -1);
+    EXPECT_EQ(Loaded->CurrentLocale(), 1033); // the user's locale, held since construction
+    EXPECT_EQ(FormatSettings().LongDayNames[1], "Moonday");
 }

@@ -124,7 +124,8 @@ TEST_F(ZrtTable, LookUpsFindWhatTheSortedSearchFindsAsTheTableChanges) {
     EXPECT_EQ(Translated(Texts[0]), "changed");
     T->Translations()->SetStrings(ObjectToInt(T->ResStrings()->Objects(1)), "direct");
     EXPECT_EQ(Translated(T->ResStrings()->Line(1)), "direct");
-    for (const String& S : Texts) T->SetTranslation(S, "T:" + S);
+    for (const String& S : Texts)
+        T->SetTranslation(S, "T:" + S);
     ExpectAgreement();
     T->SetTranslation("Text new", "T:new");
     EXPECT_EQ(Translated("Text new"), "T:new");

@@ -179,9 +179,13 @@ void TComponent::RemoveNotification(TComponent* AComponent) {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-    // While a form is read, its new components are not announced to every sibling: that
-    // would make reading quadratic, and the siblings see the whole form in Loaded.
-    if (Operation == opInsert && FComponentState.Contains(csLoading)) return;
+    // Insertions reach the owner only: announcing each new component to every sibling would
+    // make building a form of n components take n² steps. Removals do reach every owned
+    // component, since siblings hold references that must be cleared.
+    if (Operation == opInsert) return;
+    // An owner that is going away takes all its components with it: none needs to hear of
+    // a sibling leaving, and telling each of them would make closing a form quadratic.
+    if (FComponentState.Contains(csDestroying)) return;
     // A handler may free siblings: walk the live list from the end and clamp the index to
     // what is left after every call.
     for (int i = ComponentCount() - 1; i >= 0;) {

@@ -209,7 +209,8 @@ void TWinControl::WMSetText(TMessage& Message) {
 }
 
 void TWinControl::WMCommand(TMessage& Message) {
-    TWinControl* Child = Message.LParam ? FindControl(reinterpret_cast<HWND>(Message.LParam)) : nullptr;
+    TWinControl* Child =
+        Message.LParam ? FindControl(reinterpret_cast<HWND>(Message.LParam)) : nullptr;
     if (Child && Child != this)
         Message.Result = Child->Perform(CN_COMMAND, Message.WParam, Message.LParam);
     else

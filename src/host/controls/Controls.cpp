@@ -361,6 +361,7 @@ void TWinControl::RenumberTabList(std::size_t From) {
 void TWinControl::SetTabOrder(int Value) {
     if (IsLoading()) {
         FTabOrder = Value;
+        FTabOrderRead = true;
         return;
     }
     TWinControl* P = Parent();
@@ -374,11 +375,26 @@ void TWinControl::SetTabOrder(int Value) {
     P->RenumberTabList(static_cast<std::size_t>(std::min(Current, Value)));
 }
 
-// Children read from a form file carry the tab order they were written with.
+// Children read from a form file take the places they were written with; those that do not
+// stream a tab order (or asked for a taken or missing place) fill the gaps in their present
+// order, as the host does, so that a form writes back the orders it was read with.
 void TWinControl::FixupTabList() {
-    std::stable_sort(
-        FTabList.begin(), FTabList.end(),
-        [](const TWinControl* A, const TWinControl* B) { return A->FTabOrder < B->FTabOrder; });
+    std::vector<TWinControl*> Slots(FTabList.size(), nullptr);
+    std::vector<TWinControl*> Rest;
+    for (TWinControl* W : FTabList) {
+        const bool Placed = W->FTabOrderRead && W->FTabOrder >= 0 &&
+                            static_cast<std::size_t>(W->FTabOrder) < Slots.size() &&
+                            !Slots[static_cast<std::size_t>(W->FTabOrder)];
+        if (Placed)
+            Slots[static_cast<std::size_t>(W->FTabOrder)] = W;
+        else
+            Rest.push_back(W);
+        W->FTabOrderRead = false;
+    }
+    auto Next = Rest.begin();
+    for (TWinControl*& Slot : Slots)
+        if (!Slot) Slot = *Next++;
+    FTabList = std::move(Slots);
     RenumberTabList(0);
 }
 

@@ -398,6 +398,7 @@ private:
     std::vector<TWinControl*> FWinControls;
     std::vector<TWinControl*> FTabList;
     int FTabOrder = -1;
+    bool FTabOrderRead = false; // set while loading, until the parent places it
     bool FTabStop = false;
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = nullptr;

@@ -95,11 +95,11 @@ public:
 
     // The buttons are the group's own and are not written.
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Loaded() override;
 
 protected:
     void FontChanged() override;
+    void Resize() override;
 
 private:
     friend class TGroupButton;

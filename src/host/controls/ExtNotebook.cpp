@@ -59,7 +59,8 @@ void TPage::SetParent(TWinControl* AParent) {
     auto* Old = As<TNotebook>(Parent());
     inherited::SetParent(AParent);
     if (Old && Parent() != Old) Old->PageGone(this);
-    if (auto* Notebook = As<TNotebook>(AParent); Notebook && Notebook != Old) Notebook->AddPage(this);
+    if (auto* Notebook = As<TNotebook>(AParent); Notebook && Notebook != Old)
+        Notebook->AddPage(this);
 }
 
 // ---- TNotebook ----
@@ -88,7 +89,8 @@ TClass TNotebook::StaticClass() {
     return &Info;
 }
 
-TNotebook::TNotebook(TComponent* AOwner) : TWinControl(AOwner), FPageList(new TNotebookPages(this)) {
+TNotebook::TNotebook(TComponent* AOwner)
+    : TWinControl(AOwner), FPageList(new TNotebookPages(this)) {
     FControlStyle = {csAcceptsControls, csClickEvents, csSetCaption, csDoubleClicks};
     SetBounds(0, 0, 150, 150);
     SetColor(clBtnFace);
@@ -141,7 +143,8 @@ void TNotebook::PageGone(TPage* Page) {
     if (It == FPages.rend()) return;
     FPages.erase(std::next(It).base());
     if (Page == FDefaultPage) FDefaultPage = nullptr;
-    if (ComponentState().Contains(csDestroying)) return;
+    // While loading, PageIndex waits for the pages still to come.
+    if (ComponentState().Contains(csDestroying) || IsLoading()) return;
     FPageIndex = std::clamp(FPageIndex, 0, std::max(0, PageCount() - 1));
     ShowPages();
 }

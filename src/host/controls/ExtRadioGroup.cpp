@@ -44,7 +44,8 @@ TGroupButton::TGroupButton(TCustomRadioGroup* Group) : TRadioButton(Group) {
 
 void TGroupButton::Click() {
     inherited::Click();
-    if (auto* Group = As<TCustomRadioGroup>(Parent()); Group && Checked()) Group->ButtonClicked(this);
+    if (auto* Group = As<TCustomRadioGroup>(Parent()); Group && Checked())
+        Group->ButtonClicked(this);
 }
 
 // ---- TRadioGroup ----
@@ -189,16 +190,16 @@ void TCustomRadioGroup::ArrangeButtons() {
     const int ButtonHeight = Space / PerColumn;
     const int TopMargin = TextHeight + 1 + (Space % PerColumn) / 2;
     for (int i = 0; i < Count; ++i)
-        FButtons[static_cast<std::size_t>(i)]->SetBounds(
-            (i / PerColumn) * ButtonWidth + 8, (i % PerColumn) * ButtonHeight + TopMargin,
-            ButtonWidth, ButtonHeight);
+        FButtons[static_cast<std::size_t>(i)]->SetBounds((i / PerColumn) * ButtonWidth + 8,
+                                                         (i % PerColumn) * ButtonHeight + TopMargin,
+                                                         ButtonWidth, ButtonHeight);
 }
 
 void TCustomRadioGroup::GetChildren(const TGetChildProc&, TComponent*) {}
 
-void TCustomRadioGroup::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
+void TCustomRadioGroup::Resize() {
     ArrangeButtons();
+    inherited::Resize();
 }
 
 void TCustomRadioGroup::FontChanged() {

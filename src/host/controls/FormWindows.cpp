@@ -62,7 +62,8 @@ TCustomForm* MdiFrame() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
     if (FFormStyle == fsMDIChild && !Parent()) {
         TCustomForm* Frame = MdiFrame();
-        if (Frame == this) throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        if (Frame == this)
+            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
         Frame->HandleNeeded();
     }
     inherited::CreateParams(Params);
@@ -74,8 +75,8 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     if (HasMenuBar()) Params.Menu = FMenu->Handle();
     if (FFormStyle != fsMDIChild) return;
     // Children of the client window; the window layer makes them MDI children.
-    Params.Style |= WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                    WS_MAXIMIZEBOX;
+    Params.Style |=
+        WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     if (FWindowState == wsMaximized) Params.Style |= WS_MAXIMIZE;
     if (FWindowState == wsMinimized) Params.Style |= WS_MINIMIZE;
     Params.ExStyle |= WS_EX_MDICHILD;
@@ -96,10 +97,10 @@ void TCustomForm::CreateClientWindow() {
     Ccs.idFirstChild = FirstMdiChildId;
     RECT R;
     GetClientRect(WindowHandle(), &R);
-    FClientHandle = CreateWindowExA(WS_EX_CLIENTEDGE, WC_MDICLIENT, nullptr,
-                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL |
-                                        WS_HSCROLL,
-                                    0, 0, R.right, R.bottom, WindowHandle(), nullptr, nullptr, &Ccs);
+    FClientHandle =
+        CreateWindowExA(WS_EX_CLIENTEDGE, WC_MDICLIENT, nullptr,
+                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                        R.right, R.bottom, WindowHandle(), nullptr, nullptr, &Ccs);
 }
 
 void TCustomForm::RecreateWnd() {
@@ -117,6 +118,17 @@ void TCustomForm::ShowFormWindow() {
         ShowWindow(WindowHandle(), ShowCommand(FWindowState));
 }
 
+void TCustomForm::Show() {
+    if (!Visible()) {
+        SetVisible(true);
+        return;
+    }
+    if (!Showing()) {
+        DoShow();
+        ShowFormWindow();
+    }
+}
+
 void TCustomForm::VisibleChanged() {
     if (IsLoading()) return;
     if (Visible()) {
@@ -132,8 +144,9 @@ void TCustomForm::SetWindowState(TWindowState Value) {
     if (FWindowState == Value) return;
     FWindowState = Value;
     if (!HandleAllocated() || IsLoading() || !IsWindowVisible(WindowHandle())) return;
-    const int Cmd = Value == wsMaximized ? SW_MAXIMIZE : Value == wsMinimized ? SW_MINIMIZE
-                                                                              : SW_RESTORE;
+    const int Cmd = Value == wsMaximized   ? SW_MAXIMIZE
+                    : Value == wsMinimized ? SW_MINIMIZE
+                                           : SW_RESTORE;
     ShowWindow(WindowHandle(), Cmd);
 }
 

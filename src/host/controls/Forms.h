@@ -112,6 +112,10 @@ public:
     // Height of a text line in the form's font.
     int TextHeight() const { return Font()->TextHeight(); }
 
+    // Makes the form visible and shows its window; a form read as visible, whose window was
+    // never made, is shown now.
+    void Show();
+
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
     bool Modal() const { return FModal; }

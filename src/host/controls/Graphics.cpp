@@ -211,7 +211,7 @@ HFONT TFont::Handle() {
     Spec.Underline = FStyle.Contains(fsUnderline);
     Spec.StrikeOut = FStyle.Contains(fsStrikeOut);
     Spec.Charset = FCharset;
-    Spec.Pitch = FPitch == fpFixed ? TFontHandleSpec::Fixed
+    Spec.Pitch = FPitch == fpFixed      ? TFontHandleSpec::Fixed
                  : FPitch == fpVariable ? TFontHandleSpec::Variable
                                         : TFontHandleSpec::Default;
     Spec.Name = FName;

@@ -8,19 +8,16 @@
 namespace host {
 
 void RegisterControlClasses() {
-    RegisterClasses({TForm::StaticClass(),        TDataModule::StaticClass(),
-                     TLabel::StaticClass(),       TStaticText::StaticClass(),
-                     TButton::StaticClass(),      TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TGroupBox::StaticClass(),
-                     TEdit::StaticClass(),        TMemo::StaticClass(),
-                     TListBox::StaticClass(),     TComboBox::StaticClass(),
-                     TPanel::StaticClass(),       TRadioGroup::StaticClass(),
-                     TNotebook::StaticClass(),    TPage::StaticClass(),
-                     TBevel::StaticClass(),       TImage::StaticClass(),
-                     TPageControl::StaticClass(), TTabSheet::StaticClass(),
-                     TStatusBar::StaticClass(),   TListView::StaticClass(),
-                     TTabSet::StaticClass(),      TMainMenu::StaticClass(),
-                     TPopupMenu::StaticClass(),   TMenuItem::StaticClass()});
+    RegisterClasses(
+        {TForm::StaticClass(),        TDataModule::StaticClass(), TLabel::StaticClass(),
+         TStaticText::StaticClass(),  TButton::StaticClass(),     TCheckBox::StaticClass(),
+         TRadioButton::StaticClass(), TGroupBox::StaticClass(),   TEdit::StaticClass(),
+         TMemo::StaticClass(),        TListBox::StaticClass(),    TComboBox::StaticClass(),
+         TPanel::StaticClass(),       TRadioGroup::StaticClass(), TNotebook::StaticClass(),
+         TPage::StaticClass(),        TBevel::StaticClass(),      TImage::StaticClass(),
+         TPageControl::StaticClass(), TTabSheet::StaticClass(),   TStatusBar::StaticClass(),
+         TListView::StaticClass(),    TTabSet::StaticClass(),     TMainMenu::StaticClass(),
+         TPopupMenu::StaticClass(),   TMenuItem::StaticClass()});
 }
 
 } // namespace host

@@ -147,7 +147,6 @@ void TCustomCheckBox::Toggle() {
     }
 }
 
-
 // ---- TRadioButton ----
 
 TClass TRadioButton::StaticClass() {

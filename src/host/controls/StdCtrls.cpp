@@ -98,8 +98,8 @@ TClass TGroupBox::StaticClass() {
 }
 
 TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
-    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
-                     csDoubleClicks,    csReplicatable};
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents,
+                     csSetCaption,      csDoubleClicks, csReplicatable};
     SetBounds(0, 0, 185, 105);
     SetColor(clBtnFace);
     SetParentColor(true);
@@ -148,8 +148,9 @@ TCustomStaticText::TCustomStaticText(TComponent* AOwner) : TWinControl(AOwner) {
 void TCustomStaticText::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
     Params.WinClassName = "STATIC";
-    Params.Style |= FAlignment == taCenter ? SS_CENTER : FAlignment == taRightJustify ? SS_RIGHT
-                                                                                       : SS_LEFT;
+    Params.Style |= FAlignment == taCenter         ? SS_CENTER
+                    : FAlignment == taRightJustify ? SS_RIGHT
+                                                   : SS_LEFT;
 }
 
 } // namespace host

@@ -17,13 +17,7 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
-enum TComboBoxStyle {
-    csDropDown,
-    csSimple,
-    csDropDownList,
-    csOwnerDrawFixed,
-    csOwnerDrawVariable
-};
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
 // Text on its parent's surface; "&" marks the accelerator that focuses FocusControl.
 class TCustomLabel : public TControl {

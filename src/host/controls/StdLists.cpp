@@ -278,7 +278,7 @@ void TCustomComboBox::ItemsChanged(TObject*) {
 void TCustomComboBox::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
     Params.WinClassName = "COMBOBOX";
-    Params.Style |= FStyle == csSimple ? CBS_SIMPLE
+    Params.Style |= FStyle == csSimple     ? CBS_SIMPLE
                     : FStyle == csDropDown ? CBS_DROPDOWN
                                            : CBS_DROPDOWNLIST;
     if (Sorted()) Params.Style |= CBS_SORT;

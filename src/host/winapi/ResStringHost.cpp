@@ -43,6 +43,13 @@ ZT_RESOURCESTRING(RtlModule, SInvalidPropertyValue, "Invalid property value");
 ZT_RESOURCESTRING(RtlModule, SControlParentSetToSelf, "A control cannot have itself as its parent");
 ZT_RESOURCESTRING(RtlModule, SCannotFocus, "Cannot focus a disabled or invisible window");
 ZT_RESOURCESTRING(RtlModule, SCannotShowModal, "Cannot make a visible window modal");
+ZT_RESOURCESTRING(RtlModule, SWindowClass, "Error creating window class");
+ZT_RESOURCESTRING(RtlModule, SWindowCreate, "Error creating window");
+ZT_RESOURCESTRING(RtlModule, SNoMDIForm, "Cannot create form. No MDI forms are currently active");
+ZT_RESOURCESTRING(RtlModule, SMenuIndexError, "Menu index out of range");
+ZT_RESOURCESTRING(RtlModule, SMenuReinserted, "Menu inserted twice");
+ZT_RESOURCESTRING(RtlModule, SMenuNotFound, "Sub-menu is not in menu");
+ZT_RESOURCESTRING(RtlModule, STabIndexError, "Tab index out of bounds");
 
 void detail::LinkHostResourceStrings() {}
 

@@ -51,6 +51,13 @@ extern const TResStringRec SInvalidPropertyValue;   // "Invalid property value"
 extern const TResStringRec SControlParentSetToSelf; // "A control cannot have itself as its parent"
 extern const TResStringRec SCannotFocus;            // "Cannot focus a disabled or invisible window"
 extern const TResStringRec SCannotShowModal;        // "Cannot make a visible window modal"
+extern const TResStringRec SWindowClass;            // "Error creating window class"
+extern const TResStringRec SWindowCreate;           // "Error creating window"
+extern const TResStringRec SNoMDIForm; // "Cannot create form. No MDI forms are currently active"
+extern const TResStringRec SMenuIndexError; // "Menu index out of range"
+extern const TResStringRec SMenuReinserted; // "Menu inserted twice"
+extern const TResStringRec SMenuNotFound;   // "Sub-menu is not in menu"
+extern const TResStringRec STabIndexError;  // "Tab index out of bounds"
 
 namespace detail {
 // Does nothing; calling it keeps this unit (and so the texts above) in the program.

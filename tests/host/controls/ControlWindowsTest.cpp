@@ -133,6 +133,8 @@ TEST_F(ControlWindows, TextsFollowTheWindowBothWays) {
 
     auto* Memo = Make<TMemo>("Memo1", Form);
     HWND M = Memo->Handle();
+    EXPECT_EQ(WindowText(M), "Memo1"); // a new memo's text follows its name
+    Memo->Lines()->Clear();
     Memo->Lines()->Add("one");
     Memo->Lines()->Add("two");
     EXPECT_EQ(WindowText(M), "one\r\ntwo");
@@ -194,7 +196,8 @@ TEST_F(ControlWindows, BoundsFontAndStatesFollowTheWindow) {
 TEST_F(ControlWindows, ClicksArriveAsTheStandardControlsSendThem) {
     Button->SetModalResult(mrOk);
     HWND B = Button->Handle();
-    SendMessageA(Panel->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(B));
+    SendMessageA(Panel->Handle(), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(B));
     EXPECT_EQ(Log.Count("click Button1") + Log.Count("click Other"), 1);
     EXPECT_EQ(Form->ModalResult(), mrOk);
     SendMessageA(B, BM_CLICK, 0, 0); // the button tells its parent, which tells it back

@@ -127,13 +127,13 @@ TEST(Modules, ModuleListFileNamesAndResourceModules) {
         HINSTANCE NoModule = reinterpret_cast<HINSTANCE>(0x77);
         EXPECT_EQ(FindResourceHInstance(NoModule), NoModule);
 
-        char Name[8];
+        char Name[20];
         EXPECT_EQ(GetModuleFileNameA(Library.Instance(), Name, 20), 10u);
         EXPECT_STREQ(Name, "plugin.bpl");
         EXPECT_EQ(GetModuleFileNameA(Library.Instance(), Name, 7), 7u); // cut, still ended
         EXPECT_STREQ(Name, "plugin");
         EXPECT_EQ(GetModuleFileNameA(Library.Instance(), Name, 0), 0u);
-        EXPECT_EQ(GetModuleFileNameA(NoModule, Name, 8), 0u);
+        EXPECT_EQ(GetModuleFileNameA(NoModule, Name, 20), 0u);
     }
     EXPECT_EQ(Listed(), Before); // gone with their objects
 
