@@ -11,6 +11,7 @@ object MainForm: TMainForm
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
   Font.Style = []
+  Menu = MainMenu1
   OldCreateOrder = False
   Position = poScreenCenter
   OnCreate = FormCreate
@@ -77,5 +78,24 @@ object MainForm: TMainForm
     Height = 17
     Caption = '&Loud'
     TabOrder = 2
+  end
+  object MainMenu1: TMainMenu
+    object LanguageItem: TMenuItem
+      Caption = '&Language'
+    end
+  end
+  object FrenchTranslator: TFormTranslator
+    FileName = 'Demo.lng'
+    Locale = 1036
+    Translate = False
+  end
+  object GermanTranslator: TFormTranslator
+    FileName = 'Demo.lng'
+    Locale = 1031
+    Translate = False
+  end
+  object LocaleTranslator1: TLocaleTranslator
+    AdoptOn = LanguageItem
+    DesignLocale = 'English, United States 00000409'
   end
 end

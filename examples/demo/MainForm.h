@@ -4,7 +4,10 @@
 
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Forms.h"
+#include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
+#include "translators/Zft.h"
+#include "translators/Zlt.h"
 
 class TMainForm : public host::TForm {
     ZT_CLASS(TMainForm, host::TForm)
@@ -20,7 +23,14 @@ public:
     host::TButton* GreetButton = nullptr;
     host::TMemo* LogMemo = nullptr;
     host::TCheckBox* LoudCheck = nullptr;
+    host::TMainMenu* MainMenu1 = nullptr;
+    host::TMenuItem* LanguageItem = nullptr;
+    zantor::TFormTranslator* FrenchTranslator = nullptr;
+    zantor::TFormTranslator* GermanTranslator = nullptr;
+    // Fills the Language menu with the locales on offer; picking one switches both forms.
+    zantor::TLocaleTranslator* LocaleTranslator1 = nullptr;
 
+    // Adds a line to the log, and gives the locale translator its catalogue of languages.
     void FormCreate(host::TObject* Sender);
     void GreetButtonClick(host::TObject* Sender);
 };

@@ -75,15 +75,27 @@ UINT TLibModule::AddString(String Text) {
 void TLibModule::SetString(UINT Id, String Text) {
     if (Id > MaxStringId)
         throw EListError("String identifier out of range (" + std::to_string(Id) + ")");
-    std::size_t Index = MaxStringId - Id;
-    if (Index >= FStrings.size()) FStrings.resize(Index + 1);
-    FStrings[Index] = std::move(Text);
+    if (FChars.size() + Text.size() + 5 > 0xFFFFFFFFu)
+        throw EListError("The string table of " + FFileName + " is full");
+    const std::size_t Index = MaxStringId - Id;
+    if (Index >= FOffsets.size()) FOffsets.resize(Index + 1);
+    if (Text.empty()) {
+        FOffsets[Index] = 0;
+        return;
+    }
+    FOffsets[Index] = static_cast<std::uint32_t>(FChars.size() + 1);
+    const auto Len = static_cast<std::uint32_t>(Text.size());
+    FChars.append(reinterpret_cast<const char*>(&Len), 4);
+    FChars.append(Text);
 }
 
-const String* TLibModule::FindString(UINT Id) const {
-    if (Id > MaxStringId) return nullptr;
-    std::size_t Index = MaxStringId - Id;
-    return Index < FStrings.size() && !FStrings[Index].empty() ? &FStrings[Index] : nullptr;
+std::optional<std::string_view> TLibModule::FindString(UINT Id) const {
+    const std::size_t Index = MaxStringId - Id;
+    if (Id > MaxStringId || Index >= FOffsets.size() || FOffsets[Index] == 0) return std::nullopt;
+    const char* P = FChars.data() + FOffsets[Index] - 1;
+    std::uint32_t Len;
+    std::memcpy(&Len, P, 4);
+    return std::string_view(P + 4, Len);
 }
 
 TLibModule& RtlModule() {
@@ -127,7 +139,7 @@ int LoadStringA(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax) {
     if (!Buffer || BufferMax <= 0) return 0;
     Buffer[0] = '\0';
     const TLibModule* M = FindModule(Instance);
-    const String* S = M ? M->FindString(Id) : nullptr;
+    const std::optional<std::string_view> S = M ? M->FindString(Id) : std::nullopt;
     if (!S) return 0;
     std::size_t Count = std::min(S->size(), static_cast<std::size_t>(BufferMax - 1));
     std::memcpy(Buffer, S->data(), Count);

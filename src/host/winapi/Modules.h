@@ -9,6 +9,8 @@
 #include "host/winapi/WinTypes.h"
 
 #include <functional>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace host {
@@ -93,8 +95,8 @@ public:
     UINT AddString(String Text);
     // Sets string Id (0 to 65535) whether or not AddString gave it.
     void SetString(UINT Id, String Text);
-    // Null when the table has no string Id (an empty string counts as none).
-    const String* FindString(UINT Id) const;
+    // Nothing when the table has no string Id (an empty string counts as none).
+    std::optional<std::string_view> FindString(UINT Id) const;
     // Identifiers that AddString gave out so far.
     int AddedCount() const { return static_cast<int>(65535 - FNextId); }
 
@@ -109,7 +111,11 @@ private:
     HINSTANCE FResInstance;
     String FFileName;
     TModuleKind FKind;
-    std::vector<String> FStrings; // index 65535 - Id
+    // The table packed: for identifier Id, FOffsets[65535 - Id] is 0 (no string) or 1 + the
+    // offset in FChars of its length (4 bytes) and characters. Compact, so that a load touches
+    // one small offset and the characters; a replaced string leaves its old bytes behind.
+    std::vector<std::uint32_t> FOffsets;
+    String FChars;
     std::uint32_t FNextId = 65535;
 };
 
