@@ -30,7 +30,7 @@ void PrintFormTexts(std::ostream& Out, TForm* Form) {
             for (int Line = 0; Line < Memo->Lines()->Count(); ++Line)
                 Out << "  " << C->Name() << ".Lines[" << Line
                     << "] = " << QuotedStr(Memo->Lines()->Strings(Line)) << "\n";
-        } else if (IsPublishedProp(C, "Caption")) {
+        } else if (IsPublishedProp(C, "Caption") && !GetStrProp(C, "Caption").empty()) {
             Out << "  " << C->Name() << ".Caption = " << QuotedStr(GetStrProp(C, "Caption"))
                 << "\n";
         }

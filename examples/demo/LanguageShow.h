@@ -13,8 +13,8 @@ host::TMenuItem* LanguageEntry(host::TMenuItem* Menu, host::Integer LCID);
 // The entries of an adopted language menu, the checked one marked with "*".
 void PrintLanguageMenu(std::ostream& Out, host::TMenuItem* Menu);
 
-// Form caption, then every component's caption and the lines of every memo that is
-// not read-only, by name.
+// Form caption, then every component's caption that is not empty and the lines of every memo that
+// is not read-only, by name.
 void PrintFormTexts(std::ostream& Out, host::TForm* Form);
 
 // A fixed date, time, number and amount of money, formatted with the current settings.

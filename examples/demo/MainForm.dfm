@@ -88,14 +88,17 @@ object MainForm: TMainForm
     FileName = 'Demo.lng'
     Locale = 1036
     Translate = False
+    Storage = 0
   end
   object GermanTranslator: TFormTranslator
     FileName = 'Demo.lng'
     Locale = 1031
     Translate = False
+    Storage = 0
   end
   object LocaleTranslator1: TLocaleTranslator
     AdoptOn = LanguageItem
     DesignLocale = 'English, United States 00000409'
+    StartupLocale = 'English, United States 00000409'
   end
 end

@@ -63,10 +63,12 @@ object OrderForm: TOrderForm
     FileName = 'Demo.lng'
     Locale = 1036
     Translate = False
+    Storage = 0
   end
   object GermanTranslator: TFormTranslator
     FileName = 'Demo.lng'
     Locale = 1031
     Translate = False
+    Storage = 0
   end
 end

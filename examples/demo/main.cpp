@@ -79,8 +79,8 @@ int Run() {
     Application->CreateForm(MainForm);
     Application->CreateForm(OrderForm);
 
-    std::cout << "== Component tree of " << OrderForm->Name() << "\n";
-    PrintComponentTree(std::cout, OrderForm, OrderForm);
+    std::cout << "== French translator of " << OrderForm->Name() << ", read from Demo.lng\n";
+    PrintComponentTree(std::cout, OrderForm->FindComponent("FrenchTranslator"), OrderForm);
     std::cout << "\n";
     ShowGreeting(MainForm);
 
