@@ -1,10 +1,13 @@
 #include "LanguageShow.h"
 
+#include "DemoStrings.h"
+
 #include "host/controls/StdCtrls.h"
 #include "host/rtl/DateTime.h"
 #include "host/rtl/FloatFormat.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/TypInfo.h"
+#include "host/winapi/ResStringHost.h"
 
 using namespace host;
 
@@ -35,6 +38,12 @@ void PrintFormTexts(std::ostream& Out, TForm* Form) {
                 << "\n";
         }
     }
+}
+
+void PrintResourceStrings(std::ostream& Out) {
+    Out << "  SReady     = " << QuotedStr(LoadResString(SReady)) << "\n"
+        << "  SSaveError = " << QuotedStr(LoadResString(SSaveError)) << "\n"
+        << "  SMsgDlgYes = " << QuotedStr(LoadResString(SMsgDlgYes)) << "\n";
 }
 
 void PrintFormats(std::ostream& Out) {

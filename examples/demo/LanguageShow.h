@@ -1,5 +1,5 @@
-// What the demo prints after each language pick: the translated texts of a form and the
-// run-time library's formatting of fixed values.
+// What the demo prints after each language pick: the translated texts of a form, the resource
+// strings as loaded, and the run-time library's formatting of fixed values.
 #pragma once
 
 #include "host/controls/Forms.h"
@@ -16,6 +16,9 @@ void PrintLanguageMenu(std::ostream& Out, host::TMenuItem* Menu);
 // Form caption, then every component's caption that is not empty and the lines of every memo that
 // is not read-only, by name.
 void PrintFormTexts(std::ostream& Out, host::TForm* Form);
+
+// The demo's resource strings and the host's "&Yes" button text, loaded through LoadResString.
+void PrintResourceStrings(std::ostream& Out);
 
 // A fixed date, time, number and amount of money, formatted with the current settings.
 void PrintFormats(std::ostream& Out);

@@ -96,6 +96,18 @@ object MainForm: TMainForm
     Translate = False
     Storage = 0
   end
+  object FrenchResTranslator: TResourceTranslator
+    FileName = 'Demo.lng'
+    Locale = 1036
+    Translate = False
+    ResStrings = ()
+  end
+  object GermanResTranslator: TResourceTranslator
+    FileName = 'Demo.lng'
+    Locale = 1031
+    Translate = False
+    ResStrings = ()
+  end
   object LocaleTranslator1: TLocaleTranslator
     AdoptOn = LanguageItem
     DesignLocale = 'English, United States 00000409'

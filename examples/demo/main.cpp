@@ -1,7 +1,7 @@
 // The Zantor demo: an application whose main form loads its form file, shows its component
-// tree, reacts to a click, switches both of its forms and the run-time library's formats
-// from language to language through its Language menu, and proves that writing the form and
-// reading it back gives the same form text.
+// tree, reacts to a click, switches both of its forms, its resource strings and the run-time
+// library's formats from language to language through its Language menu, and proves that
+// writing the form and reading it back gives the same form text.
 #include "LanguageShow.h"
 #include "MainForm.h"
 #include "OrderForm.h"
@@ -41,6 +41,7 @@ void PickLanguage(TMainForm* MainForm, TOrderForm* OrderForm, Integer LCID) {
     Entry->Click();
     PrintFormTexts(std::cout, MainForm);
     PrintFormTexts(std::cout, OrderForm);
+    PrintResourceStrings(std::cout);
     PrintFormats(std::cout);
 }
 

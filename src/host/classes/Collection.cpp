@@ -2,6 +2,7 @@
 
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
+#include "host/classes/UpdateScope.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
@@ -14,18 +15,6 @@ namespace {
     throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
 }
 
-// Runs Body between BeginUpdate and EndUpdate; EndUpdate calls Update, which may raise,
-// so it is not left to a destructor.
-template <class F> void WithUpdate(TCollection* Collection, F&& Body) {
-    Collection->BeginUpdate();
-    try {
-        Body();
-    } catch (...) {
-        Collection->EndUpdate();
-        throw;
-    }
-    Collection->EndUpdate();
-}
 
 } // namespace
 

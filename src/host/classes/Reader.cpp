@@ -3,6 +3,7 @@
 
 #include "host/classes/Collection.h"
 #include "host/classes/Streams.h"
+#include "host/classes/UpdateScope.h"
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -309,19 +310,14 @@ struct TReaderImpl {
     }
 
     void ReadCollectionItems(TCollection* Coll, const TFormValue& V, const String& Path) {
-        Coll->BeginUpdate();
-        try {
+        WithUpdate(Coll, [&] {
             Coll->Clear();
             for (std::size_t i = 0; i < V.Collection.size(); ++i) {
                 TCollectionItem* Item = Coll->Add();
                 String ItemPath = Path + "[" + std::to_string(i) + "]";
                 for (const TFormProperty& P : V.Collection[i].Props) ReadProperty(Item, ItemPath, P);
             }
-        } catch (...) {
-            Coll->EndUpdate();
-            throw;
-        }
-        Coll->EndUpdate();
+        });
     }
 
     static const TFormValue& Current(const TReader::TState& S);

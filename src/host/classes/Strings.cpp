@@ -5,6 +5,7 @@
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
+#include "host/classes/UpdateScope.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {
@@ -43,19 +44,6 @@ String ExtractQuoted(std::string_view S, std::size_t& Pos) {
 void SkipBlanks(std::string_view S, std::size_t& Pos) {
     while (Pos < S.size() && IsBlank(S[Pos]))
         ++Pos;
-}
-
-// Runs Body between BeginUpdate and EndUpdate. Not a destructor guard: EndUpdate fires
-// OnChange, whose handler may raise, and that must not happen during unwinding.
-template <class F> void WithUpdate(TStrings* List, F&& Body) {
-    List->BeginUpdate();
-    try {
-        Body();
-    } catch (...) {
-        List->EndUpdate();
-        throw;
-    }
-    List->EndUpdate();
 }
 
 } // namespace

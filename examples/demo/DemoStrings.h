@@ -1,0 +1,8 @@
+// The demo's own resource strings: texts of the application module that a resource translator
+// replaces when the user picks another language.
+#pragma once
+
+#include "host/winapi/ResString.h"
+
+extern const host::TResStringRec SReady;     // "Ready."
+extern const host::TResStringRec SSaveError; // "The file could not be saved."
