@@ -71,17 +71,16 @@ bool RoundTrip(TMainForm* MainForm) {
 
 int Run() {
     zantor::RegisterTranslatorClasses();
-    // Registering again is harmless; the locale translator streamed by the main form must be
-    // known whatever the package's list holds.
-    RegisterClasses({zantor::TLocaleTranslator::StaticClass()});
     TApplicationScope App;
     TMainForm* MainForm = nullptr;
     TOrderForm* OrderForm = nullptr;
     Application->CreateForm(MainForm);
     Application->CreateForm(OrderForm);
 
-    std::cout << "== French translator of " << OrderForm->Name() << ", read from Demo.lng\n";
-    PrintComponentTree(std::cout, OrderForm->FindComponent("FrenchTranslator"), OrderForm);
+    // The order form's whole component tree with every published property, its two form
+    // translators holding what they read from Demo.lng.
+    std::cout << "== Component tree of " << OrderForm->Name() << "\n";
+    PrintComponentTree(std::cout, OrderForm, OrderForm);
     std::cout << "\n";
     ShowGreeting(MainForm);
 
