@@ -38,34 +38,10 @@ inline std::uint64_t Load4(const char* P) {
 
 // The last 1 to 16 bytes are read as two overlapping words, so no copy of variable length is
 // needed.
-[[gnu::always_inline]] inline std::uint64_t HashOf(std::string_view S) {
-    constexpr std::uint64_t K1 = 0xa0761d6478bd642full, K2 = 0xe7037ed1a0b428dbull;
-    const char* P = S.data();
-    std::size_t N = S.size();
-    std::uint64_t H = N ^ K1;
-    for (; N > 16; P += 16, N -= 16)
-        H = Mix(Load8(P) ^ K2, Load8(P + 8) ^ H);
-    std::uint64_t A = 0, B = 0;
-    if (N > 8) {
-        A = Load8(P);
-        B = Load8(P + N - 8);
-    } else if (N >= 4) {
-        A = Load4(P) << 32 | Load4(P + N - 4);
-    } else if (N > 0) {
-        A = std::uint64_t(static_cast<unsigned char>(P[0])) << 16 |
-            std::uint64_t(static_cast<unsigned char>(P[N / 2])) << 8 |
-            static_cast<unsigned char>(P[N - 1]);
-    }
-    return Mix(Mix(A ^ K2, B ^ H) ^ K1, K2);
-}
-
-// A cheap fingerprint (length, first and last eight bytes) for the filter that turns most misses
-// away before the full hash is computed.
-[[gnu::always_inline]] inline std::uint64_t QuickHashOf(std::string_view S) {
-    constexpr std::uint64_t K1 = 0xa0761d6478bd642full, K2 = 0xe7037ed1a0b428dbull;
-    const char* P = S.data();
-    const std::size_t N = S.size();
-    std::uint64_t A = 0, B = 0;
+// Up to sixteen last bytes as two words, with overlapping loads; both hashes use it.
+[[gnu::always_inline]] inline void LoadTail(const char* P, std::size_t N, std::uint64_t& A,
+                                            std::uint64_t& B) {
+    A = B = 0;
     if (N >= 8) {
         A = Load8(P);
         B = Load8(P + N - 8);
@@ -76,7 +52,27 @@ inline std::uint64_t Load4(const char* P) {
             std::uint64_t(static_cast<unsigned char>(P[N / 2])) << 8 |
             static_cast<unsigned char>(P[N - 1]);
     }
-    return Mix(A ^ K2, B ^ N ^ K1);
+}
+
+[[gnu::always_inline]] inline std::uint64_t HashOf(std::string_view S) {
+    constexpr std::uint64_t K1 = 0xa0761d6478bd642full, K2 = 0xe7037ed1a0b428dbull;
+    const char* P = S.data();
+    std::size_t N = S.size();
+    std::uint64_t H = N ^ K1;
+    for (; N > 16; P += 16, N -= 16)
+        H = Mix(Load8(P) ^ K2, Load8(P + 8) ^ H);
+    std::uint64_t A, B;
+    LoadTail(P, N, A, B);
+    return Mix(Mix(A ^ K2, B ^ H) ^ K1, K2);
+}
+
+// A cheap fingerprint (length, first and last eight bytes) for the filter that turns most misses
+// away before the full hash is computed.
+[[gnu::always_inline]] inline std::uint64_t QuickHashOf(std::string_view S) {
+    constexpr std::uint64_t K1 = 0xa0761d6478bd642full, K2 = 0xe7037ed1a0b428dbull;
+    std::uint64_t A, B;
+    LoadTail(S.data(), S.size(), A, B);
+    return Mix(A ^ K2, B ^ S.size() ^ K1);
 }
 
 // Below this many lines a bisection is as quick as hashing.

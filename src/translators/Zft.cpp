@@ -109,9 +109,8 @@ bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
     FOnTranslateForm(this, List, Skip);
     if (Skip) return false;
     FWorkList = List;
-    FWalkPath.clear();
     try {
-        WalkForm(Collect);
+        WalkForm(Collect, true);
     } catch (...) {
         FlushSavedTexts(); // what was saved before the error still restores the form
         throw;
@@ -125,7 +124,8 @@ bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
     return true;
 }
 
-void TFormTranslator::WalkForm(bool Collect) {
+void TFormTranslator::WalkForm(bool Collect, bool FireEvents) {
+    FWalkPath.clear();
     TranslateClass(Owner(), "", Collect);
     TranslateVirtual(Collect);
     TComponent* Form = Owner();
@@ -134,7 +134,7 @@ void TFormTranslator::WalkForm(bool Collect) {
         TComponent* C = Form->Components(i);
         if (C == this || C->Name().empty()) continue;
         bool Skip = false;
-        FOnTranslateComponent(this, C, FWorkList, Skip);
+        if (FireEvents) FOnTranslateComponent(this, C, FWorkList, Skip);
         if (!Skip) TranslateClass(C, C->Name(), Collect);
     }
 }
@@ -312,13 +312,7 @@ std::unique_ptr<TSortList> TFormTranslator::DesignTexts() const {
     TStrings* SavedWork = FWorkList;
     TStringList Collected;
     Self->FWorkList = &Collected;
-    Self->FWalkPath.clear();
-    Self->TranslateClass(Owner(), "", true);
-    Self->TranslateVirtual(true);
-    if (TComponent* Form = Owner())
-        for (int i = 0; i < Form->ComponentCount(); ++i)
-            if (TComponent* C = Form->Components(i); C != this && !C->Name().empty())
-                Self->TranslateClass(C, C->Name(), true);
+    Self->WalkForm(true, false);
     Self->FWorkList = SavedWork;
 
     auto Texts = std::make_unique<TSortList>(false);

@@ -79,8 +79,8 @@ private:
     void FlushSavedTexts();
     bool HasLinesUnder(const String& Head) const;
     // Steps of a walk between its start and its end: the form, its system menu, its
-    // named components.
-    void WalkForm(bool Collect);
+    // named components (asking OnTranslateComponent when FireEvents).
+    void WalkForm(bool Collect, bool FireEvents);
     void AfterApplyWalk();
 
     bool FTranslateEmpty = false;
