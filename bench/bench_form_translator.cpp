@@ -1,6 +1,6 @@
 // Switching a large form's language: the apply walk, switching between two languages
 // (restore + apply) and the collect walk, next to setting the same values directly.
-#include "translators/Zft.h"
+#include "translators/FormTranslator.h"
 
 #include "host/controls/Application.h"
 #include "host/controls/ExtCtrls.h"

@@ -1,8 +1,8 @@
 // The locale translator at scale: the catalogue of every locale the platform offers, the
 // language list over it, and switching an application of many forms, each with two form
 // translators, from one locale to the other.
-#include "translators/Zft.h"
-#include "translators/Zlt.h"
+#include "translators/FormTranslator.h"
+#include "translators/LocaleTranslator.h"
 
 #include "host/controls/Application.h"
 #include "host/controls/StdCtrls.h"

@@ -3,7 +3,7 @@
 // with five translators of other locales alive (switched off, as switching leaves them); the
 // loader without interception; and GNU gettext's dgettext on a .mo compiled by msgfmt from the
 // same texts.
-#include "translators/Zrt.h"
+#include "translators/ResourceTranslator.h"
 
 #include "host/classes/StringList.h"
 

@@ -2,7 +2,7 @@
 // conversion error; after a load the table is sorted and packed, every look-up agrees with the
 // table (through bisection and through the index alike) and never writes beyond its buffer,
 // and saving then loading into a fresh translator gives the same table.
-#include "translators/Zrt.h"
+#include "translators/ResourceTranslator.h"
 
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Exceptions.h"

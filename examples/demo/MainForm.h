@@ -6,8 +6,8 @@
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
-#include "translators/Zft.h"
-#include "translators/Zlt.h"
+#include "translators/FormTranslator.h"
+#include "translators/LocaleTranslator.h"
 
 class TMainForm : public host::TForm {
     ZT_CLASS(TMainForm, host::TForm)

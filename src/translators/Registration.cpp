@@ -1,8 +1,8 @@
 #include "translators/Registration.h"
 
-#include "translators/Zft.h"
-#include "translators/Zlt.h"
-#include "translators/Zrt.h"
+#include "translators/FormTranslator.h"
+#include "translators/LocaleTranslator.h"
+#include "translators/ResourceTranslator.h"
 
 namespace zantor {
 

@@ -1,7 +1,7 @@
 #include "translators/ResourceHook.h"
 
 #include "host/ide/ToolServices.h"
-#include "translators/Zrt.h"
+#include "translators/ResourceTranslator.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 
 #include "host/classes/Persistent.h"
 #include "host/typinfo/Events.h"
-#include "host/typinfo/TypeInfo.h"
+#include "host/typinfo/TypeData.h"
 #include "host/winapi/WinTypes.h"
 
 #include <string_view>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "host/typinfo/Events.h"
-#include "host/typinfo/TypeInfo.h"
+#include "host/typinfo/TypeData.h"
 
 #include <climits>
 #include <functional>

@@ -1,5 +1,5 @@
 // The form translator's window work: system-menu entries and the MDI refresh after a walk.
-#include "translators/Zft.h"
+#include "translators/FormTranslator.h"
 
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"

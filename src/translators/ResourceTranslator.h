@@ -3,7 +3,7 @@
 // the interception of ResourceHook.h while it is switched on.
 #pragma once
 
-#include "translators/ResStringTable.h"
+#include "translators/ResourceStringTable.h"
 #include "translators/ResourceHook.h"
 #include "translators/TranslatorFrame.h"
 

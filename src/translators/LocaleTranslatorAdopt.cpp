@@ -1,4 +1,4 @@
-#include "translators/Zlt.h"
+#include "translators/LocaleTranslator.h"
 
 #include "host/controls/Dialogs.h"
 #include "host/controls/ExtCtrls.h"

@@ -1,12 +1,12 @@
-#include "translators/Zft.h"
-#include "translators/Zlt.h"
+#include "translators/FormTranslator.h"
+#include "translators/LocaleTranslator.h"
 
 #include "host/classes/FormText.h"
 #include "host/controls/Screen.h"
 #include "host/controls/StdCtrls.h"
 #include "host/typinfo/TypInfo.h"
 
-#include "ZltTestSupport.h"
+#include "LocaleTestSupport.h"
 
 using namespace zantor;
 using host::FormatSettings;

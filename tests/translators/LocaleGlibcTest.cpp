@@ -3,10 +3,10 @@
 // The catalogue comes from ICU's CLDR data; the two sources are maintained apart, so where
 // they agree the mapping to the catalogue (item numbers, day numbering, separators) is right,
 // and where they differ the difference is one of the documented kinds below.
-#include "translators/ZltCatalogue.h"
-#include "translators/ZltSettings.h"
+#include "translators/LocaleCatalogue.h"
+#include "translators/LocaleSettings.h"
 
-#include "ZltTestSupport.h"
+#include "LocaleTestSupport.h"
 
 #include <unicode/locid.h>
 #include <unicode/unistr.h>

@@ -1,4 +1,4 @@
-#include "ZltTestSupport.h"
+#include "LocaleTestSupport.h"
 
 #include "host/winapi/NlsCodePage.h"
 

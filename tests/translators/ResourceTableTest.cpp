@@ -1,4 +1,4 @@
-#include "ZrtTestSupport.h"
+#include "ResourceTestSupport.h"
 
 #include "host/classes/StringList.h"
 #include "host/typinfo/TypInfo.h"

@@ -7,7 +7,7 @@
 #include "host/rtl/FormatSettings.h"
 #include "host/rtl/SysLocale.h"
 #include "host/winapi/LocaleInfo.h"
-#include "translators/Zlt.h"
+#include "translators/LocaleTranslator.h"
 
 #include "TestUtil.h"
 

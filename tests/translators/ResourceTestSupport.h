@@ -2,7 +2,7 @@
 // resets the interception, the application and the class registry around every test.
 #pragma once
 
-#include "translators/Zrt.h"
+#include "translators/ResourceTranslator.h"
 
 #include "host/controls/Application.h"
 #include "host/controls/Forms.h"

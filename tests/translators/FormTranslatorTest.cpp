@@ -1,5 +1,5 @@
 #include "translators/Registration.h"
-#include "translators/Zft.h"
+#include "translators/FormTranslator.h"
 
 #include "host/controls/Application.h"
 #include "host/controls/ExtCtrls.h"

@@ -1,4 +1,4 @@
-// TFormTranslator: translates every published text of the form that owns it, addressed by
+// Unit Zft: TFormTranslator, translates every published text of the form that owns it, addressed by
 // property path (Caption, Button1.Caption, Memo1.Lines[2], StatusBar1.Panels[0].Text,
 // SystemMenuClose), and puts the design texts back when it is switched off.
 #pragma once

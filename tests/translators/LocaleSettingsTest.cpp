@@ -1,12 +1,12 @@
-#include "translators/ZltSettings.h"
+#include "translators/LocaleSettings.h"
 
 #include "host/rtl/DateTime.h"
 #include "host/rtl/FloatFormat.h"
 #include "host/rtl/Format.h"
 #include "host/winapi/NlsCodePage.h"
-#include "translators/ZltCatalogue.h"
+#include "translators/LocaleCatalogue.h"
 
-#include "ZltTestSupport.h"
+#include "LocaleTestSupport.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "translators/Zlt.h"
+#include "translators/LocaleTranslator.h"
 
 #include "host/classes/FormText.h"
 #include "host/controls/ExtCtrls.h"
@@ -7,7 +7,7 @@
 #include "host/controls/StdCtrls.h"
 #include "host/controls/Tabs.h"
 
-#include "ZltTestSupport.h"
+#include "LocaleTestSupport.h"
 
 using namespace zantor;
 using host::FormatSettings;

@@ -1,4 +1,4 @@
-#include "translators/ZltCatalogue.h"
+#include "translators/LocaleCatalogue.h"
 
 #include "host/rtl/Format.h"
 #include "host/winapi/LocaleInfo.h"

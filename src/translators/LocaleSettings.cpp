@@ -1,8 +1,8 @@
-#include "translators/ZltSettings.h"
+#include "translators/LocaleSettings.h"
 
 #include "host/rtl/Conversions.h"
 #include "host/winapi/NlsCodePage.h"
-#include "translators/ZltCatalogue.h"
+#include "translators/LocaleCatalogue.h"
 
 namespace zantor {
 

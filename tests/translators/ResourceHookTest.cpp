@@ -1,4 +1,4 @@
-#include "ZrtTestSupport.h"
+#include "ResourceTestSupport.h"
 
 #include "host/ide/ToolServices.h"
 

@@ -1,11 +1,11 @@
-#include "translators/Zlt.h"
+#include "translators/LocaleTranslator.h"
 
 #include "host/controls/Application.h"
 #include "host/rtl/SysLocale.h"
 #include "host/typinfo/TypInfo.h"
 #include "host/winapi/LocaleInfo.h"
 #include "translators/Hourglass.h"
-#include "translators/ZltSettings.h"
+#include "translators/LocaleSettings.h"
 
 namespace zantor {
 

@@ -1,6 +1,6 @@
-#include "translators/ZltCatalogue.h"
+#include "translators/LocaleCatalogue.h"
 
-#include "ZltTestSupport.h"
+#include "LocaleTestSupport.h"
 
 #include <map>
 #include <memory>

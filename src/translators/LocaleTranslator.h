@@ -7,7 +7,7 @@
 #pragma once
 
 #include "translators/TranslatorFrame.h"
-#include "translators/ZltCatalogue.h"
+#include "translators/LocaleCatalogue.h"
 
 #include <vector>
 

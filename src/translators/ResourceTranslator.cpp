@@ -1,4 +1,4 @@
-#include "translators/Zrt.h"
+#include "translators/ResourceTranslator.h"
 
 #include "translators/Literals.h"
 

@@ -1,4 +1,4 @@
-#include "translators/ResStringTable.h"
+#include "translators/ResourceStringTable.h"
 
 #include "host/typinfo/ClassBuilder.h"
 

@@ -1,4 +1,4 @@
-#include "translators/Zft.h"
+#include "translators/FormTranslator.h"
 
 #include "host/classes/Collection.h"
 #include "host/controls/Forms.h"

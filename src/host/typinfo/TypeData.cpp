@@ -1,4 +1,4 @@
-#include "host/typinfo/TypeInfo.h"
+#include "host/typinfo/TypeData.h"
 
 #include "host/typinfo/Object.h"
 
