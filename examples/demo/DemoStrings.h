@@ -2,7 +2,7 @@
 // replaces when the user picks another language.
 #pragma once
 
-#include "host/winapi/ResString.h"
+#include "host/rtl/ResString.h"
 
 extern const host::TResStringRec SReady;     // "Ready."
 extern const host::TResStringRec SSaveError; // "The file could not be saved."

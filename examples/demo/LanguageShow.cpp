@@ -7,7 +7,7 @@
 #include "host/rtl/FloatFormat.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/TypInfo.h"
-#include "host/winapi/ResStringHost.h"
+#include "host/rtl/ResStringHost.h"
 
 using namespace host;
 

@@ -9,7 +9,7 @@
 // import slot is redirected while at least one translator made outside the design state lives.
 #pragma once
 
-#include "host/winapi/ResString.h"
+#include "host/rtl/ResString.h"
 
 namespace zantor {
 

@@ -6,7 +6,7 @@
 
 #include "host/controls/Application.h"
 #include "host/controls/Forms.h"
-#include "host/winapi/ResString.h"
+#include "host/rtl/ResString.h"
 
 #include "TestUtil.h"
 

@@ -1,4 +1,5 @@
 #include "host/classes/Collection.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
@@ -12,7 +13,7 @@ namespace host {
 namespace {
 
 [[noreturn]] void ListIndexError(int Index) {
-    throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+    RaiseListIndexError<EListError>(Index);
 }
 
 
@@ -40,7 +41,7 @@ void TCollectionItem::BeforeDestruction() {
 
 void TCollectionItem::SetCollection(TCollection* Value) {
     if (FCollection == Value) return;
-    if (Value && !InheritsFrom(Value->ItemClass())) throw EListError("Invalid property value");
+    if (Value && !InheritsFrom(Value->ItemClass())) RaiseInvalidPropertyValue<EListError>();
     if (FCollection) FCollection->RemoveItem(this);
     if (Value) Value->InsertItem(this);
 }

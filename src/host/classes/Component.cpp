@@ -1,4 +1,5 @@
 #include "host/classes/Component.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/classes/Filer.h"
 #include "host/rtl/Conversions.h"
@@ -43,7 +44,7 @@ void TComponent::Teardown() {
 
 TComponent* TComponent::Components(int Index) const {
     if (Index < 0 || Index >= ComponentCount())
-        throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     return FComponents[static_cast<std::size_t>(Index)];
 }
 

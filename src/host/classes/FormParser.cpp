@@ -2,6 +2,7 @@
 #include "host/classes/FormText.h"
 
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/ResStringHost.h"
 #include "host/rtl/StrUtils.h"
 
 #include <charconv>
@@ -320,7 +321,7 @@ private:
         case '(': return ParseList(Depth);
         case '{': return ParseBinary();
         case '<': return ParseCollection(Depth);
-        default: Error("Invalid property value");
+        default: Error(LoadResString(SInvalidPropertyValue));
         }
     }
 

@@ -1,5 +1,6 @@
 // TReader: builds components from parsed form text.
 #include "host/classes/Filer.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/classes/Collection.h"
 #include "host/classes/Streams.h"
@@ -194,7 +195,7 @@ struct TReaderImpl {
         return Handled;
     }
 
-    [[noreturn]] static void InvalidValue() { throw EReadError("Invalid property value"); }
+    [[noreturn]] static void InvalidValue() { RaiseInvalidPropertyValue<EReadError>(); }
 
     void ReadPropValue(TObject* Target, PPropInfo Info, const TFormValue& V, const String& Path) {
         if (Info->Kind() != tkClass && !Info->IsWritable()) throw EPropertyError("Property is read-only");
@@ -389,7 +390,7 @@ void TReader::DefineProperty(const String& Name, const TReaderProc& ReadData, co
     S.Single.assign(1, *S.DefinedValue);
     S.Cursor.assign(1, {&S.Single, 0});
     ReadData(this);
-    if (S.Cursor.size() != 1 || S.Cursor[0].Index != 1) throw EReadError("Invalid property value");
+    if (S.Cursor.size() != 1 || S.Cursor[0].Index != 1) RaiseInvalidPropertyValue<EReadError>();
     S.Cursor.clear();
 }
 
@@ -398,7 +399,7 @@ void TReader::DefineBinaryProperty(const String& Name, const TStreamProc& ReadDa
     TState& S = *FState;
     if (S.DefinedName.empty() || !ReadData || !SameText(Name, S.DefinedName)) return;
     S.DefinedName.clear();
-    if (S.DefinedValue->Type != vaBinary) throw EReadError("Invalid property value");
+    if (S.DefinedValue->Type != vaBinary) RaiseInvalidPropertyValue<EReadError>();
     TMemoryStream Stream;
     Stream.WriteBuffer(S.DefinedValue->Str.data(), static_cast<Int64>(S.DefinedValue->Str.size()));
     Stream.SetPosition(0);
@@ -406,9 +407,9 @@ void TReader::DefineBinaryProperty(const String& Name, const TStreamProc& ReadDa
 }
 
 const TFormValue& TReaderImpl::Current(const TReader::TState& S) {
-    if (S.Cursor.empty()) throw EReadError("Invalid property value");
+    if (S.Cursor.empty()) RaiseInvalidPropertyValue<EReadError>();
     const auto& L = S.Cursor.back();
-    if (L.Index >= L.Items->size()) throw EReadError("Invalid property value");
+    if (L.Index >= L.Items->size()) RaiseInvalidPropertyValue<EReadError>();
     return (*L.Items)[L.Index];
 }
 
@@ -420,13 +421,13 @@ TValueType TReader::NextValue() const {
 
 Int64 TReader::ReadInt64() {
     const TFormValue& V = TReaderImpl::Current(*FState);
-    if (!TReaderImpl::IsInt(V)) throw EReadError("Invalid property value");
+    if (!TReaderImpl::IsInt(V)) RaiseInvalidPropertyValue<EReadError>();
     ++FState->Cursor.back().Index;
     return V.Int;
 }
 
 Integer TReader::ReadInteger() {
-    if (NextValue() == vaInt64) throw EReadError("Invalid property value");
+    if (NextValue() == vaInt64) RaiseInvalidPropertyValue<EReadError>();
     return static_cast<Integer>(ReadInt64());
 }
 
@@ -444,14 +445,14 @@ String TReader::ReadString() {
 
 String TReader::ReadIdent() {
     const TFormValue& V = TReaderImpl::Current(*FState);
-    if (!TReaderImpl::IsIdent(V)) throw EReadError("Invalid property value");
+    if (!TReaderImpl::IsIdent(V)) RaiseInvalidPropertyValue<EReadError>();
     ++FState->Cursor.back().Index;
     return TReaderImpl::IdentText(V);
 }
 
 bool TReader::ReadBoolean() {
     const TFormValue& V = TReaderImpl::Current(*FState);
-    if (V.Type != vaTrue && V.Type != vaFalse) throw EReadError("Invalid property value");
+    if (V.Type != vaTrue && V.Type != vaFalse) RaiseInvalidPropertyValue<EReadError>();
     ++FState->Cursor.back().Index;
     return V.Type == vaTrue;
 }
@@ -464,7 +465,7 @@ char TReader::ReadChar() {
 
 void TReader::ReadListBegin() {
     const TFormValue& V = TReaderImpl::Current(*FState);
-    if (V.Type != vaList) throw EReadError("Invalid property value");
+    if (V.Type != vaList) RaiseInvalidPropertyValue<EReadError>();
     FState->Cursor.push_back({&V.Items, 0});
 }
 
@@ -475,14 +476,14 @@ bool TReader::EndOfList() const {
 }
 
 void TReader::ReadListEnd() {
-    if (FState->Cursor.size() < 2 || !EndOfList()) throw EReadError("Invalid property value");
+    if (FState->Cursor.size() < 2 || !EndOfList()) RaiseInvalidPropertyValue<EReadError>();
     FState->Cursor.pop_back();
     ++FState->Cursor.back().Index;
 }
 
 void TReader::ReadCollection(TCollection* Collection) {
     const TFormValue& V = TReaderImpl::Current(*FState);
-    if (V.Type != vaCollection) throw EReadError("Invalid property value");
+    if (V.Type != vaCollection) RaiseInvalidPropertyValue<EReadError>();
     TReaderImpl{*this, *FState}.ReadCollectionItems(Collection, V, Collection->GetNamePath());
     ++FState->Cursor.back().Index;
 }

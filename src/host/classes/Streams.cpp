@@ -1,4 +1,5 @@
 #include "host/classes/Streams.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Exceptions.h"
@@ -18,10 +19,6 @@ namespace host {
 namespace {
 
 constexpr Int64 CopyChunk = 64 * 1024;
-
-String Quoted(const String& FileName) {
-    return "\"" + FileName + "\"";
-}
 
 // New position for a stream of Size bytes currently at Current.
 Int64 SeekTarget(Int64 Offset, TSeekOrigin Origin, Int64 Current, Int64 Size) {
@@ -111,12 +108,12 @@ TFileStream::TFileStream(const String& FileName, Word Mode) : FFileName(FileName
     const String Local = LocalFileName(FileName);
     if ((Mode & fmCreate) == fmCreate) {
         FHandle = OpenRegular(Local, O_RDWR | O_CREAT | O_TRUNC);
-        if (FHandle < 0) throw EFCreateError("Cannot create file " + Quoted(FileName));
+        if (FHandle < 0) RaiseFCreateError(FileName);
         return;
     }
     static const int Access[] = {O_RDONLY, O_WRONLY, O_RDWR};
     if ((Mode & 3) <= 2) FHandle = OpenRegular(Local, Access[Mode & 3]);
-    if (FHandle < 0) throw EFOpenError("Cannot open file " + Quoted(FileName));
+    if (FHandle < 0) RaiseFOpenError(FileName);
 }
 
 TFileStream::~TFileStream() {

@@ -1,4 +1,5 @@
 #include "host/classes/StringList.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -18,7 +19,7 @@ void TStringList::CheckIndex(int Index) const {
 }
 
 void TStringList::CheckUnsorted() const {
-    if (FSorted) throw EStringListError("Operation not allowed on sorted string list");
+    if (FSorted) RaiseSortedListError();
 }
 
 String TStringList::Get(int Index) const {
@@ -93,7 +94,7 @@ int TStringList::AddObject(const String& S, TObject* AObject) {
     if (FSorted && Find(S, Index)) {
         if (FDuplicates == dupIgnore) return Index;
         if (FDuplicates == dupError)
-            throw EStringListError("String list does not allow duplicates");
+            RaiseDuplicateString();
     }
     InsertItem(Index, S, AObject);
     return Index;

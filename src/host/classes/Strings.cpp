@@ -1,4 +1,5 @@
 #include "host/classes/Strings.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/classes/Filer.h"
 #include "host/classes/Streams.h"
@@ -54,7 +55,7 @@ TClass TStrings::StaticClass() {
 }
 
 void TStrings::IndexError(int Index) {
-    throw EStringListError("List index out of bounds (" + IntToStr(Index) + ")");
+    RaiseListIndexError<EStringListError>(Index);
 }
 
 int TStrings::CompareStrings(std::string_view S1, std::string_view S2) const {

@@ -1,5 +1,6 @@
 // TWriter: turns components into form text.
 #include "host/classes/Filer.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/classes/Collection.h"
 #include "host/classes/Streams.h"
@@ -208,7 +209,7 @@ template <class F> TFormValue TWriterImpl::CaptureValue(TWriter::TState& S, F&& 
         throw;
     }
     S.Values.pop_back();
-    if (Buffer.size() != 1) throw EWriteError("Invalid property value");
+    if (Buffer.size() != 1) RaiseInvalidPropertyValue<EWriteError>();
     return std::move(Buffer[0]);
 }
 

@@ -1,5 +1,6 @@
 // Page controls and tab sheets; status bars and list views are in ComLists.cpp.
 #include "host/controls/ComCtrls.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -104,7 +105,7 @@ TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
 
 TTabSheet* TPageControl::Pages(int Index) const {
     if (Index < 0 || Index >= PageCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     return FPages[static_cast<std::size_t>(Index)];
 }
 

@@ -1,6 +1,7 @@
 // The windows of windowed controls: making and destroying them, the window procedure that
 // leads to WndProc, and keeping a control and its window in step.
 #include "host/controls/ControlMessages.h"
+#include "host/rtl/HostErrors.h"
 #include "host/controls/Controls.h"
 #include "host/winapi/WindowPos.h"
 #include "host/winapi/Windows.h"
@@ -41,7 +42,7 @@ bool PrepareClass(const String& ClassName) {
     WNDCLASSA Class;
     Class.lpfnWndProc = ControlWndProc;
     Class.lpszClassName = ClassName.c_str();
-    if (!RegisterClassA(&Class)) throw EOutOfResources("Error creating window class");
+    if (!RegisterClassA(&Class)) RaiseWindowClassError();
     return false;
 }
 
@@ -128,7 +129,7 @@ void TWinControl::CreateWnd() {
     if ((Params.Style & WS_CHILD) && !Params.WndParent)
         throw EInvalidOperation("Control '" + Name() + "' has no parent window");
     CreateWindowHandle(Params);
-    if (!FHandle) throw EOutOfResources("Error creating window");
+    if (!FHandle) RaiseWindowCreateError();
     SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
 }
 

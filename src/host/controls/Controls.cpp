@@ -1,4 +1,5 @@
 #include "host/controls/Controls.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
@@ -134,7 +135,7 @@ void TControl::SetParentComponent(TComponent* Value) {
 void TControl::SetParent(TWinControl* AParent) {
     if (FParent == AParent) return;
     for (const TControl* P = AParent; P; P = P->FParent)
-        if (P == this) throw EInvalidOperation("A control cannot have itself as its parent");
+        if (P == this) RaiseControlParentSetToSelf();
     if (FParent) {
         TCustomForm* Form = GetParentForm(this);
         FParent->Unlink(this);
@@ -310,7 +311,7 @@ void TWinControl::DestroyChildControls() {
 
 TControl* TWinControl::Controls(int Index) const {
     if (Index < 0 || Index >= ControlCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     auto I = static_cast<std::size_t>(Index);
     return I < FControls.size() ? FControls[I] : FWinControls[I - FControls.size()];
 }

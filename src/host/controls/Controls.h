@@ -18,9 +18,6 @@ namespace host {
 class TWinControl;
 class TPopupMenu;
 
-// A window could not be made (its class refused, a creation hook vetoed).
-ZT_DECLARE_EXCEPTION(EOutOfResources, Exception);
-
 // A message as a control's WndProc sees it; handlers fill Result.
 struct TMessage {
     UINT Msg = 0;

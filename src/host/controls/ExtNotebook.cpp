@@ -1,5 +1,6 @@
 // Notebooks of ExtCtrls.h and their pages.
 #include "host/controls/ExtCtrls.h"
+#include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
@@ -113,7 +114,7 @@ void TNotebook::SetPages(TStrings* Value) {
 
 TPage* TNotebook::Page(int Index) const {
     if (Index < 0 || Index >= PageCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     return FPages[static_cast<std::size_t>(Index)];
 }
 

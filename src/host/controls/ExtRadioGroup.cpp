@@ -1,5 +1,6 @@
 // Radio groups of ExtCtrls.h and their buttons.
 #include "host/classes/StringList.h"
+#include "host/rtl/HostErrors.h"
 #include "host/controls/ControlMessages.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Menus.h"
@@ -113,7 +114,7 @@ void TCustomRadioGroup::SetItems(TStrings* Value) {
 
 TRadioButton* TCustomRadioGroup::Buttons(int Index) const {
     if (Index < 0 || Index >= ButtonCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     return FButtons[static_cast<std::size_t>(Index)];
 }
 

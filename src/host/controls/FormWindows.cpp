@@ -1,6 +1,7 @@
 // The window of a form: its frame and menu bar, the MDI client of a frame, MDI children, the
 // window state, and the messages a form answers.
 #include "host/controls/Application.h"
+#include "host/rtl/HostErrors.h"
 #include "host/controls/ControlMessages.h"
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
@@ -53,7 +54,7 @@ int ShowCommand(TWindowState State) {
 TCustomForm* MdiFrame() {
     TCustomForm* Main = Application ? Application->MainForm() : nullptr;
     if (!Main || Main->FormStyle() != fsMDIForm)
-        throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        RaiseNoMDIForm();
     return Main;
 }
 
@@ -63,7 +64,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     if (FFormStyle == fsMDIChild && !Parent()) {
         TCustomForm* Frame = MdiFrame();
         if (Frame == this)
-            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+            RaiseNoMDIForm();
         Frame->HandleNeeded();
     }
     inherited::CreateParams(Params);
@@ -239,7 +240,7 @@ int TCustomForm::MDIChildCount() const {
 TCustomForm* TCustomForm::MDIChildren(int Index) const {
     const std::vector<TCustomForm*> List = MDIChildList();
     if (Index < 0 || Index >= static_cast<int>(List.size()))
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     return List[static_cast<std::size_t>(Index)];
 }
 

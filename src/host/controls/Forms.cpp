@@ -1,4 +1,5 @@
 #include "host/controls/Forms.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/classes/Filer.h"
 #include "host/controls/Application.h"
@@ -175,7 +176,7 @@ void TCustomForm::SetActiveControl(TWinControl* Control) {
     if (FActiveControl == Control) return;
     if (Control && (Control == this || GetParentForm(Control) != this ||
                     (!IsLoading() && !Control->CanFocus())))
-        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+        RaiseCannotFocus();
     FActiveControl = Control;
     if (Control) Control->FreeNotification(this);
 }
@@ -239,7 +240,7 @@ bool TCustomForm::CloseModal() {
 
 TModalResult TCustomForm::ShowModal() {
     if (Visible() || !Enabled() || FModal || FFormStyle == fsMDIChild)
-        throw EInvalidOperation("Cannot make a visible window modal");
+        RaiseCannotShowModal();
     FModalResult = mrNone;
     FModal = true;
     try {

@@ -1,5 +1,6 @@
 // Menu items, menus, main and pop-up menus; the menu handles are built in MenuHandles.cpp.
 #include "host/controls/Menus.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/controls/ControlMessages.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -50,7 +51,7 @@ void ReleaseCommand(UINT Id) {
 }
 
 [[noreturn]] void IndexError() {
-    throw EMenuError("Menu index out of range");
+    RaiseMenuIndexError();
 }
 
 } // namespace
@@ -113,8 +114,8 @@ TMenuItem* TMenuItem::Items(int Index) const {
 void TMenuItem::Insert(int Index, TMenuItem* Item) {
     if (!Item) return;
     for (const TMenuItem* P = this; P; P = P->FParent)
-        if (P == Item) throw EMenuError("Menu inserted twice");
-    if (Item->FParent) throw EMenuError("Menu inserted twice");
+        if (P == Item) RaiseMenuReinserted();
+    if (Item->FParent) RaiseMenuReinserted();
     if (Index < 0 || Index > Count()) IndexError();
     FItems.insert(FItems.begin() + Index, Item);
     Item->FParent = this;
@@ -136,7 +137,7 @@ void TMenuItem::Delete(int Index) {
 
 void TMenuItem::Remove(TMenuItem* Item) {
     const int Index = IndexOf(Item);
-    if (Index < 0) throw EMenuError("Sub-menu is not in menu");
+    if (Index < 0) RaiseMenuNotFound();
     Delete(Index);
 }
 

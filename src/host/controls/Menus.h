@@ -14,8 +14,6 @@ namespace host {
 
 class TMenu;
 
-ZT_DECLARE_EXCEPTION(EMenuError, Exception);
-
 // Key and modifiers of a menu shortcut, as the host packs them (streamed as an integer).
 using TShortCut = int;
 

@@ -1,4 +1,5 @@
 #include "host/controls/Screen.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/controls/Forms.h"
 #include "host/rtl/Exceptions.h"
@@ -14,7 +15,7 @@ namespace {
 
 template <class T> T* Item(const std::vector<T*>& List, int Index) {
     if (Index < 0 || Index >= static_cast<int>(List.size()))
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+        RaiseListIndexError<EListError>(Index);
     return List[static_cast<std::size_t>(Index)];
 }
 

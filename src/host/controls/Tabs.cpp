@@ -1,4 +1,5 @@
 #include "host/controls/Tabs.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/classes/StringList.h"
 #include "host/controls/Menus.h"
@@ -70,7 +71,7 @@ void TTabSet::SetTabIndex(int Value) {
         return;
     }
     if (Value == FTabIndex) return;
-    if (Value < -1 || Value >= FTabs->Count()) throw EListError("Tab index out of bounds");
+    if (Value < -1 || Value >= FTabs->Count()) RaiseTabIndexError();
     if (!CanChange(Value)) return;
     FTabIndex = Value;
     Click();

@@ -1,4 +1,5 @@
 #include "host/rtl/AtomicFile.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/FileNames.h"
@@ -14,10 +15,6 @@
 namespace host {
 
 namespace {
-
-String Quoted(std::string_view FileName) {
-    return "\"" + String(FileName) + "\"";
-}
 
 // The process umask, read without the umask(0)/umask(old) dance that races other threads.
 mode_t CurrentUmask() {
@@ -63,11 +60,11 @@ void WriteFileAtomic(std::string_view FileName, std::string_view Data) {
     const String target = LocalFileName(FileName);
     const String folder = ExtractFilePath(target);
     if (HasNul(FileName) || ExtractFileName(target).empty())
-        throw EFCreateError("Cannot create file " + Quoted(FileName));
+        RaiseFCreateError(FileName);
     // Shortened so that a long target name still leaves room for the unique suffix.
     String temp = folder + "." + ExtractFileName(target).substr(0, 200) + ".XXXXXX";
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) throw EFCreateError("Cannot create file " + Quoted(FileName));
+    if (fd < 0) RaiseFCreateError(FileName);
 
     bool ok = ::fchmod(fd, TargetMode(target)) == 0 && WriteAll(fd, Data) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
@@ -87,7 +84,7 @@ String ReadFileBytes(std::string_view FileName) {
         ::close(fd);
         fd = -1;
     }
-    if (fd < 0) throw EFOpenError("Cannot open file " + Quoted(FileName));
+    if (fd < 0) RaiseFOpenError(FileName);
     String data;
     char buf[65536];
     for (;;) {

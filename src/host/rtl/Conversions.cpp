@@ -1,4 +1,5 @@
 #include "host/rtl/Conversions.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/FloatFormat.h"
@@ -144,12 +145,12 @@ std::optional<Int64> TryStrToInt64(std::string_view S) {
 
 Integer StrToInt(std::string_view S) {
     if (auto v = TryStrToInt(S)) return *v;
-    throw EConvertError("'" + String(S) + "' is not a valid integer value");
+    RaiseInvalidInteger(S);
 }
 
 Int64 StrToInt64(std::string_view S) {
     if (auto v = TryStrToInt64(S)) return *v;
-    throw EConvertError("'" + String(S) + "' is not a valid integer value");
+    RaiseInvalidInteger(S);
 }
 
 Integer StrToIntDef(std::string_view S, Integer Default) {
@@ -176,7 +177,7 @@ std::optional<Extended> TryStrToFloat(std::string_view S) {
 
 Extended StrToFloat(std::string_view S) {
     if (auto v = TryStrToFloat(S)) return *v;
-    throw EConvertError("'" + String(S) + "' is not a valid floating point value");
+    RaiseInvalidFloat(S);
 }
 
 String FloatToStr(Extended Value) {

@@ -1,6 +1,7 @@
 // FormatDateTime and StrToDate: the host's date and time pictures read with the global
 // format settings.
 #include "host/rtl/DateTime.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/FormatSettings.h"
@@ -343,7 +344,7 @@ std::optional<TDateTime> TryStrToDate(std::string_view S) {
 
 TDateTime StrToDate(std::string_view S) {
     if (auto Result = TryStrToDate(S)) return *Result;
-    throw EConvertError("'" + String(S) + "' is not a valid date");
+    RaiseInvalidDate(S);
 }
 
 } // namespace host

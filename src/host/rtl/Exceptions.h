@@ -40,6 +40,11 @@ ZT_DECLARE_EXCEPTION(EClassNotFound, EFilerError);
 ZT_DECLARE_EXCEPTION(EFOpenError, EStreamError);
 ZT_DECLARE_EXCEPTION(EFCreateError, EStreamError);
 ZT_DECLARE_EXCEPTION(EParserError, Exception);
+// A write to a protected routine entry.
+ZT_DECLARE_EXCEPTION(EAccessViolation, Exception);
+// A window could not be made (its class refused, a creation hook vetoed).
+ZT_DECLARE_EXCEPTION(EOutOfResources, Exception);
+ZT_DECLARE_EXCEPTION(EMenuError, Exception);
 
 // Raised by a failing check inside the library itself; never by bad input.
 ZT_DECLARE_EXCEPTION(EAssertionFailed, Exception);

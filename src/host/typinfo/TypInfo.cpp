@@ -1,4 +1,5 @@
 #include "host/typinfo/TypInfo.h"
+#include "host/rtl/HostErrors.h"
 
 #include "host/rtl/Exceptions.h"
 
@@ -86,7 +87,7 @@ void SetObjectProp(TObject* Obj, PPropInfo Prop, TObject* Value) {
     if (!Prop->GetObj) KindMismatch(Prop);
     if (!Prop->SetObj) ReadOnly(Prop);
     if (Value && !Value->InheritsFrom(Prop->PropType->ClassType()))
-        throw EPropertyError("Invalid property value");
+        RaiseInvalidPropertyValue<EPropertyError>();
     Prop->SetObj(Obj, Value);
 }
 

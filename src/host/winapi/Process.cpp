@@ -25,11 +25,6 @@ void ResetProcess() {
 
 } // namespace detail
 
-HINSTANCE HInstance() {
-    static const HINSTANCE Instance = detail::NewHandle<HINSTANCE>();
-    return Instance;
-}
-
 HMODULE GetModuleHandleA(LPCSTR ModuleName) {
     return ModuleName ? nullptr : HInstance();
 }

@@ -2,6 +2,7 @@
 // program start, which is recorded instead of run.
 #pragma once
 
+#include "host/rtl/Modules.h"
 #include "host/winapi/WinTypes.h"
 
 #include <string>
@@ -9,8 +10,6 @@
 
 namespace host {
 
-// Handle of the program's own module (what a real program gets in WinMain).
-HINSTANCE HInstance();
 // Null name: the program's module; named modules are unknown (null).
 HMODULE GetModuleHandleA(LPCSTR ModuleName);
 // Identifier of the UI thread, the only thread with a message queue.

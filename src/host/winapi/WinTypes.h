@@ -2,20 +2,13 @@
 // rectangles and points, with the word-packing helpers that go with them.
 #pragma once
 
+#include "host/rtl/PlatformTypes.h"
+
 #include <cstdint>
 
 namespace host {
 
-using BOOL = int;
-using BYTE = std::uint8_t;
-using WORD = std::uint16_t;
-using DWORD = std::uint32_t;
-using UINT = std::uint32_t;
-using LONG = std::int32_t;
 using ATOM = WORD;
-using CHAR = char;
-using LPSTR = char*;
-using LPCSTR = const char*;
 using LPVOID = void*;
 using UINT_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
@@ -29,13 +22,10 @@ struct HWND__;
 struct HMENU__;
 struct HFONT__;
 struct HHOOK__;
-struct HINSTANCE__;
 using HWND = HWND__*;
 using HMENU = HMENU__*;
 using HFONT = HFONT__*;
 using HHOOK = HHOOK__*;
-using HINSTANCE = HINSTANCE__*;
-using HMODULE = HINSTANCE;
 using HANDLE = void*;
 using HGDIOBJ = void*;
 

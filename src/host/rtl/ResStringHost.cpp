@@ -1,5 +1,5 @@
 // The host's texts. Identifiers are given in this order, from 65535 down.
-#include "host/winapi/ResStringHost.h"
+#include "host/rtl/ResStringHost.h"
 
 namespace host {
 

@@ -9,7 +9,7 @@
 // translator may point elsewhere.
 #pragma once
 
-#include "host/winapi/Modules.h"
+#include "host/rtl/Modules.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // captions of standard buttons, and error messages (format strings where they take values).
 #pragma once
 
-#include "host/winapi/ResString.h"
+#include "host/rtl/ResString.h"
 
 namespace host {
 

@@ -1,5 +1,5 @@
 // The run-time library's resource-string loader and its entry.
-#include "host/winapi/ResString.h"
+#include "host/rtl/ResString.h"
 
 namespace host {
 
