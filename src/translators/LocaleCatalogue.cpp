@@ -199,6 +199,8 @@ struct TNameSlots {
 
 void BuildLangList(const TSortList& Catalogue, std::string_view ListFormat, TSortList& LangList) {
     TNameSlots Slots;
+    // A locale without some names must not show the previous locale's.
+    std::string_view SlotsLead;
     std::unordered_set<Integer> Listed;
     std::vector<std::pair<String, TObject*>> Lines;
     for (int i = 0; i < Catalogue.Count(); ++i) {
@@ -208,6 +210,10 @@ void BuildLangList(const TSortList& Catalogue, std::string_view ListFormat, TSor
         const std::string_view Name = Line.substr(0, Eq);
         if (Name.size() <= Lead.size()) continue;
         const std::string_view Setting = Name.substr(Lead.size());
+        if (Lead != SlotsLead) {
+            Slots = {};
+            SlotsLead = Lead;
+        }
         const String Value(Eq == std::string_view::npos ? std::string_view()
                                                         : Line.substr(Eq + 1, MaxValueLength));
         if (Setting == "_ENGLISHCOUNTRYNAME")

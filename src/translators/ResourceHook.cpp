@@ -33,6 +33,12 @@ template <class F> void WriteProtected(TPatchable<F>& Entry, F Value) {
     VirtualProtect(&Entry, Old, &Old);
 }
 
+// The unit's initialization runs when the program starts, as a unit's would: the loader entry
+// is patched before any translator exists.
+struct TUnitStart {
+    TUnitStart() { InitializeResourceHookUnit(); }
+} UnitStart;
+
 // Puts the loader entry back when the process ends, for a program that never finalizes.
 struct TUnitExit {
     ~TUnitExit() {

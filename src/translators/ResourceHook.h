@@ -3,10 +3,11 @@
 // living resource translators, newest first, until one translates it.
 //
 // Unit start-up: the loader entry is pointed at this unit's loader by
-// InitializeResourceHookUnit, called by the application layer at start-up or, failing that, by
-// the first TResourceTranslator made (so a program that never links a translator never patches
-// anything). Inside the design-time host (ToolServices set) the entry stays untouched. The
-// import slot is redirected while at least one translator made outside the design state lives.
+// InitializeResourceHookUnit, which runs when the program starts (a program that never links a
+// translator never patches anything) and again, counted, for the first TResourceTranslator made
+// after a finalization. Inside the design-time host (ToolServices set) the entry stays
+// untouched. The import slot is redirected while at least one translator made outside the
+// design state lives.
 #pragma once
 
 #include "host/rtl/ResString.h"
@@ -60,8 +61,8 @@ void FinalizeResourceHookUnit();
 // Initializes the unit unless it already is (used by the translator's constructor).
 void EnsureResourceHookUnit();
 
-// For tests: puts the entry, the slot and every variable back to how the process started,
-// whatever the counter says. Translators still alive are unlinked first.
+// For tests: puts the entry, the slot and every variable back to how they were before the
+// unit's initialization, whatever the counter says. Translators still alive are unlinked first.
 void ResetResourceHookUnit();
 
 // Resets the unit when made and again when it goes.

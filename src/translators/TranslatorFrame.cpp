@@ -32,15 +32,25 @@ void TTranslatorFrame::SetTranslations(TStrings* Value) {
     FTranslations->SortInsertMany(std::move(Lines));
 }
 
+// The kind's own class (the one right below the frame), so that a descendant of a kind joins
+// and spreads with the kind's other instances.
+static TClass KindClassOf(TClass Class) {
+    while (Class->Parent && Class->Parent != TTranslatorFrame::StaticClass())
+        Class = Class->Parent;
+    return Class;
+}
+
 std::vector<TTranslatorFrame*> TTranslatorFrame::OtherInstances() const {
     std::vector<TTranslatorFrame*> Result;
     if (!Application) return Result;
+    const TClass Kind = KindClassOf(ClassType());
     for (int f = 0; f < Application->ComponentCount(); ++f) {
         auto* Form = As<TCustomForm>(Application->Components(f));
         if (!Form) continue;
         for (int c = 0; c < Form->ComponentCount(); ++c) {
             TComponent* C = Form->Components(c);
-            if (C != this && C->ClassType() == ClassType()) Result.push_back(static_cast<TTranslatorFrame*>(C));
+            if (C != this && C->InheritsFrom(Kind))
+                Result.push_back(static_cast<TTranslatorFrame*>(C));
         }
     }
     return Result;

@@ -225,16 +225,6 @@ TEST_F(FormTranslator, TwoLanguagesOnOneFormAndTwoForms) {
     EXPECT_TRUE(German2->Translate());
 }
 
-TEST_F(FormTranslator, LocaleZeroTranslatorsStandAlone) {
-    host::TForm* Form1 = NewForm();
-    host::TForm* Form2 = NewForm(StringReplace(FormText, "Form1", "Form2"));
-    auto* A = AddTranslator(Form1, "A", 0, {"Button1.Caption='A'"});
-    auto* B = AddTranslator(Form2, "B", 0, {"Button1.Caption='B'"});
-    A->SetTranslate(true);
-    EXPECT_FALSE(B->Translate());
-    EXPECT_EQ(Caption(Form2, "Button1"), "Cancel");
-}
-
 TEST_F(FormTranslator, AConversionErrorStopsTheWalkUntranslated) {
     host::TForm* Form = NewForm();
     auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption='Go'", "Button1.TabOrder=seven", "Caption='First'"});

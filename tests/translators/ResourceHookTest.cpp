@@ -241,3 +241,17 @@ TEST_F(ZrtHook, ASlotValueKeptAfterUnhookingStillLoads) {
         Kept(SReady.Module->Instance(), static_cast<host::UINT>(SReady.Identifier), Buffer, 32), 5);
     EXPECT_STREQ(Buffer, "Ready");
 }
+
+// In a process of its own, before any test resets the unit: the unit's initialization has
+// already run when the program starts, so the row "unit loaded, no translator yet" holds.
+TEST(ZrtHookStartup, TheUnitIsInitializedWhenTheProgramStarts) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const bool Patched = host::LoadResStringEntry.Get() == &WrapLoadResString &&
+                                 GlobOldBuf == &host::SysLoadResString &&
+                                 ResComponentList == nullptr && OrgLoadString == nullptr;
+            std::exit(Patched ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

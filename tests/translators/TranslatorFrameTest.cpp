@@ -1,5 +1,5 @@
-#include "translators/Literals.h"
 #include "translators/TranslatorFrame.h"
+#include "translators/Literals.h"
 
 #include "host/controls/Application.h"
 #include "host/controls/Forms.h"
@@ -16,11 +16,14 @@ using namespace zantor;
 
 namespace {
 
-// A translator kind for tests: form-translator shapes, design texts given by the test.
-class TTestTranslator : public TTranslatorFrame {
-    ZT_CLASS(TTestTranslator, TTranslatorFrame)
+// The body of the translator kinds for tests: form-translator shapes, design texts given by
+// the test, the group switch of the kind.
+class TTestKindBase : public TTranslatorFrame {
 public:
-    explicit TTestTranslator(TComponent* AOwner) : TTranslatorFrame(AOwner, false) { FTranslate = true; }
+    TTestKindBase(TComponent* AOwner, TGroupSwitch Switch)
+        : TTranslatorFrame(AOwner, false), FSwitch(Switch) {
+        FTranslate = true;
+    }
     std::vector<bool> Switches; // every InternalTranslate
     std::map<String, String> DesignTexts;
     int LoadedSteps = 0;
@@ -33,12 +36,13 @@ public:
 protected:
     String KindPrefix() const override { return ""; }
     String AboutText() const override { return "Test Translator 1.0"; }
-    TGroupSwitch GroupSwitch() const override { return TGroupSwitch::SameLocale; }
+    TGroupSwitch GroupSwitch() const override { return FSwitch; }
     void LoadedFirst() override { ++LoadedSteps; }
     void FileEntries(TKeyValues& Own, TKeyValues& Design) const override {
         TTranslatorFrame::FileEntries(Own, Design);
         for (const auto& [Key, Value] : Own)
-            if (auto It = DesignTexts.find(Key); It != DesignTexts.end()) Design.emplace_back(Key, ToLiterals(It->second));
+            if (auto It = DesignTexts.find(Key); It != DesignTexts.end())
+                Design.emplace_back(Key, ToLiterals(It->second));
     }
     void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const override {
         for (int i = 0; i < FTranslations->Count(); ++i) {
@@ -48,16 +52,32 @@ protected:
                 Entries.push_back({It->second, FromLiterals(Line.substr(Key.size() + 1)), i});
         }
     }
+
+private:
+    TGroupSwitch FSwitch;
+};
+
+// A kind whose groups are its locales.
+class TTestTranslator : public TTestKindBase {
+    ZT_CLASS(TTestTranslator, TTranslatorFrame)
+public:
+    explicit TTestTranslator(TComponent* AOwner)
+        : TTestKindBase(AOwner, TGroupSwitch::SameLocale) {}
 };
 
 // The one-locale-at-a-time kind.
-class TExclusiveTranslator : public TTestTranslator {
-    ZT_CLASS(TExclusiveTranslator, TTestTranslator)
+class TExclusiveTranslator : public TTestKindBase {
+    ZT_CLASS(TExclusiveTranslator, TTranslatorFrame)
+public:
+    explicit TExclusiveTranslator(TComponent* AOwner)
+        : TTestKindBase(AOwner, TGroupSwitch::OneLocaleOnly) {}
+};
+
+// What an application makes of a kind: a descendant belongs to the kind's groups.
+class TDerivedTestTranslator : public TTestTranslator {
+    ZT_CLASS(TDerivedTestTranslator, TTestTranslator)
 public:
     using TTestTranslator::TTestTranslator;
-
-protected:
-    TGroupSwitch GroupSwitch() const override { return TGroupSwitch::OneLocaleOnly; }
 };
 
 } // namespace
@@ -70,18 +90,27 @@ TClass TTestTranslator::StaticClass() {
     return &Info;
 }
 
+TClass TDerivedTestTranslator::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TDerivedTestTranslator>("TDerivedTestTranslator");
+    return &Info;
+}
+
 TClass TExclusiveTranslator::StaticClass() {
     static const TClassInfo Info = [] {
         TClassBuilder<TExclusiveTranslator> B("TExclusiveTranslator");
-        return TClassInfo(PublishFrame(B, {.TranslationsAlwaysStored = true, .HasEvents = false,
-                                           .TranslateDefaultTrue = true}));
+        return TClassInfo(PublishFrame(
+            B,
+            {.TranslationsAlwaysStored = true, .HasEvents = false, .TranslateDefaultTrue = true}));
     }();
     return &Info;
 }
 
 class TranslatorFrame : public ::testing::Test {
 protected:
-    TranslatorFrame() { RegisterClasses({TTestTranslator::StaticClass(), TExclusiveTranslator::StaticClass()}); }
+    TranslatorFrame() {
+        RegisterClasses({TTestTranslator::StaticClass(), TExclusiveTranslator::StaticClass(),
+                         TDerivedTestTranslator::StaticClass()});
+    }
     host::TApplicationScope App;
     zt_test::TempDir Dir;
 
@@ -97,7 +126,8 @@ protected:
 
 TEST_F(TranslatorFrame, PublishedPropertiesInTheirOrderWithTheKindsDifferences) {
     std::vector<String> Names;
-    for (PPropInfo P : GetPropList(TTestTranslator::StaticClass(), tkAny)) Names.push_back(P->Name);
+    for (PPropInfo P : GetPropList(TTestTranslator::StaticClass(), tkAny))
+        Names.push_back(P->Name);
     EXPECT_EQ(Names, (std::vector<String>{"Name", "Tag", "About", "FileName", "Locale", "Translate",
                                           "Translations", "OnTranslate", "OnTranslated"}));
     EXPECT_EQ(GetPropInfo(TTestTranslator::StaticClass(), "Translate")->Default, host::NoDefault);
@@ -123,6 +153,23 @@ TEST_F(TranslatorFrame, SameLocaleGroupsFollowEachOtherAcrossForms) {
     auto* Zero2 = OnNewForm("Form5", 0);
     Zero1->SetTranslate(false);
     EXPECT_TRUE(Zero2->Translate()); // locale 0: independent
+}
+
+TEST_F(TranslatorFrame, ADescendantOfAKindSpreadsAndJoinsWithTheKind) {
+    auto* Base = OnNewForm("Form1", 1036);
+    auto* Derived = OnNewForm<TDerivedTestTranslator>("Form2", 1036);
+    auto* Exclusive = OnNewForm<TExclusiveTranslator>("Form3", 1036);
+    Derived->SetTranslate(false);
+    EXPECT_FALSE(Base->Translate());
+    EXPECT_TRUE(Exclusive->Translate()); // another kind
+    Base->SetTranslate(true);
+    EXPECT_TRUE(Derived->Translate());
+
+    Base->SetTranslate(false);
+    auto* Loading = OnNewForm<TDerivedTestTranslator>("Form4", 1036);
+    EXPECT_TRUE(Loading->Translate());
+    Loading->Loaded();
+    EXPECT_FALSE(Loading->Translate()); // joined the group of the base class's instance
 }
 
 TEST_F(TranslatorFrame, SwitchingOnOneLocaleSwitchesOffTheOthers) {
@@ -178,7 +225,8 @@ TEST_F(TranslatorFrame, FileNameMovesTranslationsOutOfTheForm) {
                                       "Form1.Button1.Caption%1036='Annuler'\r\n");
 
     // Reading the form loads the file; its entries replace streamed ones of the same key.
-    zt_test::WriteAll(File, "Form1.Button1.Caption%1036='Fermer'\r\nForm1.Label1.Caption%1036='Texte'\r\n");
+    zt_test::WriteAll(
+        File, "Form1.Button1.Caption%1036='Fermer'\r\nForm1.Label1.Caption%1036='Texte'\r\n");
     Form->Free();
     auto* Copy = new host::TForm(host::Application);
     host::ReadComponentFromText(Written, Copy);
@@ -204,8 +252,9 @@ TEST_F(TranslatorFrame, ABareFileNameIsResolvedBesideTheProgramOrTheProject) {
     T->Translations()->SortInsert("A='a'");
     T->SetDesigning(false);
     auto* Form = new host::TForm(host::Application);
-    String Text = "object F: TForm\n  object X: TTestTranslator\n    FileName = 'missing-translations.txt'\n"
-                  "    Translations.Strings = (\n      'A=''a''')\n    Storage = 0\n  end\nend\n";
+    String Text =
+        "object F: TForm\n  object X: TTestTranslator\n    FileName = 'missing-translations.txt'\n"
+        "    Translations.Strings = (\n      'A=''a''')\n    Storage = 0\n  end\nend\n";
     host::ReadComponentFromText(Text, Form);
     EXPECT_EQ(static_cast<TTestTranslator*>(Form->FindComponent("X"))->Translations()->Count(), 1);
 }
@@ -213,7 +262,8 @@ TEST_F(TranslatorFrame, ABareFileNameIsResolvedBesideTheProgramOrTheProject) {
 TEST_F(TranslatorFrame, SaveAndLoadTouchOnlyTheirOwnLines) {
     auto* T = OnNewForm("Form1", 1036);
     String File = Dir.File("t.txt");
-    zt_test::WriteAll(File, "Form1.Button1.Caption%1031='Abbrechen'\r\nForm1.Button1.CaptionX%1036='Other'\r\n");
+    zt_test::WriteAll(
+        File, "Form1.Button1.Caption%1031='Abbrechen'\r\nForm1.Button1.CaptionX%1036='Other'\r\n");
     T->Translations()->SortInsert("Button1.Caption='Annuler'");
     T->Translations()->SortInsert("Edit1.Text='100%=sure'");
     T->SaveTo(File);
@@ -226,8 +276,9 @@ TEST_F(TranslatorFrame, SaveAndLoadTouchOnlyTheirOwnLines) {
     Fresh->Translations()->SortInsert("Button1.CaptionX='keep'");
     Fresh->Translations()->SortInsert("Zeta='stays'");
     ASSERT_TRUE(Fresh->LoadFrom(File));
-    EXPECT_EQ(Fresh->Translations()->Text(), "Button1.Caption='Annuler'\r\nButton1.CaptionX='keep'\r\n"
-                                             "Edit1.Text='100%=sure'\r\nZeta='stays'\r\n");
+    EXPECT_EQ(Fresh->Translations()->Text(),
+              "Button1.Caption='Annuler'\r\nButton1.CaptionX='keep'\r\n"
+              "Edit1.Text='100%=sure'\r\nZeta='stays'\r\n");
 }
 
 TEST_F(TranslatorFrame, DictionaryExchangeByDesignText) {
@@ -235,13 +286,15 @@ TEST_F(TranslatorFrame, DictionaryExchangeByDesignText) {
     T->Translations()->SortInsert("Button1.Caption='Annuler'");
     T->Translations()->SortInsert("Button2.Caption='x'");
     T->Translations()->SortInsert("Panel1.Width=120");
-    T->DesignTexts = {{"Button1.Caption", "Cancel"}, {"Button2.Caption", "Cancel"}, {"Panel1.Width", "100"}};
+    T->DesignTexts = {
+        {"Button1.Caption", "Cancel"}, {"Button2.Caption", "Cancel"}, {"Panel1.Width", "100"}};
     String File = Dir.File("dict.txt");
     T->TranslateTo(File);
     EXPECT_EQ(zt_test::ReadAll(File), "100\t120\r\nCancel\tx\r\n");
     zt_test::WriteAll(File, "Cancel\tFermer\nLine\\nBreak\tx\n100\t150\n");
     ASSERT_TRUE(T->TranslateFrom(File));
-    EXPECT_EQ(T->Translations()->Text(), "Button1.Caption='Fermer'\r\nButton2.Caption='Fermer'\r\nPanel1.Width=150\r\n");
+    EXPECT_EQ(T->Translations()->Text(),
+              "Button1.Caption='Fermer'\r\nButton2.Caption='Fermer'\r\nPanel1.Width=150\r\n");
     EXPECT_FALSE(T->TranslateFrom(Dir.File("none.txt")));
 }
 

@@ -14,7 +14,7 @@ namespace host {
 namespace {
 
 // Every identifier that has its own region and whose locale ICU carries data for.
-constexpr std::array<TLocaleEntry, 225> Locales{{
+constexpr std::array<TLocaleEntry, 227> Locales{{
     {0x0401, "ar-SA"},           {0x0402, "bg-BG"},          {0x0403, "ca-ES"},
     {0x0404, "zh-TW"},           {0x0405, "cs-CZ"},          {0x0406, "da-DK"},
     {0x0407, "de-DE"},           {0x0408, "el-GR"},          {0x0409, "en-US"},
@@ -55,41 +55,42 @@ constexpr std::array<TLocaleEntry, 225> Locales{{
     {0x048C, "fa-AF"},           {0x0491, "gd-GB"},          {0x0492, "ckb-Arab-IQ"},
     {0x0801, "ar-IQ"},           {0x0803, "ca-ES-valencia"}, {0x0804, "zh-CN"},
     {0x0807, "de-CH"},           {0x0809, "en-GB"},          {0x080A, "es-MX"},
-    {0x080C, "fr-BE"},           {0x0810, "it-CH"},          {0x0812, "ko-KP"},
+    {0x080C, "fr-BE"},           {0x0810, "it-CH"},          {0x0812, "ko-KR"},
     {0x0813, "nl-BE"},           {0x0814, "nn-NO"},          {0x0816, "pt-PT"},
-    {0x0818, "ro-MD"},           {0x0819, "ru-MD"},          {0x081D, "sv-FI"},
-    {0x0820, "ur-IN"},           {0x082C, "az-Cyrl-AZ"},     {0x082E, "dsb-DE"},
-    {0x083B, "se-SE"},           {0x083C, "ga-IE"},          {0x083E, "ms-BN"},
-    {0x0843, "uz-Cyrl-UZ"},      {0x0845, "bn-BD"},          {0x0846, "pa-Arab-PK"},
-    {0x0849, "ta-LK"},           {0x0859, "sd-Arab-PK"},     {0x0860, "ks-Deva-IN"},
-    {0x0861, "ne-IN"},           {0x0867, "ff-Latn-SN"},     {0x086B, "qu-EC"},
-    {0x0873, "ti-ER"},           {0x0C01, "ar-EG"},          {0x0C04, "zh-HK"},
-    {0x0C07, "de-AT"},           {0x0C09, "en-AU"},          {0x0C0A, "es-ES"},
-    {0x0C0C, "fr-CA"},           {0x0C3B, "se-FI"},          {0x0C51, "dz-BT"},
-    {0x0C6B, "qu-PE"},           {0x1001, "ar-LY"},          {0x1004, "zh-SG"},
-    {0x1007, "de-LU"},           {0x1009, "en-CA"},          {0x100A, "es-GT"},
-    {0x100C, "fr-CH"},           {0x101A, "hr-BA"},          {0x1401, "ar-DZ"},
-    {0x1404, "zh-MO"},           {0x1407, "de-LI"},          {0x1409, "en-NZ"},
-    {0x140A, "es-CR"},           {0x140C, "fr-LU"},          {0x141A, "bs-Latn-BA"},
-    {0x1801, "ar-MA"},           {0x1809, "en-IE"},          {0x180A, "es-PA"},
-    {0x180C, "fr-MC"},           {0x181A, "sr-Latn-BA"},     {0x1C01, "ar-TN"},
-    {0x1C09, "en-ZA"},           {0x1C0A, "es-DO"},          {0x1C1A, "sr-Cyrl-BA"},
-    {0x2001, "ar-OM"},           {0x2009, "en-JM"},          {0x200A, "es-VE"},
-    {0x200C, "fr-RE"},           {0x201A, "bs-Cyrl-BA"},     {0x2401, "ar-YE"},
-    {0x240A, "es-CO"},           {0x240C, "fr-CD"},          {0x241A, "sr-Latn-RS"},
-    {0x243B, "smn-FI"},          {0x2801, "ar-SY"},          {0x2809, "en-BZ"},
-    {0x280A, "es-PE"},           {0x280C, "fr-SN"},          {0x281A, "sr-Cyrl-RS"},
-    {0x2C01, "ar-JO"},           {0x2C09, "en-TT"},          {0x2C0A, "es-AR"},
-    {0x2C0C, "fr-CM"},           {0x2C1A, "sr-Latn-ME"},     {0x3001, "ar-LB"},
-    {0x3009, "en-ZW"},           {0x300A, "es-EC"},          {0x300C, "fr-CI"},
-    {0x301A, "sr-Cyrl-ME"},      {0x3401, "ar-KW"},          {0x3409, "en-PH"},
-    {0x340A, "es-CL"},           {0x340C, "fr-ML"},          {0x3801, "ar-AE"},
-    {0x380A, "es-UY"},           {0x380C, "fr-MA"},          {0x3C01, "ar-BH"},
-    {0x3C09, "en-HK"},           {0x3C0A, "es-PY"},          {0x3C0C, "fr-HT"},
-    {0x4001, "ar-QA"},           {0x4009, "en-IN"},          {0x400A, "es-BO"},
-    {0x4409, "en-MY"},           {0x440A, "es-SV"},          {0x4809, "en-SG"},
-    {0x480A, "es-HN"},           {0x4C0A, "es-NI"},          {0x500A, "es-PR"},
-    {0x540A, "es-US"},           {0x580A, "es-419"},         {0x5C0A, "es-CU"},
+    {0x0818, "ro-MD"},           {0x0819, "ru-MD"},          {0x081A, "sr-Latn-CS"},
+    {0x081D, "sv-FI"},           {0x0820, "ur-IN"},          {0x082C, "az-Cyrl-AZ"},
+    {0x082E, "dsb-DE"},          {0x083B, "se-SE"},          {0x083C, "ga-IE"},
+    {0x083E, "ms-BN"},           {0x0843, "uz-Cyrl-UZ"},     {0x0845, "bn-BD"},
+    {0x0846, "pa-Arab-PK"},      {0x0849, "ta-LK"},          {0x0859, "sd-Arab-PK"},
+    {0x0860, "ks-Deva-IN"},      {0x0861, "ne-IN"},          {0x0867, "ff-Latn-SN"},
+    {0x086B, "qu-EC"},           {0x0873, "ti-ER"},          {0x0C01, "ar-EG"},
+    {0x0C04, "zh-HK"},           {0x0C07, "de-AT"},          {0x0C09, "en-AU"},
+    {0x0C0A, "es-ES"},           {0x0C0C, "fr-CA"},          {0x0C1A, "sr-Cyrl-CS"},
+    {0x0C3B, "se-FI"},           {0x0C51, "dz-BT"},          {0x0C6B, "qu-PE"},
+    {0x1001, "ar-LY"},           {0x1004, "zh-SG"},          {0x1007, "de-LU"},
+    {0x1009, "en-CA"},           {0x100A, "es-GT"},          {0x100C, "fr-CH"},
+    {0x101A, "hr-BA"},           {0x1401, "ar-DZ"},          {0x1404, "zh-MO"},
+    {0x1407, "de-LI"},           {0x1409, "en-NZ"},          {0x140A, "es-CR"},
+    {0x140C, "fr-LU"},           {0x141A, "bs-Latn-BA"},     {0x1801, "ar-MA"},
+    {0x1809, "en-IE"},           {0x180A, "es-PA"},          {0x180C, "fr-MC"},
+    {0x181A, "sr-Latn-BA"},      {0x1C01, "ar-TN"},          {0x1C09, "en-ZA"},
+    {0x1C0A, "es-DO"},           {0x1C1A, "sr-Cyrl-BA"},     {0x2001, "ar-OM"},
+    {0x2009, "en-JM"},           {0x200A, "es-VE"},          {0x200C, "fr-RE"},
+    {0x201A, "bs-Cyrl-BA"},      {0x2401, "ar-YE"},          {0x240A, "es-CO"},
+    {0x240C, "fr-CD"},           {0x241A, "sr-Latn-RS"},     {0x243B, "smn-FI"},
+    {0x2801, "ar-SY"},           {0x2809, "en-BZ"},          {0x280A, "es-PE"},
+    {0x280C, "fr-SN"},           {0x281A, "sr-Cyrl-RS"},     {0x2C01, "ar-JO"},
+    {0x2C09, "en-TT"},           {0x2C0A, "es-AR"},          {0x2C0C, "fr-CM"},
+    {0x2C1A, "sr-Latn-ME"},      {0x3001, "ar-LB"},          {0x3009, "en-ZW"},
+    {0x300A, "es-EC"},           {0x300C, "fr-CI"},          {0x301A, "sr-Cyrl-ME"},
+    {0x3401, "ar-KW"},           {0x3409, "en-PH"},          {0x340A, "es-CL"},
+    {0x340C, "fr-ML"},           {0x3801, "ar-AE"},          {0x380A, "es-UY"},
+    {0x380C, "fr-MA"},           {0x3C01, "ar-BH"},          {0x3C09, "en-HK"},
+    {0x3C0A, "es-PY"},           {0x3C0C, "fr-HT"},          {0x4001, "ar-QA"},
+    {0x4009, "en-IN"},           {0x400A, "es-BO"},          {0x4409, "en-MY"},
+    {0x440A, "es-SV"},           {0x4809, "en-SG"},          {0x480A, "es-HN"},
+    {0x4C0A, "es-NI"},           {0x500A, "es-PR"},          {0x540A, "es-US"},
+    {0x580A, "es-419"},          {0x5C0A, "es-CU"},
 }};
 std::string NormalName(std::string_view Name) {
     std::string Result(Name);
@@ -97,15 +98,17 @@ std::string NormalName(std::string_view Name) {
     return Result;
 }
 
-// Entries sorted by name (ignoring case), built once from the identifier-sorted rows.
+// Entries sorted by name (ignoring case), built once from the identifier-sorted rows. A name
+// shared by two identifiers (Korean, 0x0412 and 0x0812) resolves to the lower one.
 const std::vector<const TLocaleEntry*>& NameIndex() {
     static const std::vector<const TLocaleEntry*> Index = [] {
         std::vector<const TLocaleEntry*> Result;
         for (const TLocaleEntry& Entry : Locales)
             Result.push_back(&Entry);
-        std::sort(Result.begin(), Result.end(), [](const TLocaleEntry* A, const TLocaleEntry* B) {
-            return CompareText(A->Name, B->Name) < 0;
-        });
+        std::stable_sort(Result.begin(), Result.end(),
+                         [](const TLocaleEntry* A, const TLocaleEntry* B) {
+                             return CompareText(A->Name, B->Name) < 0;
+                         });
         return Result;
     }();
     return Index;

@@ -4,6 +4,7 @@
 #include "host/winapi/LocalePictures.h"
 #include "host/winapi/LocaleTable.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -166,10 +167,15 @@ TEST(LocaleInfoTest, NamesCodesAndNumbersOfSeveralLocales) {
     EXPECT_EQ(Info(1033, LOCALE_S1159), "AM");
     EXPECT_EQ(Info(1033, LOCALE_S2359), "PM");
     EXPECT_EQ(Info(1033, LOCALE_ITIMEMARKPOSN), "0");
-    EXPECT_EQ(Info(1042, LOCALE_ITIMEMARKPOSN), "1");      // Korean: "tt h:mm:ss"
-    EXPECT_EQ(Info(1035, LOCALE_STIME), ".");              // Finnish: "H.mm.ss"
-    EXPECT_EQ(Info(1035, LOCALE_SMONTHNAME1), "tammikuu"); // nominative, not "tammikuuta"
-    EXPECT_EQ(Info(1045, LOCALE_SMONTHNAME1), "styczeń");  // nominative, not "stycznia"
+    EXPECT_EQ(Info(1042, LOCALE_ITIMEMARKPOSN), "1");           // Korean: "tt h:mm:ss"
+    EXPECT_EQ(Info(1035, LOCALE_STIME), ".");                   // Finnish: "H.mm.ss"
+    EXPECT_EQ(Info(1035, LOCALE_SMONTHNAME1), "tammikuu");      // nominative, not "tammikuuta"
+    EXPECT_EQ(Info(1045, LOCALE_SMONTHNAME1), "styczeń");       // nominative, not "stycznia"
+    EXPECT_EQ(Info(0x0812, LOCALE_SENGCOUNTRY), "South Korea"); // Korean (Johab), not North Korea
+    EXPECT_EQ(Info(0x0812, LOCALE_SENGLANGUAGE), "Korean");
+    EXPECT_EQ(Info(0x081A, LOCALE_SENGLANGUAGE), "Serbian");
+    EXPECT_EQ(Info(0x081A, LOCALE_SNATIVELANGNAME), "srpski");
+    EXPECT_EQ(Info(0x0C1A, LOCALE_SNATIVELANGNAME), "српски");
     // Arabic counts in the Gregorian calendar with Latin digits.
     EXPECT_EQ(Info(1025, LOCALE_SSHORTDATE), "d/M/yyyy");
     EXPECT_EQ(Info(1025, LOCALE_SDECIMAL), ".");
@@ -383,10 +389,14 @@ TEST(LocaleTableTest, LooksUpBothWays) {
     EXPECT_EQ(LcidOfLocaleName("ZH-tw"), 1028u);
     EXPECT_EQ(LcidOfLocaleName("fr"), std::nullopt);
     EXPECT_EQ(LcidOfLocaleName(""), std::nullopt);
+    EXPECT_EQ(LcidOfLocaleName("ko-KR"), 0x0412u); // not the Johab 0x0812
     const auto All = KnownLocales();
     for (std::size_t I = 0; I < All.size(); ++I) {
         if (I > 0) EXPECT_LT(All[I - 1].Id, All[I].Id);
-        EXPECT_EQ(LcidOfLocaleName(All[I].Name), All[I].Id) << All[I].Name;
+        // A name shared by two identifiers resolves to the first of them.
+        const auto First = std::find_if(All.begin(), All.end(),
+                                        [&](const auto& E) { return E.Name == All[I].Name; });
+        EXPECT_EQ(LcidOfLocaleName(All[I].Name), First->Id) << All[I].Name;
         EXPECT_EQ(LocaleNameOf(All[I].Id), All[I].Name);
     }
 }
