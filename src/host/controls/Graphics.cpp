@@ -1,6 +1,5 @@
 #include "host/controls/Graphics.h"
 
-#include "host/controls/FontHandle.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -12,6 +11,15 @@
 namespace host {
 
 namespace {
+
+// False for a null handle or one the window layer no longer knows.
+bool IsFontHandle(HFONT Font) {
+    return Font && GetObjectA(Font, 0, nullptr) != 0;
+}
+
+void DeleteFontHandle(HFONT Font) {
+    if (IsFontHandle(Font)) DeleteObject(Font);
+}
 
 struct TIdentMapEntry {
     Integer Value;
@@ -204,18 +212,18 @@ void TFont::Changed() {
 
 HFONT TFont::Handle() {
     if (FHandle && IsFontHandle(FHandle)) return FHandle;
-    TFontHandleSpec Spec;
-    Spec.Height = FHeight;
-    Spec.Bold = FStyle.Contains(fsBold);
-    Spec.Italic = FStyle.Contains(fsItalic);
-    Spec.Underline = FStyle.Contains(fsUnderline);
-    Spec.StrikeOut = FStyle.Contains(fsStrikeOut);
-    Spec.Charset = FCharset;
-    Spec.Pitch = FPitch == fpFixed      ? TFontHandleSpec::Fixed
-                 : FPitch == fpVariable ? TFontHandleSpec::Variable
-                                        : TFontHandleSpec::Default;
-    Spec.Name = FName;
-    FHandle = CreateFontHandle(Spec);
+    LOGFONTA Font;
+    Font.lfHeight = FHeight;
+    Font.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+    Font.lfItalic = FStyle.Contains(fsItalic);
+    Font.lfUnderline = FStyle.Contains(fsUnderline);
+    Font.lfStrikeOut = FStyle.Contains(fsStrikeOut);
+    Font.lfCharSet = FCharset;
+    Font.lfPitchAndFamily = FPitch == fpFixed      ? FIXED_PITCH
+                            : FPitch == fpVariable ? VARIABLE_PITCH
+                                                   : DEFAULT_PITCH;
+    SetFaceName(Font, FName.c_str());
+    FHandle = CreateFontIndirectA(&Font);
     return FHandle;
 }
 

@@ -5,6 +5,7 @@
 #include "host/classes/Persistent.h"
 #include "host/typinfo/Events.h"
 #include "host/typinfo/TypeData.h"
+#include "host/winapi/Fonts.h"
 #include "host/winapi/WinTypes.h"
 
 #include <string_view>
@@ -76,27 +77,8 @@ String ColorToString(TColor Color);
 // "'x' is not a valid integer value" otherwise.
 TColor StringToColor(std::string_view S);
 
-// Character set of a font (0..255), streamed by name ("DEFAULT_CHARSET").
-enum TFontCharset : std::uint8_t {};
-inline constexpr TFontCharset ANSI_CHARSET = TFontCharset(0);
-inline constexpr TFontCharset DEFAULT_CHARSET = TFontCharset(1);
-inline constexpr TFontCharset SYMBOL_CHARSET = TFontCharset(2);
-inline constexpr TFontCharset MAC_CHARSET = TFontCharset(77);
-inline constexpr TFontCharset SHIFTJIS_CHARSET = TFontCharset(128);
-inline constexpr TFontCharset HANGEUL_CHARSET = TFontCharset(129);
-inline constexpr TFontCharset JOHAB_CHARSET = TFontCharset(130);
-inline constexpr TFontCharset GB2312_CHARSET = TFontCharset(134);
-inline constexpr TFontCharset CHINESEBIG5_CHARSET = TFontCharset(136);
-inline constexpr TFontCharset GREEK_CHARSET = TFontCharset(161);
-inline constexpr TFontCharset TURKISH_CHARSET = TFontCharset(162);
-inline constexpr TFontCharset VIETNAMESE_CHARSET = TFontCharset(163);
-inline constexpr TFontCharset HEBREW_CHARSET = TFontCharset(177);
-inline constexpr TFontCharset ARABIC_CHARSET = TFontCharset(178);
-inline constexpr TFontCharset BALTIC_CHARSET = TFontCharset(186);
-inline constexpr TFontCharset RUSSIAN_CHARSET = TFontCharset(204);
-inline constexpr TFontCharset THAI_CHARSET = TFontCharset(222);
-inline constexpr TFontCharset EASTEUROPE_CHARSET = TFontCharset(238);
-inline constexpr TFontCharset OEM_CHARSET = TFontCharset(255);
+// TFontCharset and its constants come from the platform; fonts stream them by name
+// ("DEFAULT_CHARSET").
 
 // Name of a character set ("ANSI_CHARSET"); false for values without one.
 bool CharsetToIdent(Integer Charset, String& Ident);

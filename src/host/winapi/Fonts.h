@@ -39,25 +39,30 @@ inline constexpr LONG FW_BOLD = 700;
 inline constexpr LONG FW_EXTRABOLD = 800;
 inline constexpr LONG FW_HEAVY = 900;
 
-inline constexpr BYTE ANSI_CHARSET = 0;
-inline constexpr BYTE DEFAULT_CHARSET = 1;
-inline constexpr BYTE SYMBOL_CHARSET = 2;
-inline constexpr BYTE MAC_CHARSET = 77;
-inline constexpr BYTE SHIFTJIS_CHARSET = 128;
-inline constexpr BYTE HANGUL_CHARSET = 129;
-inline constexpr BYTE JOHAB_CHARSET = 130;
-inline constexpr BYTE GB2312_CHARSET = 134;
-inline constexpr BYTE CHINESEBIG5_CHARSET = 136;
-inline constexpr BYTE GREEK_CHARSET = 161;
-inline constexpr BYTE TURKISH_CHARSET = 162;
-inline constexpr BYTE VIETNAMESE_CHARSET = 163;
-inline constexpr BYTE HEBREW_CHARSET = 177;
-inline constexpr BYTE ARABIC_CHARSET = 178;
-inline constexpr BYTE BALTIC_CHARSET = 186;
-inline constexpr BYTE RUSSIAN_CHARSET = 204;
-inline constexpr BYTE THAI_CHARSET = 222;
-inline constexpr BYTE EASTEUROPE_CHARSET = 238;
-inline constexpr BYTE OEM_CHARSET = 255;
+// Character set of a font: the platform's constants, or any other value 0..255. Defined once
+// here for the platform and the graphics alike; converts to the BYTE of a LOGFONTA.
+enum TFontCharset : BYTE {
+    ANSI_CHARSET = 0,
+    DEFAULT_CHARSET = 1,
+    SYMBOL_CHARSET = 2,
+    MAC_CHARSET = 77,
+    SHIFTJIS_CHARSET = 128,
+    HANGUL_CHARSET = 129,
+    HANGEUL_CHARSET = 129, // the graphics' spelling
+    JOHAB_CHARSET = 130,
+    GB2312_CHARSET = 134,
+    CHINESEBIG5_CHARSET = 136,
+    GREEK_CHARSET = 161,
+    TURKISH_CHARSET = 162,
+    VIETNAMESE_CHARSET = 163,
+    HEBREW_CHARSET = 177,
+    ARABIC_CHARSET = 178,
+    BALTIC_CHARSET = 186,
+    RUSSIAN_CHARSET = 204,
+    THAI_CHARSET = 222,
+    EASTEUROPE_CHARSET = 238,
+    OEM_CHARSET = 255,
+};
 
 inline constexpr BYTE DEFAULT_PITCH = 0;
 inline constexpr BYTE FIXED_PITCH = 1;

@@ -2,6 +2,7 @@
 #include "host/classes/StringList.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/TypInfo.h"
+#include "host/winapi/Fonts.h"
 
 #include "TestUtil.h"
 
@@ -139,4 +140,20 @@ TEST(Graphics, FontChangesAndAssign) {
     TStringList Other;
     EXPECT_THROW_MSG(Font.Assign(&Other), EConvertError, "Cannot assign a TStringList to a TFont");
     EXPECT_THROW_MSG(Font.Assign(nullptr), EConvertError, "Cannot assign a nil to a TFont");
+}
+
+// The platform's and the graphics' character sets are one set of constants, so both headers
+// go together and a font's character set reaches its font object unchanged.
+TEST(Graphics, FontHandleCarriesThePlatformsCharset) {
+    TFont Font;
+    Font.SetCharset(RUSSIAN_CHARSET);
+    Font.SetStyle({fsBold});
+    LOGFONTA Lf;
+    ASSERT_EQ(GetObjectA(Font.Handle(), sizeof(Lf), &Lf), static_cast<int>(sizeof(Lf)));
+    EXPECT_EQ(Lf.lfCharSet, RUSSIAN_CHARSET);
+    EXPECT_EQ(Lf.lfWeight, FW_BOLD);
+    EXPECT_EQ(HANGEUL_CHARSET, HANGUL_CHARSET);
+    String Ident;
+    EXPECT_TRUE(CharsetToIdent(HANGUL_CHARSET, Ident));
+    EXPECT_EQ(Ident, "HANGEUL_CHARSET");
 }
