@@ -114,7 +114,7 @@ void BM_TranslateLocaleOverForms(benchmark::State& State) {
     T->Translations()->Clear();
     AddOrgProps(1036, T->Translations());
     AddOrgProps(1031, T->Translations());
-    T->TranslateLocale(1036);
+    if (!T->TranslateLocale(1036)) State.SkipWithError("no French locale");
     const auto* Label = static_cast<host::TLabel*>(Main->FindComponent("Label7"));
     if (Label->Caption() != (Switching ? "Texte 7" : "Text 7"))
         State.SkipWithError("the forms were not switched");

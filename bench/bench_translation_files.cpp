@@ -106,9 +106,9 @@ void Run(benchmark::State& State, const std::function<void(TBenchTranslator*, co
 }
 
 void BM_SaveTo(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { T->SaveTo(F); }, false); }
-void BM_LoadFrom(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { T->LoadFrom(F); }, false); }
+void BM_LoadFrom(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { benchmark::DoNotOptimize(T->LoadFrom(F)); }, false); }
 void BM_TranslateTo(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { T->TranslateTo(F); }, true); }
-void BM_TranslateFrom(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { T->TranslateFrom(F); }, true); }
+void BM_TranslateFrom(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { benchmark::DoNotOptimize(T->TranslateFrom(F)); }, true); }
 
 // The floor: read the file, sort its lines byte-wise, write it back.
 void BM_ReadSortWriteFloor(benchmark::State& State) {

@@ -41,7 +41,9 @@ void TMainForm::FormCreate(TObject*) {
     zantor::AddOrgProps(Offered, LocaleTranslator1->Translations());
     LocaleTranslator1->UpdateLangList();
     LocaleTranslator1->UpdateAdoptOn();
-    LocaleTranslator1->TranslateLocale(zantor::LocaleOfString(LocaleTranslator1->DesignLocale()));
+    // A design locale the platform lacks leaves the demo in the user's locale.
+    static_cast<void>(LocaleTranslator1->TranslateLocale(
+        zantor::LocaleOfString(LocaleTranslator1->DesignLocale())));
 }
 
 void TMainForm::GreetButtonClick(TObject*) {

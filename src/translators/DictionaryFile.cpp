@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+using namespace host;
+
 namespace zantor {
 
 String WriteString(std::string_view S) {

@@ -28,13 +28,14 @@ void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool R
 
 // The (source, translation) pairs of FileName in file order, unescaped; CR and LF both end
 // a line, lines without TAB are left out. nullopt when the file does not exist.
-std::optional<TTextPairs> ReadDictionaryFile(const String& FileName);
+[[nodiscard]] std::optional<TTextPairs> ReadDictionaryFile(const String& FileName);
 // The same for text already in memory.
 TTextPairs ParseDictionary(std::string_view Text);
 
 // Calls Line for every line of Text that has a TAB, with the unescaped source text and the
 // still escaped translation; fast for large files where most lines are not wanted.
-void ScanDictionary(std::string_view Text,
-                    const std::function<void(std::string_view Source, std::string_view Translation)>& Line);
+void ScanDictionary(
+    std::string_view Text,
+    const std::function<void(std::string_view Source, std::string_view Translation)>& Line);
 
 } // namespace zantor

@@ -11,28 +11,63 @@
 #include <algorithm>
 #include <memory>
 
+using namespace host;
+
 namespace zantor {
 
 TClass TFormTranslator::StaticClass() {
     static const TClassInfo Info = [] {
         TClassBuilder<TFormTranslator> B("TFormTranslator");
         PublishFrame(B, {.HasEvents = false});
-        B.Prop("TranslateEmpty", &TFormTranslator::FTranslateEmpty, &TFormTranslator::FTranslateEmpty).Default(false)
-            .Prop("OnTranslateForm", &TFormTranslator::OnTranslateForm, &TFormTranslator::SetOnTranslateForm)
-            .Prop("OnTranslateComponent", &TFormTranslator::OnTranslateComponent, &TFormTranslator::SetOnTranslateComponent)
-            .Prop("OnTranslateProperty", &TFormTranslator::OnTranslateProperty, &TFormTranslator::SetOnTranslateProperty)
-            .Prop("OnTranslated", &TFormTranslator::OnFormTranslated, &TFormTranslator::SetOnFormTranslated);
+        B.Prop("TranslateEmpty", &TFormTranslator::FTranslateEmpty,
+               &TFormTranslator::FTranslateEmpty)
+            .Default(false)
+            .Prop("OnTranslateForm", &TFormTranslator::OnTranslateForm,
+                  &TFormTranslator::SetOnTranslateForm)
+            .Prop("OnTranslateComponent", &TFormTranslator::OnTranslateComponent,
+                  &TFormTranslator::SetOnTranslateComponent)
+            .Prop("OnTranslateProperty", &TFormTranslator::OnTranslateProperty,
+                  &TFormTranslator::SetOnTranslateProperty)
+            .Prop("OnTranslated", &TFormTranslator::OnFormTranslated,
+                  &TFormTranslator::SetOnFormTranslated);
         return TClassInfo(B);
     }();
     return &Info;
 }
 
 TFormTranslator::TFormTranslator(TComponent* AOwner)
-    : TTranslatorFrame(AOwner, false), FSavedTexts(new TSortList(false)) {
+    : TTranslatorFrame(AOwner, std::make_unique<TSortList>(false)),
+      FSavedTexts(std::make_unique<TSortList>(false)) {
     FTranslate = true;
 }
 
-TFormTranslator::~TFormTranslator() { delete FSavedTexts; }
+TFormTranslator::~TFormTranslator() = default;
+
+// Makes a walk the current one for its lifetime and puts the outer one (if any) back, also
+// when the walk ends by an exception.
+class TFormTranslator::TWalkScope {
+public:
+    TWalkScope(const TFormTranslator& T, TWalk& Walk)
+        : FOwner(const_cast<TFormTranslator&>(T)), FOuter(T.FWalk) {
+        FOwner.FWalk = &Walk;
+    }
+    ~TWalkScope() { FOwner.FWalk = FOuter; }
+    TWalkScope(const TWalkScope&) = delete;
+    TWalkScope& operator=(const TWalkScope&) = delete;
+
+private:
+    TFormTranslator& FOwner;
+    TWalk* FOuter;
+};
+
+TFormTranslator::TWalk& TFormTranslator::CurrentWalk() const {
+    if (!FWalk) throw EInvalidOperation("Form translator " + Name() + ": no walk in progress");
+    return *FWalk;
+}
+
+TStrings* TFormTranslator::WorkList() const {
+    return FWalk ? FWalk->List : FTranslations.get();
+}
 
 namespace {
 
@@ -48,11 +83,7 @@ bool StartsWithKey(std::string_view Line, std::string_view Name) {
 
 // Position-mode bisection in the translators' byte order over any string list.
 int SortedPosition(const TStrings& L, std::string_view S) {
-    if (auto* Sorted = As<TSortList>(&L)) {
-        int Index = -1;
-        Sorted->SortFind(S, Index);
-        return Index;
-    }
+    if (auto* Sorted = As<TSortList>(&L)) return Sorted->SortPosition(S);
     int Lo = 0, Hi = L.Count() - 1, Mid = 0;
     while (Hi >= Lo) {
         Mid = (Lo + Hi) / 2;
@@ -76,7 +107,7 @@ String LineAt(const TStrings& L, int Index) {
 
 } // namespace
 
-bool TFormTranslator::FindPathLine(const TStrings& L, const String& Name, int& Index) {
+bool TFormTranslator::FindPathLine(const TStrings& L, std::string_view Name, int& Index) {
     if (L.Count() == 0) {
         Index = 0;
         return false;
@@ -97,25 +128,32 @@ bool TFormTranslator::FindPathLine(const TStrings& L, const String& Name, int& I
 }
 
 bool TFormTranslator::WantTranslate(const String& Name, int& Index) const {
-    return FindPathLine(*FWorkList, Name, Index);
+    return FindPathLine(*WorkList(), Name, Index);
 }
 
 bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
-    if (!Collect && (!FTranslate || !List || List->Count() == 0 ||
-                     ComponentState().Contains(csDesigning)))
+    if (Collect && !List)
+        throw EInvalidOperation("Form translator " + Name() +
+                                ": no list to collect the form's texts into");
+    if (!Collect &&
+        (!FTranslate || !List || List->Count() == 0 || ComponentState().Contains(csDesigning)))
         return false;
     if (FIsTranslated) RestoreForm();
     bool Skip = false;
     FOnTranslateForm(this, List, Skip);
     if (Skip) return false;
-    FWorkList = List;
-    try {
-        WalkForm(Collect, true);
-    } catch (...) {
-        FlushSavedTexts(); // what was saved before the error still restores the form
-        throw;
+    TWalk Walk;
+    Walk.List = List;
+    {
+        TWalkScope Scope(*this, Walk);
+        try {
+            if (Collect || !ApplyByPath()) WalkForm(Collect, true);
+        } catch (...) {
+            FlushSavedTexts(Walk); // what was saved before the error still restores the form
+            throw;
+        }
     }
-    FlushSavedTexts();
+    FlushSavedTexts(Walk);
     if (!Collect) {
         AfterApplyWalk();
         FIsTranslated = true;
@@ -125,7 +163,6 @@ bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
 }
 
 void TFormTranslator::WalkForm(bool Collect, bool FireEvents) {
-    FWalkPath.clear();
     TranslateClass(Owner(), "", Collect);
     TranslateVirtual(Collect);
     TComponent* Form = Owner();
@@ -134,7 +171,7 @@ void TFormTranslator::WalkForm(bool Collect, bool FireEvents) {
         TComponent* C = Form->Components(i);
         if (C == this || C->Name().empty()) continue;
         bool Skip = false;
-        if (FireEvents) FOnTranslateComponent(this, C, FWorkList, Skip);
+        if (FireEvents) FOnTranslateComponent(this, C, CurrentWalk().List, Skip);
         if (!Skip) TranslateClass(C, C->Name(), Collect);
     }
 }
@@ -142,15 +179,21 @@ void TFormTranslator::WalkForm(bool Collect, bool FireEvents) {
 // True when some line of the work list begins with Head: an object or list whose paths
 // all lack lines cannot be changed by an apply walk, so it is not walked at all.
 bool TFormTranslator::HasLinesUnder(const String& Head) const {
-    int Index = SortedPosition(*FWorkList, Head);
-    return Index < FWorkList->Count() && LineAt(*FWorkList, Index).starts_with(Head);
+    const TStrings& L = *CurrentWalk().List;
+    int Index = SortedPosition(L, Head);
+    return Index < L.Count() && LineAt(L, Index).starts_with(Head);
 }
 
 void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Collect) {
     if (!Obj) return;
+    TWalk& Walk = CurrentWalk();
     if (!Collect && !Prefix.empty() && !HasLinesUnder(Prefix + ".")) return;
-    if (std::find(FWalkPath.begin(), FWalkPath.end(), Obj) != FWalkPath.end()) return;
-    FWalkPath.push_back(Obj);
+    if (std::find(Walk.Path.begin(), Walk.Path.end(), Obj) != Walk.Path.end()) return;
+    Walk.Path.push_back(Obj);
+    struct TPop {
+        std::vector<const TObject*>& Path;
+        ~TPop() { Path.pop_back(); }
+    } Pop{Walk.Path};
     std::vector<PPropInfo> Props = GetPropList(Obj, tkProperties);
     for (PPropInfo P : Props) {
         String Path = Prefix.empty() ? P->Name : Prefix + "." + P->Name;
@@ -163,45 +206,49 @@ void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Co
             else
                 TranslateClass(Value, Path, Collect);
         } else if (Collect) {
-            FWorkList->Add(Path + "=" + GetProp(Obj, P));
+            Walk.List->Add(Path + "=" + GetProp(Obj, P));
         } else if (int Index; WantTranslate(Path, Index)) {
             TranslateProp(Obj, P, Index);
         }
     }
-    FWalkPath.pop_back();
 }
 
 // Saved texts are gathered during the walk and sorted in once at its end: inserting each
 // into the middle of the list would make a walk quadratic.
 void TFormTranslator::SaveDesignText(const String& Line, int Index) {
-    if (!FIsTranslated) FSavedBatch.emplace_back(Line, FWorkList->Objects(Index));
+    TWalk& Walk = CurrentWalk();
+    if (!FIsTranslated) Walk.Saved.emplace_back(Line, Walk.List->Objects(Index));
 }
 
-void TFormTranslator::FlushSavedTexts() {
-    if (FSavedBatch.empty()) return;
-    FSavedTexts->SortInsertMany(std::move(FSavedBatch));
-    FSavedBatch.clear();
+void TFormTranslator::FlushSavedTexts(TWalk& Walk) {
+    if (Walk.Saved.empty()) return;
+    FSavedTexts->SortInsertMany(std::move(Walk.Saved));
+    Walk.Saved.clear();
 }
 
 void TFormTranslator::SetStrings(TObject* Obj, const String& Prefix, bool Collect) {
     auto* L = static_cast<TStrings*>(Obj);
+    TStrings* Work = CurrentWalk().List;
     if (!Collect && !HasLinesUnder(Prefix + "[")) return;
     for (int i = 0; i < L->Count(); ++i) {
         String Key = Prefix + "[" + std::to_string(i) + "]";
         if (Collect) {
-            FWorkList->Add(Key + "=" + ToLiterals(L->Strings(i)));
+            Work->Add(Key + "=" + ToLiterals(L->Strings(i)));
             continue;
         }
-        int Index;
-        if (!WantTranslate(Key, Index)) continue;
-        bool Skip = false;
-        FOnTranslateProperty(this, Key, nullptr, FWorkList, Skip);
-        if (Skip) continue;
-        String Line = LineAt(*FWorkList, Index);
-        SaveDesignText(Key + "=" + ToLiterals(L->Strings(i)), Index);
-        String Value = FromLiterals(ValueOf(Line));
-        if (FTranslateEmpty || !Value.empty()) L->SetStrings(i, Value);
+        if (int Index; WantTranslate(Key, Index)) TranslateItem(L, i, Key, Index);
     }
+}
+
+void TFormTranslator::TranslateItem(TStrings* L, int Item, const String& Key, int Index) {
+    TStrings* Work = CurrentWalk().List;
+    bool Skip = false;
+    FOnTranslateProperty(this, Key, nullptr, Work, Skip);
+    if (Skip) return;
+    String Line = LineAt(*Work, Index);
+    SaveDesignText(Key + "=" + ToLiterals(L->Strings(Item)), Index);
+    String Value = FromLiterals(ValueOf(Line));
+    if (FTranslateEmpty || !Value.empty()) L->SetStrings(Item, Value);
 }
 
 void TFormTranslator::SetCollection(TObject* Obj, const String& Prefix, bool Collect) {
@@ -214,30 +261,38 @@ String TFormTranslator::GetProp(TObject* Obj, PPropInfo P) const {
     switch (P->Kind()) {
     case tkString:
     case tkLString:
-    case tkWString: return ToLiterals(GetStrProp(Obj, P));
+    case tkWString:
+        return ToLiterals(GetStrProp(Obj, P));
     case tkChar:
-    case tkWChar: return String(1, static_cast<char>(GetOrdProp(Obj, P)));
+    case tkWChar:
+        return String(1, static_cast<char>(GetOrdProp(Obj, P)));
     case tkInteger: {
         Int64 V = GetOrdProp(Obj, P);
         String Ident;
         if (P->Name == "Color" && ColorToIdent(static_cast<Integer>(V), Ident)) return Ident;
         return IntToStr(V);
     }
-    case tkFloat: return FloatToStr(GetFloatProp(Obj, P));
-    case tkEnumeration: return GetEnumName(P->PropType, GetOrdProp(Obj, P));
-    case tkSet: return IntToStr(GetOrdProp(Obj, P));
-    case tkMethod: return P->PropType->TypeName();
-    default: return {};
+    case tkFloat:
+        return FloatToStr(GetFloatProp(Obj, P));
+    case tkEnumeration:
+        return GetEnumName(P->PropType, GetOrdProp(Obj, P));
+    case tkSet:
+        return IntToStr(GetOrdProp(Obj, P));
+    case tkMethod:
+        return P->PropType->TypeName();
+    default:
+        return {};
     }
 }
 
 bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
     // A property that cannot be written is left alone altogether.
     if (!P->IsWritable()) return false;
+    TStrings* Work = CurrentWalk().List;
     bool Skip = false;
-    FOnTranslateProperty(this, "", P, FWorkList, Skip);
+    FOnTranslateProperty(this, "", P, Work, Skip);
     if (Skip) return false;
-    String Line = LineAt(*FWorkList, Index);
+    String Line = LineAt(*Work, Index);
     std::string_view Raw = ValueOf(Line);
     String Text = FromLiterals(Raw);
     SaveDesignText(Line.substr(0, Line.size() - Raw.size()) + GetProp(Obj, P), Index);
@@ -245,9 +300,13 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
     switch (P->Kind()) {
     case tkString:
     case tkLString:
-    case tkWString: SetStrProp(Obj, P, Text); return true;
+    case tkWString:
+        SetStrProp(Obj, P, Text);
+        return true;
     case tkChar:
-    case tkWChar: SetOrdProp(Obj, P, Raw.empty() ? 0 : static_cast<unsigned char>(Raw[0])); return true;
+    case tkWChar:
+        SetOrdProp(Obj, P, Raw.empty() ? 0 : static_cast<unsigned char>(Raw[0]));
+        return true;
     case tkInteger: {
         Integer Color;
         if (P->Name == "Color" && IdentToColor(Raw, Color))
@@ -256,15 +315,22 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
             SetOrdProp(Obj, P, Raw.empty() && P->Name != "Color" ? 0 : StrToInt(Raw));
         return true;
     }
-    case tkFloat: SetFloatProp(Obj, P, StrToFloat(Raw)); return true;
+    case tkFloat:
+        SetFloatProp(Obj, P, StrToFloat(Raw));
+        return true;
     case tkEnumeration: {
         Int64 V = GetEnumValue(P->PropType, Raw);
-        if (V < 0) throw EConvertError("'" + String(Raw) + "' is not a valid " + P->PropType->TypeName() + " value");
+        if (V < 0)
+            throw EConvertError("'" + String(Raw) + "' is not a valid " + P->PropType->TypeName() +
+                                " value");
         SetOrdProp(Obj, P, V);
         return true;
     }
-    case tkSet: SetOrdProp(Obj, P, static_cast<std::uint32_t>(StrToInt(Raw))); return true;
-    default: return false;
+    case tkSet:
+        SetOrdProp(Obj, P, static_cast<std::uint32_t>(StrToInt(Raw)));
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -276,7 +342,7 @@ void TFormTranslator::RestoreForm() {
         return;
     }
     TSortList Copy(false);
-    Copy.Assign(FSavedTexts);
+    Copy.Assign(FSavedTexts.get());
     FIsTranslated = false;
     if (TranslateForm(&Copy, false)) {
         FIsTranslated = false;
@@ -284,7 +350,6 @@ void TFormTranslator::RestoreForm() {
     } else {
         FIsTranslated = true;
     }
-    if (FWorkList == &Copy) FWorkList = nullptr;
 }
 
 void TFormTranslator::InternalTranslate(bool Value) {
@@ -299,25 +364,29 @@ void TFormTranslator::InternalTranslate(bool Value) {
         for (int i = 0; i < Form->ComponentCount(); ++i)
             if (auto* Other = As<TFormTranslator>(Form->Components(i)); Other && Other != this)
                 Other->SetTranslate(false);
-    if (!TranslateForm(FTranslations, false)) FTranslate = false;
+    if (!TranslateForm(FTranslations.get(), false)) FTranslate = false;
 }
 
 void TFormTranslator::LoadedLast() {
-    if (!ComponentState().Contains(csDesigning)) TranslateForm(FTranslations, false);
+    // A refused or cancelled walk leaves the form as it is: nothing to report at load.
+    if (!ComponentState().Contains(csDesigning))
+        static_cast<void>(TranslateForm(FTranslations.get(), false));
 }
 
 // A collect walk without its side effects (no restore, no events), for the file shapes.
 std::unique_ptr<TSortList> TFormTranslator::DesignTexts() const {
-    auto* Self = const_cast<TFormTranslator*>(this);
-    TStrings* SavedWork = FWorkList;
     TStringList Collected;
-    Self->FWorkList = &Collected;
-    Self->WalkForm(true, false);
-    Self->FWorkList = SavedWork;
+    TWalk Walk;
+    Walk.List = &Collected;
+    {
+        TWalkScope Scope(*this, Walk);
+        const_cast<TFormTranslator*>(this)->WalkForm(true, false);
+    }
 
     auto Texts = std::make_unique<TSortList>(false);
     std::vector<std::pair<String, TObject*>> Lines;
-    for (int i = 0; i < Collected.Count(); ++i) Lines.emplace_back(Collected.Strings(i), nullptr);
+    for (int i = 0; i < Collected.Count(); ++i)
+        Lines.emplace_back(Collected.Strings(i), nullptr);
     Texts->SortInsertMany(std::move(Lines));
     // While translated, the design texts are the saved ones.
     if (FIsTranslated) {
@@ -336,7 +405,8 @@ void TFormTranslator::FileEntries(TKeyValues& Own, TKeyValues& Design) const {
     TTranslatorFrame::FileEntries(Own, Design);
     std::unique_ptr<TSortList> Texts = DesignTexts();
     for (const auto& [Key, Value] : Own)
-        if (int Index; FindPathLine(*Texts, Key, Index)) Design.emplace_back(Key, String(ValueOf(Texts->Line(Index))));
+        if (int Index; FindPathLine(*Texts, Key, Index))
+            Design.emplace_back(Key, String(ValueOf(Texts->Line(Index))));
 }
 
 void TFormTranslator::DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const {

@@ -6,6 +6,13 @@
 #include "translators/TranslatorFrame.h"
 
 #include <memory>
+#include <string_view>
+#include <vector>
+
+namespace host {
+class TCustomForm;
+struct HMENU__;
+} // namespace host
 
 namespace zantor {
 
@@ -25,8 +32,11 @@ public:
     ~TFormTranslator() override;
 
     // Walks the owner form: applies List (Collect false) or appends path=text lines of
-    // everything reachable to List (Collect true). False when refused or cancelled.
-    bool TranslateForm(TStrings* List, bool Collect);
+    // everything reachable to List (Collect true). False when refused or cancelled. A null
+    // List in collect mode raises EInvalidOperation.
+    [[nodiscard]] bool TranslateForm(TStrings* List, bool Collect);
+    // Steps of a walk, on the list of the walk in progress (they raise EInvalidOperation
+    // outside a walk, e.g. called from an event handler of another translator).
     // The published properties of one object under Prefix; nothing for a null object.
     void TranslateClass(TObject* Obj, const String& Prefix, bool Collect);
     void SetStrings(TObject* Obj, const String& Prefix, bool Collect);
@@ -38,7 +48,7 @@ public:
     String GetProp(TObject* Obj, PPropInfo PropInfo) const;
     // Line of the work list for path Name ("Name=..."), found by sorted search and the
     // two neighbour tests.
-    bool WantTranslate(const String& Name, int& Index) const;
+    [[nodiscard]] bool WantTranslate(const String& Name, int& Index) const;
     // The system-menu entries of the owner form.
     void TranslateVirtual(bool Collect);
     // Puts the saved design texts back.
@@ -48,14 +58,20 @@ public:
 
     bool TranslateEmpty() const { return FTranslateEmpty; }
     void SetTranslateEmpty(bool Value) { FTranslateEmpty = Value; }
-    TSortList* SavedTexts() const { return FSavedTexts; }
+    TSortList* SavedTexts() const { return FSavedTexts.get(); }
     bool IsTranslated() const { return FIsTranslated; }
-    TStrings* WorkList() const { return FWorkList; }
+    // The list of the walk in progress (of the innermost one when a handler started another
+    // walk); outside a walk, Translations.
+    TStrings* WorkList() const;
 
     const Zft::TTranslateFormEvent& OnTranslateForm() const { return FOnTranslateForm; }
     void SetOnTranslateForm(const Zft::TTranslateFormEvent& E) { FOnTranslateForm = E; }
-    const Zft::TTranslateComponentEvent& OnTranslateComponent() const { return FOnTranslateComponent; }
-    void SetOnTranslateComponent(const Zft::TTranslateComponentEvent& E) { FOnTranslateComponent = E; }
+    const Zft::TTranslateComponentEvent& OnTranslateComponent() const {
+        return FOnTranslateComponent;
+    }
+    void SetOnTranslateComponent(const Zft::TTranslateComponentEvent& E) {
+        FOnTranslateComponent = E;
+    }
     const Zft::TTranslatePropertyEvent& OnTranslateProperty() const { return FOnTranslateProperty; }
     void SetOnTranslateProperty(const Zft::TTranslatePropertyEvent& E) { FOnTranslateProperty = E; }
     const Zft::TTranslatedEvent& OnFormTranslated() const { return FOnFormTranslated; }
@@ -72,24 +88,48 @@ protected:
     void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const override;
 
 private:
+    // The state of one walk, on the stack of TranslateForm: a walk started by an event handler
+    // during another gets its own, and nothing of it outlives the walk.
+    struct TWalk {
+        TStrings* List = nullptr;
+        std::vector<const TObject*> Path;               // objects on the current path: ends cycles
+        std::vector<std::pair<String, TObject*>> Saved; // design texts, sorted in at the end
+    };
+    class TWalkScope;
+
+    TWalk& CurrentWalk() const;
     // What the form shows when no translation is applied: path=text in literal form.
     std::unique_ptr<TSortList> DesignTexts() const;
-    static bool FindPathLine(const TStrings& L, const String& Name, int& Index);
+    static bool FindPathLine(const TStrings& L, std::string_view Name, int& Index);
     void SaveDesignText(const String& Line, int Index);
-    void FlushSavedTexts();
+    void FlushSavedTexts(TWalk& Walk);
     bool HasLinesUnder(const String& Head) const;
     // Steps of a walk between its start and its end: the form, its system menu, its
     // named components (asking OnTranslateComponent when FireEvents).
     void WalkForm(bool Collect, bool FireEvents);
+    // Item Item of string list L under path Key, from line Index of the work list.
+    void TranslateItem(TStrings* L, int Item, const String& Key, int Index);
+
+    // Apply by path (FormTranslatorPaths.cpp): the same writes, saved texts and errors as an
+    // apply walk, in the same order, found from the lines instead of the whole form. False,
+    // with nothing done, when the walk must run (event handlers assigned, an unsorted list).
+    struct TPathVisit;
+    bool ApplyByPath();
+    void ResolveBelow(TObject* Obj, std::string_view Rest, std::vector<const TObject*>& Path,
+                      std::vector<int>& Order, int Line, std::vector<TPathVisit>& Visits) const;
+
+    // The system menu (FormTranslatorWindows.cpp): the menu, the walk's position of an entry
+    // (-1 when the walk leaves it out), and applying line Index to entry Entry.
+    static host::HMENU__* SystemMenuOf(host::TCustomForm& Form);
+    static int SystemEntryPosition(const host::TCustomForm& Form, std::string_view Name);
+    void TranslateSystemEntry(host::HMENU__* Menu, int Entry, int Index);
     void AfterApplyWalk();
 
     bool FTranslateEmpty = false;
-    TStrings* FWorkList = nullptr;
-    TSortList* FSavedTexts;
+    std::unique_ptr<TSortList> FSavedTexts;
     bool FIsTranslated = false;
     bool FAfterLoad = false;
-    std::vector<const TObject*> FWalkPath; // objects on the current path: ends cycles
-    std::vector<std::pair<String, TObject*>> FSavedBatch;
+    TWalk* FWalk = nullptr; // the walk in progress, on the stack of its TranslateForm
     Zft::TTranslateFormEvent FOnTranslateForm;
     Zft::TTranslateComponentEvent FOnTranslateComponent;
     Zft::TTranslatePropertyEvent FOnTranslateProperty;

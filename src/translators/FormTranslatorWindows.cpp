@@ -10,6 +10,8 @@
 
 #include <array>
 
+using namespace host;
+
 namespace zantor {
 
 namespace {
@@ -40,26 +42,44 @@ String MenuText(HMENU Menu, UINT Command) {
 
 } // namespace
 
+host::HMENU TFormTranslator::SystemMenuOf(TCustomForm& Form) {
+    return GetSystemMenu(Form.Handle(), 0);
+}
+
+int TFormTranslator::SystemEntryPosition(const TCustomForm& Form, std::string_view Name) {
+    for (std::size_t i = 0; i < SystemEntries.size(); ++i)
+        if (Name == SystemEntries[i].Name)
+            return SystemEntries[i].Command == SC_NEXTWINDOW && Form.FormStyle() != fsMDIChild
+                       ? -1
+                       : static_cast<int>(i);
+    return -1;
+}
+
 void TFormTranslator::TranslateVirtual(bool Collect) {
     auto* Form = As<TCustomForm>(Owner());
     if (!Form) return;
-    HMENU Menu = GetSystemMenu(Form->Handle(), 0);
-    for (const TSystemEntry& E : SystemEntries) {
+    HMENU Menu = SystemMenuOf(*Form);
+    for (std::size_t i = 0; i < SystemEntries.size(); ++i) {
+        const TSystemEntry& E = SystemEntries[i];
         if (E.Command == SC_NEXTWINDOW && Form->FormStyle() != fsMDIChild) continue;
-        int Index = -1;
-        if (!Collect && !WantTranslate(E.Name, Index)) continue;
-        String Line = String(E.Name) + "=" + ToLiterals(MenuText(Menu, E.Command));
         if (Collect) {
-            FWorkList->Add(Line);
+            CurrentWalk().List->Add(String(E.Name) + "=" + ToLiterals(MenuText(Menu, E.Command)));
             continue;
         }
-        SaveDesignText(Line, Index);
-        String Line2 = FWorkList->Strings(Index);
-        String Value = FromLiterals(std::string_view(Line2).substr(Line2.find('=') + 1));
-        if (Value.size() > MenuTextSize - 1) Value.resize(MenuTextSize - 1);
-        if (!Value.empty() || FTranslateEmpty)
-            ModifyMenuA(Menu, E.Command, MF_BYCOMMAND | MF_STRING, E.Command, Value.c_str());
+        if (int Index = -1; WantTranslate(E.Name, Index))
+            TranslateSystemEntry(Menu, static_cast<int>(i), Index);
     }
+}
+
+void TFormTranslator::TranslateSystemEntry(HMENU Menu, int Entry, int Index) {
+    const TSystemEntry& E = SystemEntries[static_cast<std::size_t>(Entry)];
+    TStrings* Work = CurrentWalk().List;
+    SaveDesignText(String(E.Name) + "=" + ToLiterals(MenuText(Menu, E.Command)), Index);
+    String Line = Work->Strings(Index);
+    String Value = FromLiterals(std::string_view(Line).substr(Line.find('=') + 1));
+    if (Value.size() > MenuTextSize - 1) Value.resize(MenuTextSize - 1);
+    if (!Value.empty() || FTranslateEmpty)
+        ModifyMenuA(Menu, E.Command, MF_BYCOMMAND | MF_STRING, E.Command, Value.c_str());
 }
 
 // After an apply walk: the MDI frame re-attaches its window menu and redraws the list of
@@ -70,7 +90,8 @@ void TFormTranslator::AfterApplyWalk() {
     if (Form->FormStyle() == fsMDIForm) {
         HWND Client = Form->ClientHandle();
         if (Form->WindowMenu())
-            SendMessageA(Client, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(Form->WindowMenu()->Handle()));
+            SendMessageA(Client, WM_MDISETMENU, 0,
+                         reinterpret_cast<LPARAM>(Form->WindowMenu()->Handle()));
         SendMessageA(Client, WM_MDIREFRESHMENU, 0, 0);
     } else if (Form->FormStyle() == fsMDIChild && Form->WindowState() == wsMaximized) {
         LPARAM Size = MAKELPARAM(Form->ClientWidth(), Form->ClientHeight());

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+using namespace host;
+
 namespace zantor {
 
 namespace {

@@ -10,6 +10,8 @@
 #include <unordered_set>
 #include <vector>
 
+using namespace host;
+
 namespace zantor {
 
 namespace {

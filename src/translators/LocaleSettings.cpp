@@ -4,6 +4,8 @@
 #include "host/winapi/NlsCodePage.h"
 #include "translators/LocaleCatalogue.h"
 
+using namespace host;
+
 namespace zantor {
 
 #if ZT_HOST_VERSION < 4
@@ -118,8 +120,7 @@ String FirstCharacter(std::string_view S, unsigned CodePage) {
 bool ApplyLocaleSettings(const TSortList& Catalogue, Integer Id,
                          const TLocaleSettingsTarget& Target) {
     const String Prefix = LocaleHex(Id);
-    int Index = -1;
-    Catalogue.SortFind(Prefix, Index);
+    int Index = Catalogue.SortPosition(Prefix);
     bool Found = false;
     for (; Index < Catalogue.Count(); ++Index) {
         std::string_view Line = Catalogue.Line(Index);

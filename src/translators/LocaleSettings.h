@@ -25,7 +25,7 @@ extern std::uint16_t TwoDigitYearCenturyWindow;
 // Where a switch writes: the run-time library's settings, and the list separator and
 // century window, which live elsewhere on a version-3 host.
 struct TLocaleSettingsTarget {
-    TFormatSettings& Settings;
+    host::TFormatSettings& Settings;
     String& ListSeparator;
     std::uint16_t& TwoDigitYearCenturyWindow;
 };

@@ -4,6 +4,8 @@
 #include "host/rtl/Exceptions.h"
 #include "host/winapi/LocaleInfo.h"
 
+using namespace host;
+
 namespace zantor {
 
 TClass TLocaleTranslator::StaticClass() {
@@ -22,10 +24,10 @@ TClass TLocaleTranslator::StaticClass() {
 }
 
 TLocaleTranslator::TLocaleTranslator(TComponent* AOwner)
-    : TTranslatorFrame(AOwner, false), FLangList(new TSortList(false)) {
+    : TTranslatorFrame(AOwner, false), FLangList(std::make_unique<TSortList>(false)) {
     FTranslate = true;
     FCurrentLocale = static_cast<Integer>(GetUserDefaultLCID());
-    AddOrgProps(FCurrentLocale, FTranslations);
+    AddOrgProps(FCurrentLocale, FTranslations.get());
     UpdateLangList();
     if (FLangList->Count() > 0)
         FDesignLocale = FLangList->Line(0) + " " + LocaleHex(ObjectToInt(FLangList->Objects(0)));
@@ -34,7 +36,6 @@ TLocaleTranslator::TLocaleTranslator(TComponent* AOwner)
 
 TLocaleTranslator::~TLocaleTranslator() {
     ForgetHandlers();
-    delete FLangList;
 }
 
 void TLocaleTranslator::UpdateLangList() {

@@ -6,9 +6,10 @@
 // end user's language chooser.
 #pragma once
 
-#include "translators/TranslatorFrame.h"
 #include "translators/LocaleCatalogue.h"
+#include "translators/TranslatorFrame.h"
 
+#include <memory>
 #include <vector>
 
 namespace host {
@@ -30,13 +31,13 @@ public:
     // Rebuilds the language list from Translations with ListFormat.
     void UpdateLangList();
     // Display text of each listed locale, sorted, with the identifier as object.
-    TSortList* LangList() const { return FLangList; }
+    TSortList* LangList() const { return FLangList.get(); }
 
     // Switches to LCID: settings, current locale, selection control, thread locale, the
     // system-locale record, then SetLocales. False (nothing switched) when Translate is
     // off, OnTranslate skips, or the catalogue lacks LCID. An integer setting that is not a
     // number raises EConvertError; the settings applied before it stay applied.
-    bool TranslateLocale(Integer LCID);
+    [[nodiscard]] bool TranslateLocale(Integer LCID);
     // Switches every component of every form and data module of the application that
     // publishes ordinal Locale and Translate: on for LCID, off for another non-zero Locale.
     // Does nothing for 0.
@@ -94,7 +95,7 @@ private:
     void ClearMenu(host::TMenuItem* Root);
     void ForgetHandlers();
 
-    TSortList* FLangList;
+    std::unique_ptr<TSortList> FLangList;
     Integer FCurrentLocale = 0;
     TComponent* FAdoptOn = nullptr;
     String FListFormat = "%0:s, %1:s";

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <optional>
 
+using namespace host;
+
 namespace zantor {
 
 namespace {

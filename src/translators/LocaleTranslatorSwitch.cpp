@@ -7,6 +7,8 @@
 #include "translators/Hourglass.h"
 #include "translators/LocaleSettings.h"
 
+using namespace host;
+
 namespace zantor {
 
 namespace {
@@ -109,7 +111,8 @@ void TLocaleTranslator::SetLocales(Integer Id) {
 
 void TLocaleTranslator::LoadedLast() {
     if (TranslateLocale(ResolveDefault(LocaleOfString(FStartupLocale)))) return;
-    TranslateLocale(LocaleOfString(FDesignLocale));
+    // Neither locale on offer: the application stays in the locale it has.
+    static_cast<void>(TranslateLocale(LocaleOfString(FDesignLocale)));
 }
 
 void TLocaleTranslator::SetDesignLocale(const String& Value) {

@@ -4,6 +4,8 @@
 #include "translators/LocaleTranslator.h"
 #include "translators/ResourceTranslator.h"
 
+using namespace host;
+
 namespace zantor {
 
 void RegisterTranslatorClasses() {

@@ -11,6 +11,8 @@
 
 #include <sys/mman.h>
 
+using namespace host;
+
 namespace zantor {
 
 namespace {

@@ -53,7 +53,7 @@ public:
         Invalidate();
     }
     // True when a line equal to S exists (the line SortFind finds), with what it points to.
-    bool Find(std::string_view S, TResLookup& Result) const;
+    [[nodiscard]] bool Find(std::string_view S, TResLookup& Result) const;
     void Invalidate() const {
         FBuilt = false;
         FLookupsSinceChange = 0;

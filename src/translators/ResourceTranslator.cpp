@@ -6,6 +6,8 @@
 #include <cstring>
 #include <unordered_map>
 
+using namespace host;
+
 namespace zantor {
 
 TClass TResourceTranslator::StaticClass() {
@@ -18,17 +20,16 @@ TClass TResourceTranslator::StaticClass() {
 }
 
 TResourceTranslator::TResourceTranslator(TComponent* AOwner)
-    : TTranslatorFrame(AOwner, true),
-      FResStrings(new TWatchedSortList(true, &FIndex)), FNode{nullptr, this} {
-    // Both lists drop the look-up index when they change.
-    delete FTranslations;
-    FTranslations = new TWatchedSortList(true, &FIndex);
-    FIndex.Attach(FResStrings, FTranslations);
+    // Both lists drop the look-up index when they change (the index is only pointed to here).
+    : TTranslatorFrame(AOwner, std::make_unique<TWatchedSortList>(true, &FIndex)),
+      FResStrings(std::make_unique<TWatchedSortList>(true, &FIndex)), FNode{nullptr, this} {
+    FIndex.Attach(FResStrings.get(), FTranslations.get());
     FTranslate = true;
     EnsureResourceHookUnit();
+    if (!ComponentState().Contains(csDesigning)) HookLoadString(false);
+    // Joined last, when nothing can throw any more: a failed construction leaves no node.
     FNode.Next = ResComponentList;
     ResComponentList = &FNode;
-    if (!ComponentState().Contains(csDesigning)) HookLoadString(false);
 }
 
 TResourceTranslator::~TResourceTranslator() {
@@ -39,9 +40,6 @@ TResourceTranslator::~TResourceTranslator() {
     }
     // A design-state translator removes a hook too: whoever installed it, nobody is left.
     if (!ResComponentList) HookLoadString(true);
-    delete FResStrings;
-    delete FTranslations;
-    FTranslations = nullptr;
 }
 
 void TResourceTranslator::SetResStrings(TStrings* Value) {

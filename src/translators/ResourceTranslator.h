@@ -3,8 +3,8 @@
 // the interception of ResourceHook.h while it is switched on.
 #pragma once
 
-#include "translators/ResourceStringTable.h"
 #include "translators/ResourceHook.h"
+#include "translators/ResourceStringTable.h"
 #include "translators/TranslatorFrame.h"
 
 namespace zantor {
@@ -19,7 +19,7 @@ public:
 
     // The source texts in byte-wise order; each line's object is the index of its translation
     // in Translations.
-    TSortList* ResStrings() const { return FResStrings; }
+    TSortList* ResStrings() const { return FResStrings.get(); }
     // Takes Value's lines with their objects and sorts them (an equal later line replaces the
     // object of an earlier one), so the look-up order holds whatever the caller gives.
     void SetResStrings(TStrings* Value);
@@ -30,12 +30,12 @@ public:
     void SetTranslation(const String& Orig, const String& Trans);
     // Removes Orig and renumbers the translations 0, 1, 2 ... in ResStrings order, dropping the
     // ones no line refers to. False when Orig is not there.
-    bool RemoveTranslation(const String& Orig);
+    [[nodiscard]] bool RemoveTranslation(const String& Orig);
     // Replaces the Len characters in Buffer (room for Capacity, zero included) by their
     // translation when this translator is on, GlobalTranslation is true and the whole text
     // (case-sensitive) has a non-empty translation; at most Capacity - 1 characters and a zero
     // are written, and Len becomes the number written. False, with Buffer untouched, otherwise.
-    bool TranslateBuffer(char* Buffer, int& Len, int Capacity);
+    [[nodiscard]] bool TranslateBuffer(char* Buffer, int& Len, int Capacity);
 
     // The hidden property "ResStrings": pairs of source text and translation index.
     void ReadResStrings(TReader* Reader);
@@ -62,7 +62,7 @@ private:
     void PackTranslations();
 
     TResStringIndex FIndex;
-    TWatchedSortList* FResStrings;
+    std::unique_ptr<TWatchedSortList> FResStrings;
     TResComponent FNode;
 };
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <unordered_map>
 
+using namespace host;
+
 namespace zantor {
 
 TClass TSortList::StaticClass() {

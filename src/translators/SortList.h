@@ -2,15 +2,13 @@
 // through SortInsert (the list's own sorted mode stays off).
 #pragma once
 
-#include "host/classes/StringList.h"
+#include "translators/HostNames.h"
 
 #include <utility>
 
 namespace zantor {
 
-using namespace host;
-
-class TSortList : public TStringList {
+class TSortList : public host::TStringList {
     ZT_CLASS(TSortList, TStringList)
 public:
     // ReplaceObjects decides what SortInsert does with a line equal to one already there:
@@ -22,7 +20,13 @@ public:
     // Bisection search for S. Index = -1 on entry asks for a position: the line equal to S,
     // or where S belongs (0..Count). Any other Index asks for the object slot of the last
     // line probed, as an integer (0 for an empty list). True when a line equal to S exists.
-    bool SortFind(std::string_view S, int& Index) const;
+    [[nodiscard]] bool SortFind(std::string_view S, int& Index) const;
+    // Where S is or belongs (0..Count): SortFind's position mode when only the place counts.
+    [[nodiscard]] int SortPosition(std::string_view S) const {
+        int Index = -1;
+        static_cast<void>(SortFind(S, Index));
+        return Index;
+    }
     void SortInsert(const String& S, TObject* AObject = nullptr);
 
     // Line at Index without copying it.
@@ -42,7 +46,9 @@ private:
 };
 
 // Byte-wise ordinal comparison of whole lines (unsigned bytes, shorter prefix first).
-inline int CompareOrdinal(std::string_view A, std::string_view B) { return A.compare(B); }
+inline int CompareOrdinal(std::string_view A, std::string_view B) {
+    return A.compare(B);
+}
 
 // An object slot carrying an integer, as the translators use it.
 inline TObject* IntToObject(Integer V) {

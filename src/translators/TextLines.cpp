@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+using namespace host;
+
 namespace zantor {
 
 std::vector<std::string_view> SplitLines(std::string_view Text) {

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace host;
+
 namespace zantor {
 
 namespace {

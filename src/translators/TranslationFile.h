@@ -3,15 +3,13 @@
 // kept in byte-wise order. A translator touches only the lines of its own head.
 #pragma once
 
-#include "host/classes/Component.h"
+#include "translators/HostNames.h"
 
 #include <optional>
 #include <utility>
 #include <vector>
 
 namespace zantor {
-
-using namespace host;
 
 // One line of a translator's own head.
 struct TFileEntry {
@@ -35,7 +33,7 @@ void SaveTranslationFile(const String& FileName, const String& Head, Integer Loc
 
 // The lines of Head in file order; nullopt when the file does not exist. Raises
 // EConvertError for a line of Head whose locale number is not an integer.
-std::optional<std::vector<TFileEntry>> ReadTranslationFile(const String& FileName,
-                                                           const String& Head);
+[[nodiscard]] std::optional<std::vector<TFileEntry>> ReadTranslationFile(const String& FileName,
+                                                                         const String& Head);
 
 } // namespace zantor

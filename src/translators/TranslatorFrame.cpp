@@ -12,6 +12,8 @@
 #include <map>
 #include <unordered_map>
 
+using namespace host;
+
 namespace zantor {
 
 TClass TTranslatorFrame::StaticClass() {
@@ -20,14 +22,18 @@ TClass TTranslatorFrame::StaticClass() {
 }
 
 TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, bool ReplaceObjects)
-    : TComponent(AOwner), FTranslations(new TSortList(ReplaceObjects)) {}
+    : TTranslatorFrame(AOwner, std::make_unique<TSortList>(ReplaceObjects)) {}
 
-TTranslatorFrame::~TTranslatorFrame() { delete FTranslations; }
+TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, std::unique_ptr<TSortList> Translations)
+    : TComponent(AOwner), FTranslations(std::move(Translations)) {}
+
+TTranslatorFrame::~TTranslatorFrame() = default;
 
 void TTranslatorFrame::SetTranslations(TStrings* Value) {
     std::vector<std::pair<String, TObject*>> Lines;
     if (Value)
-        for (int i = 0; i < Value->Count(); ++i) Lines.emplace_back(Value->Strings(i), Value->Objects(i));
+        for (int i = 0; i < Value->Count(); ++i)
+            Lines.emplace_back(Value->Strings(i), Value->Objects(i));
     FTranslations->Clear();
     FTranslations->SortInsertMany(std::move(Lines));
 }
@@ -105,10 +111,11 @@ void TTranslatorFrame::DefineProperties(TFiler* Filer) {
 
 void TTranslatorFrame::LoadExternalFile() {
     if (FFileName.empty()) return;
+    // The file was just seen; one removed since simply leaves the streamed translations.
     if (FileExists(FFileName))
-        LoadFrom(FFileName);
+        static_cast<void>(LoadFrom(FFileName));
     else if (FileExists(GetAppDir() + FFileName))
-        LoadFrom(GetAppDir() + FFileName);
+        static_cast<void>(LoadFrom(GetAppDir() + FFileName));
 }
 
 void TTranslatorFrame::SaveExternalFile() {
@@ -128,8 +135,12 @@ String TTranslatorFrame::GetAppDir() const {
     return ExtractFilePath(ParamStr0());
 }
 
-void TTranslatorFrame::ConvertToLiterals(String& S) { zantor::ConvertToLiterals(S); }
-void TTranslatorFrame::ConvertFromLiterals(String& S) { zantor::ConvertFromLiterals(S); }
+void TTranslatorFrame::ConvertToLiterals(String& S) {
+    zantor::ConvertToLiterals(S);
+}
+void TTranslatorFrame::ConvertFromLiterals(String& S) {
+    zantor::ConvertFromLiterals(S);
+}
 
 void TTranslatorFrame::FileEntries(TKeyValues& Own, TKeyValues&) const {
     Own.reserve(static_cast<std::size_t>(FTranslations->Count()));
@@ -174,8 +185,10 @@ void TTranslatorFrame::ApplyDictionaryTranslation(const TDictionaryEntry& Entry,
     const String& Line = FTranslations->Line(Entry.Index);
     std::size_t Eq = Line.find('=');
     String Key = Line.substr(0, Eq);
-    bool Literal = Eq != String::npos && Eq + 1 < Line.size() && (Line[Eq + 1] == '\'' || Line[Eq + 1] == '#');
-    FTranslations->SetStrings(Entry.Index, Key + "=" + (Literal ? ToLiterals(Translation) : Translation));
+    bool Literal =
+        Eq != String::npos && Eq + 1 < Line.size() && (Line[Eq + 1] == '\'' || Line[Eq + 1] == '#');
+    FTranslations->SetStrings(Entry.Index,
+                              Key + "=" + (Literal ? ToLiterals(Translation) : Translation));
 }
 
 void TTranslatorFrame::TranslateTo(const String& AFileName) {
@@ -183,7 +196,8 @@ void TTranslatorFrame::TranslateTo(const String& AFileName) {
     DictionaryEntries(Entries);
     TTextPairs Pairs;
     Pairs.reserve(Entries.size());
-    for (TDictionaryEntry& E : Entries) Pairs.emplace_back(std::move(E.Source), std::move(E.Translation));
+    for (TDictionaryEntry& E : Entries)
+        Pairs.emplace_back(std::move(E.Source), std::move(E.Translation));
     MergeDictionaryFile(AFileName, Pairs, FTranslations->ReplaceObjects());
 }
 
@@ -193,13 +207,15 @@ bool TTranslatorFrame::TranslateFrom(const String& AFileName) {
     DictionaryEntries(Entries);
     // Every entry of a source text takes its translation (texts can repeat on a form).
     std::unordered_map<std::string_view, std::vector<const TDictionaryEntry*>> BySource;
-    for (const TDictionaryEntry& E : Entries) BySource[E.Source].push_back(&E);
+    for (const TDictionaryEntry& E : Entries)
+        BySource[E.Source].push_back(&E);
     String Text = ReadFileBytes(AFileName);
     ScanDictionary(Text, [&](std::string_view Source, std::string_view Translation) {
         auto It = BySource.find(Source);
         if (It == BySource.end()) return;
         String Plain = zantor::ReadString(Translation);
-        for (const TDictionaryEntry* E : It->second) ApplyDictionaryTranslation(*E, Plain);
+        for (const TDictionaryEntry* E : It->second)
+            ApplyDictionaryTranslation(*E, Plain);
     });
     return true;
 }

@@ -10,6 +10,8 @@
 #include "translators/SortList.h"
 #include "translators/TranslationFile.h"
 
+#include <memory>
+
 namespace zantor {
 
 ZT_EVENT_TYPE(TTranslateEvent, TObject*, bool&);
@@ -17,8 +19,8 @@ ZT_EVENT_TYPE(TTranslatedEvent, TObject*);
 
 // How switching one translator on affects the others of its class.
 enum class TGroupSwitch {
-    SameLocale,    // only the instances of the same Locale follow
-    OneLocaleOnly  // and switching on turns off every instance of another Locale
+    SameLocale,   // only the instances of the same Locale follow
+    OneLocaleOnly // and switching on turns off every instance of another Locale
 };
 
 // An entry that has a source text for the dictionary file: both texts plain.
@@ -31,7 +33,10 @@ struct TDictionaryEntry {
 class TTranslatorFrame : public TComponent {
     ZT_CLASS(TTranslatorFrame, TComponent)
 public:
+    // Translations is a plain TSortList with ReplaceObjects.
     TTranslatorFrame(TComponent* AOwner, bool ReplaceObjects);
+    // Translations is the list a kind needs (non-null; the frame owns it).
+    TTranslatorFrame(TComponent* AOwner, std::unique_ptr<TSortList> Translations);
     ~TTranslatorFrame() override;
 
     // Design-time only; never stored.
@@ -44,7 +49,7 @@ public:
     bool Translate() const { return FTranslate; }
     // Switches this instance and the others of its group (see TGroupSwitch).
     void SetTranslate(bool Value);
-    TSortList* Translations() const { return FTranslations; }
+    TSortList* Translations() const { return FTranslations.get(); }
     virtual void SetTranslations(TStrings* Value);
     // Translations are stored in the form only while no external file is named.
     bool StoreTranslationsInForm() const { return FFileName.empty(); }
@@ -64,9 +69,11 @@ public:
     String GetAppDir() const;
 
     void SaveTo(const String& AFileName);
-    bool LoadFrom(const String& AFileName);
+    // False when the file does not exist.
+    [[nodiscard]] bool LoadFrom(const String& AFileName);
     void TranslateTo(const String& AFileName);
-    bool TranslateFrom(const String& AFileName);
+    // False when the file does not exist.
+    [[nodiscard]] bool TranslateFrom(const String& AFileName);
 
     static void ConvertToLiterals(String& S);
     static void ConvertFromLiterals(String& S);
@@ -97,7 +104,8 @@ protected:
     virtual void ApplyFileEntries(const std::vector<TFileEntry>& Entries);
     // Dictionary shapes: entries that have a source text, and taking a translation.
     virtual void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const;
-    virtual void ApplyDictionaryTranslation(const TDictionaryEntry& Entry, const String& Translation);
+    virtual void ApplyDictionaryTranslation(const TDictionaryEntry& Entry,
+                                            const String& Translation);
 
     String TranslationHeadName() const { return TranslationHead(KindPrefix(), Owner()); }
 
@@ -105,7 +113,7 @@ protected:
     String FFileName;
     Integer FLocale = 0;
     bool FTranslate = false;
-    TSortList* FTranslations;
+    const std::unique_ptr<TSortList> FTranslations;
     TTranslateEvent FOnTranslate;
     TTranslatedEvent FOnTranslated;
 
@@ -131,8 +139,9 @@ template <class T> TClassBuilder<T>& PublishFrame(TClassBuilder<T>& B, TFrameOpt
     B.Prop("Translate", &TTranslatorFrame::Translate, &TTranslatorFrame::SetTranslate);
     if (Options.TranslateDefaultTrue) B.Default(true);
     if (Options.HasTranslations) {
-        B.Prop("Translations", [](const TTranslatorFrame& F) -> TStrings* { return F.Translations(); },
-               &TTranslatorFrame::SetTranslations);
+        B.Prop(
+            "Translations", [](const TTranslatorFrame& F) -> TStrings* { return F.Translations(); },
+            &TTranslatorFrame::SetTranslations);
         if (!Options.TranslationsAlwaysStored) B.Stored(&TTranslatorFrame::StoreTranslationsInForm);
     }
     if (Options.HasEvents) {

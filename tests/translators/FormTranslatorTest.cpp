@@ -1,14 +1,14 @@
-#include "translators/Registration.h"
 #include "translators/FormTranslator.h"
+#include "translators/Registration.h"
 
 #include "host/controls/Application.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Forms.h"
 #include "host/controls/StdCtrls.h"
 #include "host/rtl/Exceptions.h"
+#include "host/typinfo/TypInfo.h"
 #include "host/winapi/Mdi.h"
 #include "host/winapi/Menus.h"
-#include "host/typinfo/TypInfo.h"
 
 #include "TestUtil.h"
 
@@ -88,7 +88,8 @@ protected:
         T->SetName(Name);
         T->SetLocale(Locale);
         T->SetTranslate(false);
-        for (const char* L : Lines) T->Translations()->SortInsert(L);
+        for (const char* L : Lines)
+            T->Translations()->SortInsert(L);
         return T;
     }
     static String Caption(host::TForm* Form, const char* Name) {
@@ -112,16 +113,18 @@ TEST_F(FormTranslator, CollectWalkListsEveryReachableValue) {
     EXPECT_TRUE(Has("Button1.Enabled=True"));
     EXPECT_TRUE(Has("Color=clBtnFace"));
     EXPECT_FALSE(Has("FT.Locale=0")); // the translator never walks itself
-    for (int i = 0; i < Out.Count(); ++i) EXPECT_FALSE(Out.Strings(i).starts_with("FT.")) << Out.Strings(i);
+    for (int i = 0; i < Out.Count(); ++i)
+        EXPECT_FALSE(Out.Strings(i).starts_with("FT.")) << Out.Strings(i);
 }
 
 TEST_F(FormTranslator, ApplyWalkWritesEveryKindAndRestoreBringsTheDesignBack) {
     host::TForm* Form = NewForm();
     auto* T = AddTranslator(Form, "French", 1036,
                             {"Caption='Commandes'", "Button1.Caption='Annuler'", "Button1.Hint=''",
-                             "Button1.Tag=$10", "Memo1.Lines[1]='deux'#13#10'lignes'", "Memo1.Lines[9]='nothing'",
-                             "Edit1.Color=clRed", "Label1.Font.Style=3", "Label1.Font.Size=14",
-                             "Label1.Alignment=taCenter", "Panel1.Color=12345", "Edit1.MaxLength="});
+                             "Button1.Tag=$10", "Memo1.Lines[1]='deux'#13#10'lignes'",
+                             "Memo1.Lines[9]='nothing'", "Edit1.Color=clRed", "Label1.Font.Style=3",
+                             "Label1.Font.Size=14", "Label1.Alignment=taCenter",
+                             "Panel1.Color=12345", "Edit1.MaxLength="});
     T->SetTranslate(true);
     EXPECT_TRUE(T->IsTranslated());
     EXPECT_EQ(Form->Caption(), "Commandes");
@@ -136,7 +139,8 @@ TEST_F(FormTranslator, ApplyWalkWritesEveryKindAndRestoreBringsTheDesignBack) {
     auto* Label = static_cast<host::TLabel*>(Form->FindComponent("Label1"));
     EXPECT_EQ(Label->Font()->Style(), (host::TFontStyles{host::fsBold, host::fsItalic}));
     EXPECT_EQ(Label->Font()->Size(), 14);
-    EXPECT_EQ(host::GetEnumName(host::GetPropInfo(Label, "Alignment")->PropType, host::GetOrdProp(Label, "Alignment")),
+    EXPECT_EQ(host::GetEnumName(host::GetPropInfo(Label, "Alignment")->PropType,
+                                host::GetOrdProp(Label, "Alignment")),
               "taCenter");
     EXPECT_EQ(host::GetOrdProp(Form->FindComponent("Panel1"), "Color"), 12345);
     EXPECT_GE(T->SavedTexts()->IndexOf("Button1.Hint='Stops'"), 0); // saved although not written
@@ -154,7 +158,8 @@ TEST_F(FormTranslator, ApplyWalkWritesEveryKindAndRestoreBringsTheDesignBack) {
 
 TEST_F(FormTranslator, EmptyTranslationsWriteEmptyValuesOnlyWhenAsked) {
     host::TForm* Form = NewForm();
-    auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption=''", "Button1.Tag=", "Memo1.Lines[0]=''"});
+    auto* T =
+        AddTranslator(Form, "T", 1, {"Button1.Caption=''", "Button1.Tag=", "Memo1.Lines[0]=''"});
     T->SetTranslateEmpty(true);
     T->SetTranslate(true);
     EXPECT_EQ(Caption(Form, "Button1"), "");
@@ -164,7 +169,9 @@ TEST_F(FormTranslator, EmptyTranslationsWriteEmptyValuesOnlyWhenAsked) {
 
 TEST_F(FormTranslator, EventsSteerTheWalk) {
     host::TForm* Form = NewForm();
-    auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption='B'", "Label1.Caption='L'", "Memo1.Lines[0]='M'", "Caption='F'"});
+    auto* T = AddTranslator(
+        Form, "T", 1,
+        {"Button1.Caption='B'", "Label1.Caption='L'", "Memo1.Lines[0]='M'", "Caption='F'"});
     TSpy Spy;
     T->SetOnTranslateForm(Zft::TTranslateFormEvent(&Spy, &TSpy::FormEvent));
     T->SetOnTranslateComponent(Zft::TTranslateComponentEvent(&Spy, &TSpy::ComponentEvent));
@@ -195,7 +202,8 @@ TEST_F(FormTranslator, EventsSteerTheWalk) {
 TEST_F(FormTranslator, TwoLanguagesOnOneFormAndTwoForms) {
     host::TForm* Form1 = NewForm();
     auto* German = AddTranslator(Form1, "German", 1031, {"Button1.Caption='Abbrechen'"});
-    auto* French = AddTranslator(Form1, "French", 1036, {"Button1.Caption='Annuler'", "Caption='Commandes'"});
+    auto* French =
+        AddTranslator(Form1, "French", 1036, {"Button1.Caption='Annuler'", "Caption='Commandes'"});
     French->SetTranslate(true);
     EXPECT_EQ(Caption(Form1, "Button1"), "Annuler");
     German->SetTranslate(true);
@@ -207,10 +215,11 @@ TEST_F(FormTranslator, TwoLanguagesOnOneFormAndTwoForms) {
 
     // A second form whose German translator loads while German is shown joins it.
     French->SetTranslate(true);
-    String Second = String(FormText).substr(0, String(FormText).size() - 4) +
-                    "  object FT: TFormTranslator\n    Locale = 1031\n    Translate = True\n"
-                    "    Translations.Strings = (\n      'Button1.Caption=''Abbrechen''')\n  end\nend\n";
-    host::TForm* Form2 = NewForm(StringReplace(Second, "Form1", "Form2"));
+    String Second =
+        String(FormText).substr(0, String(FormText).size() - 4) +
+        "  object FT: TFormTranslator\n    Locale = 1031\n    Translate = True\n"
+        "    Translations.Strings = (\n      'Button1.Caption=''Abbrechen''')\n  end\nend\n";
+    host::TForm* Form2 = NewForm(host::StringReplace(Second, "Form1", "Form2"));
     auto* German2 = static_cast<TFormTranslator*>(Form2->FindComponent("FT"));
     EXPECT_FALSE(German2->Translate()); // German is off in the group: it stays off
     EXPECT_EQ(Caption(Form2, "Button1"), "Cancel");
@@ -227,18 +236,22 @@ TEST_F(FormTranslator, TwoLanguagesOnOneFormAndTwoForms) {
 
 TEST_F(FormTranslator, AConversionErrorStopsTheWalkUntranslated) {
     host::TForm* Form = NewForm();
-    auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption='Go'", "Button1.TabOrder=seven", "Caption='First'"});
-    EXPECT_THROW_MSG(T->SetTranslate(true), host::EConvertError, "'seven' is not a valid integer value");
+    auto* T = AddTranslator(Form, "T", 1,
+                            {"Button1.Caption='Go'", "Button1.TabOrder=seven", "Caption='First'"});
+    EXPECT_THROW_MSG(T->SetTranslate(true), host::EConvertError,
+                     "'seven' is not a valid integer value");
     EXPECT_FALSE(T->IsTranslated());
     EXPECT_EQ(Form->Caption(), "First"); // written before the failing property
     EXPECT_EQ(Caption(Form, "Button1"), "Go");
     auto* Bad = AddTranslator(Form, "Bad", 2, {"Label1.Alignment=taNowhere"});
-    EXPECT_THROW_MSG(Bad->SetTranslate(true), host::EConvertError, "'taNowhere' is not a valid TAlignment value");
+    EXPECT_THROW_MSG(Bad->SetTranslate(true), host::EConvertError,
+                     "'taNowhere' is not a valid TAlignment value");
 }
 
 TEST_F(FormTranslator, NeighbourTestFindsTheLineBehindDeeperPaths) {
     host::TForm* Form = NewForm();
-    auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption.X=a", "Button1.Caption=b", "Button1.CaptionX=c"});
+    auto* T = AddTranslator(Form, "T", 1,
+                            {"Button1.Caption.X=a", "Button1.Caption=b", "Button1.CaptionX=c"});
     T->SetTranslate(true);
     EXPECT_EQ(Caption(Form, "Button1"), "b");
     int Index = -1;
@@ -249,7 +262,9 @@ TEST_F(FormTranslator, NeighbourTestFindsTheLineBehindDeeperPaths) {
 
 TEST_F(FormTranslator, TranslationFilesCarryTheDesignTexts) {
     host::TForm* Form = NewForm();
-    auto* T = AddTranslator(Form, "T", 1036, {"Button1.Caption='Annuler'", "Memo1.Lines[2]='trois'", "Nothing.Here='x'"});
+    auto* T =
+        AddTranslator(Form, "T", 1036,
+                      {"Button1.Caption='Annuler'", "Memo1.Lines[2]='trois'", "Nothing.Here='x'"});
     T->SetTranslate(true);
     String File = Dir.File("app.lng");
     T->SaveTo(File);
@@ -266,16 +281,18 @@ TEST_F(FormTranslator, TranslationFilesCarryTheDesignTexts) {
 
 TEST_F(FormTranslator, SystemMenuEntriesAreCollectedTranslatedAndRestored) {
     host::TForm* Form = NewForm();
-    auto* T = AddTranslator(Form, "T", 1036, {"SystemMenuClose='&Fermer'#9'Alt+F4'", "SystemMenuMove=''"});
+    auto* T = AddTranslator(Form, "T", 1036,
+                            {"SystemMenuClose='&Fermer'#9'Alt+F4'", "SystemMenuMove=''"});
     host::TStringList Out;
-    T->TranslateForm(&Out, true);
+    ASSERT_TRUE(T->TranslateForm(&Out, true));
     EXPECT_GE(Out.IndexOf("SystemMenuClose='&Close'#9'Alt+F4'"), 0);
     EXPECT_GE(Out.IndexOf("SystemMenuRestore='&Restore'"), 0);
     EXPECT_EQ(Out.IndexOf("SystemMenuNextWindow='Nex&t'#9'Ctrl+F6'"), -1); // MDI children only
 
     auto MenuText = [&](host::UINT Command) {
         char Buffer[256] = {};
-        host::GetMenuStringA(host::GetSystemMenu(Form->Handle(), 0), Command, Buffer, 255, host::MF_BYCOMMAND);
+        host::GetMenuStringA(host::GetSystemMenu(Form->Handle(), 0), Command, Buffer, 255,
+                             host::MF_BYCOMMAND);
         return String(Buffer);
     };
     T->SetTranslate(true);
@@ -286,9 +303,10 @@ TEST_F(FormTranslator, SystemMenuEntriesAreCollectedTranslatedAndRestored) {
 }
 
 TEST_F(FormTranslator, AnMdiFrameRefreshesItsWindowMenuAfterTranslation) {
-    host::TForm* Form = NewForm("object Frame: TForm\n  FormStyle = fsMDIForm\n  WindowMenu = mnuWindow\n"
-                                "  Menu = Menu1\n  object Menu1: TMainMenu\n"
-                                "    object mnuWindow: TMenuItem\n      Caption = '&Window'\n    end\n  end\nend\n");
+    host::TForm* Form = NewForm(
+        "object Frame: TForm\n  FormStyle = fsMDIForm\n  WindowMenu = mnuWindow\n"
+        "  Menu = Menu1\n  object Menu1: TMainMenu\n"
+        "    object mnuWindow: TMenuItem\n      Caption = '&Window'\n    end\n  end\nend\n");
     auto* T = AddTranslator(Form, "T", 1036, {"mnuWindow.Caption='&Fenetre'"});
     host::ClearMdiCallLog();
     T->SetTranslate(true);
@@ -313,8 +331,8 @@ public:
 
 TClass TLink::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TLink>("TLink")
-        .Prop("Text", &TLink::FText, &TLink::FText)
-        .Prop("Next", &TLink::FNext, &TLink::FNext);
+                                       .Prop("Text", &TLink::FText, &TLink::FText)
+                                       .Prop("Next", &TLink::FNext, &TLink::FNext);
     return &Info;
 }
 
@@ -334,4 +352,79 @@ TEST_F(FormTranslator, ACycleOfReferencesEndsWhileEveryPathIsReached) {
     EXPECT_EQ(Out.IndexOf("A.Next.Next.Text='text'"), -1);
     T->SetTranslate(true);
     EXPECT_EQ(B->FText, "b"); // B.Text after A.Next.Text in the walk order
+}
+
+namespace {
+
+// Starts a collect walk of the same translator from inside its apply walk.
+class TNester : public TObject {
+    ZT_CLASS(TNester, TObject)
+public:
+    TFormTranslator* Translator = nullptr;
+    host::TStringList Inner;
+    bool Walked = false;
+    void ComponentEvent(TObject*, TComponent* C, TStrings*, bool&) {
+        if (C->Name() == "Label1" && !Walked) {
+            Walked = true; // the inner walk fires this event too
+            Walked = Translator->TranslateForm(&Inner, true);
+        }
+    }
+};
+
+} // namespace
+
+TClass TNester::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TNester>("TNester");
+    return &Info;
+}
+
+TEST_F(FormTranslator, AWalkStartedByAHandlerLeavesTheOuterWalkIntact) {
+    host::TForm* Form = NewForm();
+    auto* T = AddTranslator(Form, "T", 1,
+                            {"Button1.Caption='Go'", "Edit1.Text='y'", "Memo1.Lines[0]='eins'"});
+    TNester Nester;
+    Nester.Translator = T;
+    T->SetOnTranslateComponent(Zft::TTranslateComponentEvent(&Nester, &TNester::ComponentEvent));
+    T->SetTranslate(true);
+    ASSERT_TRUE(Nester.Walked);
+    EXPECT_GE(Nester.Inner.IndexOf("Edit1.Text='x'"),
+              0); // the inner walk collected into its own list
+    // The outer walk went on with its own list after the inner one.
+    EXPECT_EQ(host::GetStrProp(Form->FindComponent("Edit1"), "Text"), "y");
+    EXPECT_EQ(static_cast<host::TMemo*>(Form->FindComponent("Memo1"))->Lines()->Strings(0), "eins");
+    EXPECT_TRUE(T->IsTranslated());
+    EXPECT_EQ(T->WorkList(), T->Translations());
+    T->SetTranslate(false);
+    EXPECT_EQ(host::GetStrProp(Form->FindComponent("Edit1"), "Text"), "x");
+    EXPECT_EQ(Caption(Form, "Button1"), "Cancel");
+}
+
+TEST_F(FormTranslator, AWalkEndedByAnErrorLeavesNoListBehind) {
+    host::TForm* Form = NewForm();
+    auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption='Go'"});
+    T->SetTranslate(true);
+    const TStrings* Gone = nullptr;
+    {
+        TSortList Bad;
+        Bad.SortInsert("Button1.Tag=seven");
+        Gone = &Bad;
+        EXPECT_THROW(static_cast<void>(T->TranslateForm(&Bad, false)), host::EConvertError);
+    }
+    EXPECT_NE(T->WorkList(), Gone);
+    int Index = -1;
+    EXPECT_TRUE(
+        T->WantTranslate("Button1.Caption", Index)); // looks in Translations, not the freed list
+    EXPECT_EQ(Index, 0);
+}
+
+TEST_F(FormTranslator, ANullListOrNoWalkRaisesAClearError) {
+    host::TForm* Form = NewForm();
+    auto* T = AddTranslator(Form, "T", 1, {"Button1.Caption='Go'"});
+    T->SetTranslate(true);
+    EXPECT_THROW_MSG(static_cast<void>(T->TranslateForm(nullptr, true)), host::EInvalidOperation,
+                     "Form translator T: no list to collect the form's texts into");
+    EXPECT_FALSE(T->TranslateForm(nullptr, false)); // apply mode refuses a null list
+    EXPECT_TRUE(T->IsTranslated());
+    EXPECT_THROW_MSG(T->TranslateClass(Form, "", true), host::EInvalidOperation,
+                     "Form translator T: no walk in progress");
 }

@@ -96,7 +96,7 @@ TEST_F(ZltSwitch, ANewComponentHoldsTheUsersDefaultLocale) {
     EXPECT_EQ(T.AdoptOn(), nullptr);
 
     std::vector<String> Names;
-    for (PPropInfo P : GetPropList(TLocaleTranslator::StaticClass(), tkAny))
+    for (PPropInfo P : GetPropList(TLocaleTranslator::StaticClass(), host::tkAny))
         Names.push_back(P->Name);
     EXPECT_EQ(Names, (std::vector<String>{"Name", "Tag", "About", "FileName", "Locale", "Translate",
                                           "Translations", "OnTranslate", "OnTranslated", "AdoptOn",
@@ -148,7 +148,7 @@ TEST_F(ZltSwitch, AFailingSettingRestoresTheCursorAndKeepsTheCurrentLocale) {
     auto* T = NewTranslator(NewForm("Form1"), {1033});
     T->Translations()->SortInsert("0000040C_CURRENCYDECIMALS=x");
     host::Screen->SetCursor(host::crCross);
-    EXPECT_THROW_MSG(T->TranslateLocale(1036), host::EConvertError,
+    EXPECT_THROW_MSG(static_cast<void>(T->TranslateLocale(1036)), host::EConvertError,
                      "'x' is not a valid integer value");
     EXPECT_EQ(host::Screen->Cursor(), host::crCross);
     EXPECT_EQ(T->CurrentLocale(), 1033);

@@ -108,7 +108,7 @@ TClass TExclusiveTranslator::StaticClass() {
 class TranslatorFrame : public ::testing::Test {
 protected:
     TranslatorFrame() {
-        RegisterClasses({TTestTranslator::StaticClass(), TExclusiveTranslator::StaticClass(),
+        host::RegisterClasses({TTestTranslator::StaticClass(), TExclusiveTranslator::StaticClass(),
                          TDerivedTestTranslator::StaticClass()});
     }
     host::TApplicationScope App;
@@ -126,7 +126,7 @@ protected:
 
 TEST_F(TranslatorFrame, PublishedPropertiesInTheirOrderWithTheKindsDifferences) {
     std::vector<String> Names;
-    for (PPropInfo P : GetPropList(TTestTranslator::StaticClass(), tkAny))
+    for (PPropInfo P : GetPropList(TTestTranslator::StaticClass(), host::tkAny))
         Names.push_back(P->Name);
     EXPECT_EQ(Names, (std::vector<String>{"Name", "Tag", "About", "FileName", "Locale", "Translate",
                                           "Translations", "OnTranslate", "OnTranslated"}));

@@ -1,0 +1,352 @@
+// Apply by path against the walk: random forms and random translation lists, each applied to
+// two forms built alike, once through the walk (a no-op component handler forces it) and once
+// by path; form state, saved texts, errors and the order of the writes must be the same.
+#include "translators/FormTranslator.h"
+#include "translators/Registration.h"
+
+#include "host/classes/Collection.h"
+#include "host/controls/Application.h"
+#include "host/controls/Forms.h"
+#include "host/controls/StdCtrls.h"
+#include "host/rtl/Exceptions.h"
+#include "host/typinfo/TypInfo.h"
+
+#include "TestUtil.h"
+
+#include <random>
+
+using namespace zantor;
+
+namespace {
+
+// The writes of the test classes' setters, in order.
+std::vector<String> WriteLog;
+
+class TPart : public host::TCollectionItem {
+    ZT_CLASS(TPart, host::TCollectionItem)
+public:
+    using TCollectionItem::TCollectionItem;
+    String FText = "part";
+    const String& Text() const { return FText; }
+    void SetText(const String& V) {
+        WriteLog.push_back("part " + std::to_string(Index()) + " " + V);
+        FText = V;
+    }
+};
+
+class TSub : public host::TPersistent {
+    ZT_CLASS(TSub, host::TPersistent)
+public:
+    String FWord = "sub";
+    Integer FNumber = 1;
+    const String& Word() const { return FWord; }
+    void SetWord(const String& V) {
+        WriteLog.push_back("sub word " + V);
+        FWord = V;
+    }
+    Integer Number() const { return FNumber; }
+    void SetNumber(Integer V) {
+        WriteLog.push_back("sub number " + std::to_string(V));
+        FNumber = V;
+    }
+};
+
+class TNode : public host::TComponent {
+    ZT_CLASS(TNode, host::TComponent)
+public:
+    explicit TNode(TComponent* AOwner)
+        : TComponent(AOwner), FLines(std::make_unique<host::TStringList>()),
+          FParts(std::make_unique<host::TCollection>(TPart::StaticClass())),
+          FSub(std::make_unique<TSub>()) {}
+    String FText = "node";
+    Integer FCount = 0;
+    TComponent* FNext = nullptr;
+    std::unique_ptr<host::TStringList> FLines;
+    std::unique_ptr<host::TCollection> FParts;
+    std::unique_ptr<TSub> FSub;
+
+    const String& Text() const { return FText; }
+    void SetText(const String& V) {
+        WriteLog.push_back(Name() + ".Text " + V);
+        FText = V;
+    }
+    Integer Count() const { return FCount; }
+    void SetCount(Integer V) {
+        WriteLog.push_back(Name() + ".Count " + std::to_string(V));
+        FCount = V;
+    }
+    host::TStrings* Lines() const { return FLines.get(); }
+    void SetLines(host::TStrings* V) { FLines->Assign(V); }
+    host::TCollection* Parts() const { return FParts.get(); }
+    void SetParts(host::TCollection*) {}
+    TSub* Sub() const { return FSub.get(); }
+    void SetSub(TSub*) {}
+    String Fixed() const { return "fixed"; }
+};
+
+class TWalkForcer : public TObject {
+    ZT_CLASS(TWalkForcer, TObject)
+public:
+    void Component(TObject*, TComponent*, TStrings*, bool&) {}
+    void Form(TObject*, TStrings*, bool&) { WriteLog.push_back("form event"); }
+    void Done(TObject*, TStrings*) { WriteLog.push_back("done event"); }
+};
+
+} // namespace
+
+TClass TPart::StaticClass() {
+    static const TClassInfo Info =
+        TClassBuilder<TPart>("TPart").Prop("Text", &TPart::Text, &TPart::SetText);
+    return &Info;
+}
+TClass TSub::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TSub>("TSub")
+                                       .Prop("Word", &TSub::Word, &TSub::SetWord)
+                                       .Prop("Number", &TSub::Number, &TSub::SetNumber);
+    return &Info;
+}
+TClass TNode::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TNode>("TNode")
+                                       .Prop("Text", &TNode::Text, &TNode::SetText)
+                                       .Prop("Next", &TNode::FNext, &TNode::FNext)
+                                       .Prop("Lines", &TNode::Lines, &TNode::SetLines)
+                                       .Prop("Count", &TNode::Count, &TNode::SetCount)
+                                       .Prop("Parts", &TNode::Parts, &TNode::SetParts)
+                                       .Prop("Sub", &TNode::Sub, &TNode::SetSub)
+                                       .Prop("Fixed", &TNode::Fixed);
+    return &Info;
+}
+TClass TWalkForcer::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TWalkForcer>("TWalkForcer");
+    return &Info;
+}
+
+namespace {
+
+// A form of nodes (with lists, collections, sub-objects and references that make cycles),
+// buttons, labels and memos, some without a name; the same seed builds the same form.
+host::TForm* RandomForm(unsigned Seed, bool MdiChild, const char* Side) {
+    std::mt19937 Rng(Seed);
+    auto Pick = [&](int N) { return static_cast<int>(Rng() % static_cast<unsigned>(N)); };
+    auto* Form = new host::TForm(host::Application);
+    Form->SetName(String(Side) + std::to_string(Seed));
+    Form->SetCaption("Form");
+    if (MdiChild) Form->SetFormStyle(host::fsMDIChild);
+    int Count = 2 + Pick(8);
+    std::vector<TNode*> Nodes;
+    for (int i = 0; i < Count; ++i) {
+        String Name = Pick(8) == 0 ? String() : "C" + std::to_string(i);
+        switch (Pick(4)) {
+        case 0: {
+            auto* B = new host::TButton(Form);
+            B->SetName(Name);
+            B->SetCaption("button " + std::to_string(i));
+            B->SetParent(Form);
+            break;
+        }
+        case 1: {
+            auto* L = new host::TLabel(Form);
+            L->SetName(Name);
+            L->SetCaption("label " + std::to_string(i));
+            L->SetParent(Form);
+            break;
+        }
+        case 2: {
+            auto* M = new host::TMemo(Form);
+            M->SetName(Name);
+            M->SetParent(Form);
+            for (int k = Pick(4); k > 0; --k)
+                M->Lines()->Add("line " + std::to_string(k));
+            break;
+        }
+        default: {
+            auto* N = new TNode(Form);
+            N->SetName(Name);
+            N->FText = "node " + std::to_string(i);
+            for (int k = Pick(4); k > 0; --k)
+                N->FLines->Add("item " + std::to_string(k));
+            for (int k = Pick(4); k > 0; --k)
+                static_cast<TPart*>(N->FParts->Add())->FText = "part " + std::to_string(k);
+            Nodes.push_back(N);
+        }
+        }
+    }
+    for (TNode* N : Nodes)
+        if (Pick(2) == 0) N->FNext = Form->Components(Pick(Form->ComponentCount()));
+    return Form;
+}
+
+// Lines for the paths the form has (random texts; a bad number or identifier now and then),
+// paths it lacks, out-of-range and badly written indices, deeper paths, duplicate keys, lines
+// without "=", and system-menu entries.
+std::vector<String> RandomLines(TFormTranslator* Probe, unsigned Seed) {
+    std::mt19937 Rng(Seed);
+    auto Pick = [&](int N) { return static_cast<int>(Rng() % static_cast<unsigned>(N)); };
+    host::TStringList Collected;
+    if (!Probe->TranslateForm(&Collected, true)) return {};
+    std::vector<String> Lines;
+    const bool Faulty = Pick(4) == 0; // a list with a bad number or identifier here and there
+    for (int i = 0; i < Collected.Count(); ++i) {
+        const String& L = Collected.Strings(i);
+        String Key = L.substr(0, L.find('='));
+        String Value = L.substr(L.find('=') + 1);
+        // The form's own name and visibility stay: the two forms of a test keep their names
+        // apart, and only the active MDI child is visible.
+        if (Key == "Name" || Key == "Visible" || Key.starts_with(Probe->Name() + ".") ||
+            Pick(3) != 0)
+            continue;
+        String Word = "w" + std::to_string(Pick(1000));
+        bool Text = Value.starts_with("'") || Value.starts_with("#");
+        if (Text)
+            Value = Pick(10) == 0 ? "''" : "'" + Word + "'";
+        else if (!Value.empty() &&
+                 (std::isdigit(static_cast<unsigned char>(Value[0])) || Value[0] == '-'))
+            Value = Faulty && Pick(20) == 0 ? "x1" : std::to_string(Pick(50));
+        else if (Faulty && Pick(20) == 0)
+            Value = "bogus";
+        Lines.push_back(Key + "=" + Value);
+        if (Pick(15) == 0)
+            Lines.push_back(Key + "=" + (Text ? "'again'" : Value)); // a second line of the key
+        if (Pick(15) == 0) Lines.push_back(Key + ".Deeper='d'");
+    }
+    const char* Extra[] = {"Nothing.Here='x'",
+                           "C1.Lines[9]='far'",
+                           "C1.Lines[01]='zero'",
+                           "C1.Parts[0].Text='p'",
+                           "C2.Parts[1].Text='p'",
+                           "C3.Next.Text='n'",
+                           "C3.Next.Next.Text='nn'",
+                           "C1.Sub.Word='s'",
+                           "C2.Sub.Number=5",
+                           "C1.Fixed='no'",
+                           "C1.Lines[0]='first'",
+                           "SystemMenuClose='&Fermer'",
+                           "SystemMenuNextWindow='Suivante'",
+                           "SystemMenuMove=''",
+                           "C1",
+                           "C4.Lines[-1]='neg'",
+                           "C2.Font.Name='Arial'",
+                           "Font.Size=12",
+                           "C5.Parts[0]='whole item'",
+                           "C3.Text='t'"};
+    for (const char* E : Extra)
+        if (Pick(3) == 0) Lines.push_back(E);
+    return Lines;
+}
+
+struct TSide {
+    host::TForm* Form = nullptr;
+    TFormTranslator* First = nullptr;
+    TFormTranslator* Second = nullptr;
+    TFormTranslator* Probe = nullptr;
+    std::vector<String> Log;
+    String Error;
+};
+
+TFormTranslator* AddTranslator(host::TForm* Form, const char* Name, Integer Locale,
+                               const std::vector<String>& Lines, TWalkForcer* Forcer, bool Walk) {
+    auto* T = new TFormTranslator(Form);
+    T->SetName(Name);
+    T->SetLocale(Locale);
+    T->SetTranslate(false);
+    for (const String& L : Lines)
+        T->Translations()->SortInsert(L);
+    T->SetOnTranslateForm(Zft::TTranslateFormEvent(Forcer, &TWalkForcer::Form));
+    T->SetOnFormTranslated(Zft::TTranslatedEvent(Forcer, &TWalkForcer::Done));
+    if (Walk)
+        T->SetOnTranslateComponent(Zft::TTranslateComponentEvent(Forcer, &TWalkForcer::Component));
+    return T;
+}
+
+String Snapshot(const TSide& S) {
+    host::TStringList Out;
+    if (!S.Probe->TranslateForm(&Out, true)) return "refused";
+    String Text;
+    for (int i = 0; i < Out.Count(); ++i)
+        if (!Out.Strings(i).starts_with("First.") && !Out.Strings(i).starts_with("Second.") &&
+            !Out.Strings(i).starts_with("Name=") && !Out.Strings(i).starts_with("Visible="))
+            Text += Out.Strings(i) + "\n";
+    return Text;
+}
+
+String Saved(const TFormTranslator* T) {
+    String Text = T->IsTranslated() ? "translated\n" : "not translated\n";
+    for (int i = 0; i < T->SavedTexts()->Count(); ++i)
+        Text += T->SavedTexts()->Line(i) + " @" +
+                std::to_string(ObjectToInt(T->SavedTexts()->Objects(i))) + "\n";
+    return Text;
+}
+
+template <class F> void Step(TSide& S, F Action) {
+    WriteLog.clear();
+    S.Error.clear();
+    try {
+        Action();
+    } catch (const host::Exception& E) {
+        S.Error = E.Message();
+    }
+    S.Log = WriteLog;
+}
+
+} // namespace
+
+TEST(FormTranslatorPaths, ApplyByPathDoesWhatTheWalkDoes) {
+    RegisterTranslatorClasses();
+    host::TApplicationScope App;
+    host::TForm* Frame = nullptr; // MDI children need a frame
+    host::Application->CreateForm(Frame);
+    Frame->SetName("Frame");
+    Frame->SetFormStyle(host::fsMDIForm);
+    Frame->Show();
+    TWalkForcer Forcer;
+    int Applied = 0, Errors = 0;
+    for (unsigned Seed = 1; Seed <= 120; ++Seed) {
+        bool Mdi = Seed % 7 == 0;
+        TSide Walk, Path;
+        for (TSide* S : {&Walk, &Path}) {
+            S->Form = RandomForm(Seed, Mdi, S == &Walk ? "Walk" : "Path");
+            S->Probe = new TFormTranslator(S->Form);
+            S->Probe->SetName("Probe");
+            S->Probe->SetTranslate(false);
+        }
+        std::vector<String> First = RandomLines(Walk.Probe, Seed * 2);
+        std::vector<String> Second = RandomLines(Walk.Probe, Seed * 2 + 1);
+        // Objects of the lines travel into the saved texts.
+        for (TSide* S : {&Walk, &Path}) {
+            S->First = AddTranslator(S->Form, "First", 1036, First, &Forcer, S == &Walk);
+            S->Second = AddTranslator(S->Form, "Second", 1031, Second, &Forcer, S == &Walk);
+            for (int i = 0; i < S->First->Translations()->Count(); ++i)
+                S->First->Translations()->PutObject(i, IntToObject(i + 1));
+        }
+        ASSERT_EQ(Snapshot(Walk), Snapshot(Path)) << "seed " << Seed;
+        auto Compare = [&](const char* What) {
+            EXPECT_EQ(Walk.Error, Path.Error) << What << ", seed " << Seed;
+            EXPECT_EQ(Walk.Log, Path.Log) << What << ", seed " << Seed;
+            EXPECT_EQ(Snapshot(Walk), Snapshot(Path)) << What << ", seed " << Seed;
+            EXPECT_EQ(Saved(Walk.First), Saved(Path.First)) << What << ", seed " << Seed;
+            EXPECT_EQ(Saved(Walk.Second), Saved(Path.Second)) << What << ", seed " << Seed;
+            EXPECT_EQ(Walk.First->Translate(), Path.First->Translate())
+                << What << ", seed " << Seed;
+            EXPECT_EQ(Walk.Second->Translate(), Path.Second->Translate())
+                << What << ", seed " << Seed;
+        };
+        for (TSide* S : {&Walk, &Path})
+            Step(*S, [&] { S->First->SetTranslate(true); });
+        Compare("first on");
+        Applied += Walk.Error.empty();
+        Errors += !Walk.Error.empty();
+        for (TSide* S : {&Walk, &Path})
+            Step(*S, [&] { S->Second->SetTranslate(true); });
+        Compare("switch to second");
+        for (TSide* S : {&Walk, &Path})
+            Step(*S, [&] { S->Second->SetTranslate(false); });
+        Compare("second off");
+        for (TSide* S : {&Walk, &Path}) {
+            Step(*S, [&] { S->First->SetTranslate(true); });
+            S->Form->Free();
+        }
+        if (HasFailure()) break;
+    }
+    EXPECT_GT(Applied, 40); // most lists apply without a conversion error
+    EXPECT_GT(Errors, 5);   // and the error path is exercised too
+}
