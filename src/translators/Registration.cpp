@@ -1,5 +1,7 @@
 #include "translators/Registration.h"
 
+#include "translators/ButtonTranslator.h"
+#include "translators/CommonDialogTranslator.h"
 #include "translators/FormTranslator.h"
 #include "translators/LocaleTranslator.h"
 #include "translators/ResourceTranslator.h"
@@ -10,7 +12,8 @@ namespace zantor {
 
 void RegisterTranslatorClasses() {
     RegisterClasses({TFormTranslator::StaticClass(), TLocaleTranslator::StaticClass(),
-                     TResourceTranslator::StaticClass()});
+                     TResourceTranslator::StaticClass(), TCommonDialogTranslator::StaticClass(),
+                     TButtonTranslator::StaticClass()});
 }
 
 } // namespace zantor

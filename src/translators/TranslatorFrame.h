@@ -68,9 +68,9 @@ public:
     // Folder against which a bare FileName is resolved, with its trailing separator.
     String GetAppDir() const;
 
-    void SaveTo(const String& AFileName);
+    virtual void SaveTo(const String& AFileName);
     // False when the file does not exist.
-    [[nodiscard]] bool LoadFrom(const String& AFileName);
+    [[nodiscard]] virtual bool LoadFrom(const String& AFileName);
     void TranslateTo(const String& AFileName);
     // False when the file does not exist.
     [[nodiscard]] bool TranslateFrom(const String& AFileName);

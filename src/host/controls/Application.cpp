@@ -5,12 +5,15 @@
 #include "host/controls/UiDriver.h"
 #include "host/rtl/FileNames.h"
 #include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/Messages.h"
 
 namespace host {
 
 TApplication* Application = nullptr;
 
 namespace {
+
+constexpr int MaxProcessedMessages = 10000;
 
 TComponent* FindModule(std::string_view Name) {
     return Screen ? Screen->FindGlobalComponent(Name) : nullptr;
@@ -45,6 +48,17 @@ int TApplication::MessageBox(const String& Text, const String& Caption, int Flag
 }
 
 void TApplication::ProcessMessages() {
+    // What is posted meanwhile is handled too, up to a bound, so that a window that keeps
+    // posting to itself cannot hold the program here.
+    MSG Msg;
+    for (int Left = MaxProcessedMessages; Left > 0 && QueuedMessageCount() > 0; --Left) {
+        if (!PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) break;
+        if (Msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(Msg.wParam));
+            break;
+        }
+        DispatchMessageA(&Msg);
+    }
     FreeReleasedForms();
 }
 

@@ -1,5 +1,8 @@
 #include "host/controls/Dialogs.h"
 
+#include "host/controls/Application.h"
+#include "host/controls/Forms.h"
+
 namespace host {
 
 void ShowMessage(const String& Msg) {
@@ -7,7 +10,13 @@ void ShowMessage(const String& Msg) {
 }
 
 TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int) {
-    return GetUiDriver().MessageDlg(Msg, DlgType, Buttons);
+    if (!Application) return GetUiDriver().MessageDlg(Msg, DlgType, Buttons);
+    TForm* Form = CreateMessageDialog(Msg, DlgType, Buttons);
+    struct TFree {
+        TForm* F;
+        ~TFree() { F->Free(); }
+    } Free{Form};
+    return ShowMessageDialog(*Form, Msg, DlgType, Buttons);
 }
 
 bool InputQuery(const String& ACaption, const String& APrompt, String& Value) {

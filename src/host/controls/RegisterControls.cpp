@@ -1,5 +1,6 @@
 #include "host/controls/Application.h"
 #include "host/controls/ComCtrls.h"
+#include "host/controls/CommonDialogs.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
@@ -18,6 +19,7 @@ void RegisterControlClasses() {
          TPageControl::StaticClass(), TTabSheet::StaticClass(),   TStatusBar::StaticClass(),
          TListView::StaticClass(),    TTabSet::StaticClass(),     TMainMenu::StaticClass(),
          TPopupMenu::StaticClass(),   TMenuItem::StaticClass()});
+    RegisterDialogClasses();
 }
 
 } // namespace host

@@ -1,5 +1,7 @@
 #include "host/controls/ScriptedUiDriver.h"
 
+#include "host/controls/CommonDialogWindow.h"
+#include "host/controls/CommonDialogs.h"
 #include "host/controls/Forms.h"
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/StrUtils.h"
@@ -22,7 +24,7 @@ bool Offers(TMsgDlgButtons Buttons, TModalResult Answer) {
 
 String TScriptedUiDriver::KindName(TKind Kind) {
     static const char* const Names[] = {"message box", "message dialog", "input query",
-                                        "modal form"};
+                                        "modal form", "common dialog"};
     return Names[static_cast<int>(Kind)];
 }
 
@@ -31,24 +33,31 @@ String TScriptedUiDriver::Describe(TKind Kind, const String& Text) {
 }
 
 TScriptedUiDriver& TScriptedUiDriver::ExpectMessageBox(const String& Text, int Answer) {
-    FScript.push_back({TKind::MessageBox, Text, Answer, std::nullopt, {}});
+    FScript.push_back({TKind::MessageBox, Text, Answer, std::nullopt, {}, {}});
     return *this;
 }
 
-TScriptedUiDriver& TScriptedUiDriver::ExpectMessageDlg(const String& Msg, TModalResult Answer) {
-    FScript.push_back({TKind::MessageDlg, Msg, Answer, std::nullopt, {}});
+TScriptedUiDriver& TScriptedUiDriver::ExpectMessageDlg(const String& Msg, TModalResult Answer,
+                                                       TFormAction Action) {
+    FScript.push_back({TKind::MessageDlg, Msg, Answer, std::nullopt, std::move(Action), {}});
     return *this;
 }
 
 TScriptedUiDriver& TScriptedUiDriver::ExpectInputQuery(const String& Prompt,
                                                        std::optional<String> Answer) {
-    FScript.push_back({TKind::InputQuery, Prompt, 0, std::move(Answer), {}});
+    FScript.push_back({TKind::InputQuery, Prompt, 0, std::move(Answer), {}, {}});
     return *this;
 }
 
 TScriptedUiDriver& TScriptedUiDriver::ExpectShowModal(const String& FormName, TModalResult Answer,
                                                       TFormAction Action) {
-    FScript.push_back({TKind::ShowModal, FormName, Answer, std::nullopt, std::move(Action)});
+    FScript.push_back({TKind::ShowModal, FormName, Answer, std::nullopt, std::move(Action), {}});
+    return *this;
+}
+
+TScriptedUiDriver& TScriptedUiDriver::ExpectCommonDialog(const String& Dialog,
+                                                         TDialogAction Action) {
+    FScript.push_back({TKind::CommonDialog, Dialog, 0, std::nullopt, {}, std::move(Action)});
     return *this;
 }
 
@@ -91,6 +100,28 @@ TModalResult TScriptedUiDriver::MessageDlg(const String& Msg, TMsgDlgType, TMsgD
         throw EAssertionFailed("Answer " + std::to_string(S.Answer) + " is not offered by " +
                                Describe(S.Kind, Msg));
     return S.Answer;
+}
+
+TModalResult TScriptedUiDriver::ShowMessageDialog(TCustomForm& Form, const String& Msg,
+                                                  TMsgDlgType, TMsgDlgButtons Buttons) {
+    TStep S = Take(TKind::MessageDlg, Msg, [&Msg](const String& E) { return E == Msg; });
+    if (!Offers(Buttons, S.Answer))
+        throw EAssertionFailed("Answer " + std::to_string(S.Answer) + " is not offered by " +
+                               Describe(S.Kind, Msg));
+    if (S.Action) S.Action(Form);
+    return S.Answer;
+}
+
+void TScriptedUiDriver::CommonDialog(TDialogSession& Session) {
+    const String Caption = Session.Caption();
+    const String& ClassName = Session.Dialog().ClassName();
+    auto Matches = [&](const String& E) { return SameText(E, ClassName) || E == Caption; };
+    if (Session.Modeless() &&
+        (FScript.empty() || FScript.front().Kind != TKind::CommonDialog ||
+         !Matches(FScript.front().Text)))
+        return;
+    TStep S = Take(TKind::CommonDialog, Caption, Matches);
+    if (S.DialogAction) S.DialogAction(Session);
 }
 
 bool TScriptedUiDriver::InputQuery(const String&, const String& Prompt, String& Value) {

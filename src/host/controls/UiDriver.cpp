@@ -1,5 +1,6 @@
 #include "host/controls/UiDriver.h"
 
+#include "host/controls/CommonDialogWindow.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {
@@ -66,6 +67,10 @@ bool TDefaultUiDriver::InputQuery(const String&, const String&, String&) {
 
 TModalResult TDefaultUiDriver::ShowModal(TCustomForm*) {
     return mrCancel;
+}
+
+void TDefaultUiDriver::CommonDialog(TDialogSession& Session) {
+    if (!Session.Modeless()) Session.Click(IDCANCEL);
 }
 
 TUiDriver& GetUiDriver() {

@@ -12,6 +12,7 @@
 namespace host {
 
 class TCustomForm;
+class TDialogSession;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn {
@@ -52,11 +53,22 @@ public:
     // The person works with the shown modal form; returns how the form was closed, or
     // mrNone when the form's own ModalResult (set by a button) says it.
     virtual TModalResult ShowModal(TCustomForm* Form) = 0;
+    // The person works with a shown message dialog (a form built by MessageDlg); by default
+    // answered as MessageDlg answers.
+    virtual TModalResult ShowMessageDialog(TCustomForm& Form, const String& Msg,
+                                           TMsgDlgType DlgType, TMsgDlgButtons Buttons) {
+        (void)Form;
+        return MessageDlg(Msg, DlgType, Buttons);
+    }
+    // The person works with a shown common dialog through the session (Click(IDOK) ...). A
+    // modal dialog that is left open afterwards is cancelled.
+    virtual void CommonDialog(TDialogSession& Session) = 0;
 };
 
 // Answers as a person who accepts every default: a message box gets its default button,
 // a message dialog mrOk when offered, else mrYes, else its first button (mrCancel when it
-// has none but Help), an input box is cancelled, and a modal form is closed (mrCancel).
+// has none but Help), an input box is cancelled, a modal form is closed (mrCancel), and a modal
+// common dialog is cancelled (a modeless one is left alone).
 class TDefaultUiDriver : public TUiDriver {
 public:
     int MessageBox(const String& Text, const String& Caption, int Flags) override;
@@ -64,6 +76,7 @@ public:
                             TMsgDlgButtons Buttons) override;
     bool InputQuery(const String& Caption, const String& Prompt, String& Value) override;
     TModalResult ShowModal(TCustomForm* Form) override;
+    void CommonDialog(TDialogSession& Session) override;
 };
 
 // The installed driver, or a process-wide TDefaultUiDriver when none is.

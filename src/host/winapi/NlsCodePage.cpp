@@ -57,4 +57,23 @@ std::string Utf8ToCodePage(std::string_view Utf8, unsigned CodePage) {
     return Out;
 }
 
+std::string ConvertCodePage(std::string_view Text, unsigned From, unsigned To) {
+    if (From == To || Text.empty()) return std::string(Text);
+    icu::UnicodeString Unicode;
+    if (From == CP_UTF8) {
+        Unicode = icu::UnicodeString::fromUTF8(
+            icu::StringPiece(Text.data(), static_cast<int32_t>(Text.size())));
+    } else {
+        TConverterPtr Source = OpenConverter(From);
+        if (!Source) return std::string(Text);
+        UErrorCode Status = U_ZERO_ERROR;
+        Unicode = icu::UnicodeString(Text.data(), static_cast<int32_t>(Text.size()), Source.get(),
+                                     Status);
+        if (U_FAILURE(Status)) return std::string(Text);
+    }
+    std::string Utf8;
+    Unicode.toUTF8String(Utf8);
+    return Utf8ToCodePage(Utf8, To);
+}
+
 } // namespace host

@@ -17,5 +17,8 @@ bool SetProcessCodePage(unsigned CodePage);
 
 // UTF-8 text in CodePage; characters the page cannot represent become "?".
 std::string Utf8ToCodePage(std::string_view Utf8, unsigned CodePage);
+// 8-bit text of code page From in code page To (unchanged when both are the same); characters
+// that To cannot represent become "?". Unknown pages leave the text as it is.
+std::string ConvertCodePage(std::string_view Text, unsigned From, unsigned To);
 
 } // namespace host

@@ -1,0 +1,248 @@
+#include "translators/CommonDialogTranslator.h"
+
+#include "host/controls/Application.h"
+#include "host/controls/CommonDialogWindow.h"
+#include "host/controls/CommonDialogs.h"
+#include "host/controls/Forms.h"
+#include "host/controls/MessageBoxConsts.h"
+#include "host/controls/ScriptedUiDriver.h"
+#include "host/rtl/ExitProc.h"
+
+#include "TestUtil.h"
+
+using namespace zantor;
+using namespace host;
+
+namespace host {
+void ResetWindowLayer();
+}
+
+namespace {
+
+struct TLayerScope {
+    TLayerScope() { ResetWindowLayer(); }
+    ~TLayerScope() { ResetWindowLayer(); }
+};
+
+class ZctTest : public ::testing::Test {
+protected:
+    ZctTest() {
+        Form = new TForm(Application);
+        Form->SetName("Form1");
+        Form->Show();
+    }
+    // A translator on the form, with entries.
+    TCommonDialogTranslator* Translator(std::vector<String> Lines) {
+        auto* T = new TCommonDialogTranslator(Form);
+        TStringList L;
+        for (const String& S : Lines) L.Add(S);
+        T->SetTranslations(&L);
+        return T;
+    }
+    // What the person sees: the caption and every child's text, position and font.
+    struct TShown {
+        String Caption;
+        std::vector<String> Texts;
+        std::vector<RECT> Rects;
+        RECT Rect{};
+        std::vector<HFONT> Fonts;
+    };
+    static TShown Look(TDialogSession& S) {
+        TShown R;
+        R.Caption = S.Caption();
+        GetWindowRect(S.Handle(), &R.Rect);
+        for (HWND C : S.Children()) {
+            char B[256] = {};
+            GetWindowTextA(C, B, sizeof B);
+            R.Texts.push_back(B);
+            RECT CR{};
+            GetWindowRect(C, &CR);
+            R.Rects.push_back(CR);
+            R.Fonts.push_back(reinterpret_cast<HFONT>(SendMessageA(C, WM_GETFONT, 0, 0)));
+        }
+        return R;
+    }
+    TShown Show(TCommonDialog* D) {
+        TShown R;
+        Driver.ExpectCommonDialog(D->ClassName(), [&](TDialogSession& S) {
+            R = Look(S);
+            S.Click(IDCANCEL);
+        });
+        D->Execute();
+        return R;
+    }
+
+    TCommonDialogUnitGuard Unit;
+    TLayerScope Layer;
+    TApplicationScope App;
+    TScriptedUiDriver Driver;
+    TUiDriverGuard DriverGuard{Driver};
+    TForm* Form;
+};
+
+bool Same(const RECT& A, const RECT& B) {
+    return A.left == B.left && A.top == B.top && A.right == B.right && A.bottom == B.bottom;
+}
+
+} // namespace
+
+TEST_F(ZctTest, FrenchTranslatorTranslatesTheOpenDialogOnly) {
+    auto* Open = new TOpenDialog(Form);
+    auto* Save = new TSaveDialog(Form);
+    auto* T = Translator({"TOpenDialog.Caption='Ouvrir'", "TOpenDialog.Caption[1090]='&Nom :'",
+                          "TOpenDialog.Caption[-4]='&Dossiers :'", "TOpenDialog.Font.Name='Arial'",
+                          "TOpenDialog.Font.Charset=238", "TOpenDialog.Width=500",
+                          "TOpenDialog.Left[1152]=30", "TSaveDialog.Caption='Enregistrer'"});
+    T->SetLocale(1036);
+    T->RegisterDialogClasses();
+    TShown Fr = Show(Open);
+    EXPECT_EQ(Fr.Caption, "Ouvrir");
+    EXPECT_EQ(Fr.Texts[0], "&Nom :");
+    EXPECT_EQ(Fr.Texts[3], "&Dossiers :");
+    EXPECT_EQ(Fr.Rect.right - Fr.Rect.left, 500);
+    ASSERT_NE(Fr.Fonts[0], nullptr);
+    EXPECT_EQ(TCommonDialogTranslator::GetFontName(Fr.Fonts[0]), "Arial");
+    EXPECT_EQ(TCommonDialogTranslator::GetFontCharset(Fr.Fonts[0]), 238); // both in one font
+    EXPECT_EQ(T->LiveDialogFonts(), 0); // released when the dialog closed
+
+    // TSaveDialog has its own table: not registered, not translated.
+    Save->SetTitle("");
+    EXPECT_EQ(Show(Save).Caption, "Save As");
+    ASSERT_TRUE(RegisterDialogClass(TSaveDialog::StaticClass()));
+    EXPECT_EQ(Show(Save).Caption, "Enregistrer");
+}
+
+TEST_F(ZctTest, RetranslatingOnEveryActivationGivesTheSameDialog) {
+    auto* Open = new TOpenDialog(Form);
+    auto* T = Translator({"TOpenDialog.Caption='Ouvrir'", "TOpenDialog.Font.Name='Arial'",
+                          "TOpenDialog.Height[1]=40"});
+    ASSERT_TRUE(RegisterDialogClass(TOpenDialog::StaticClass()));
+    TShown First, Again;
+    Driver.ExpectCommonDialog("TOpenDialog", [&](TDialogSession& S) {
+        First = Look(S);
+        SendMessageA(S.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+        SendMessageA(S.Handle(), WM_COMMAND, psh1, 0);
+        Again = Look(S);
+        EXPECT_EQ(T->LiveDialogFonts(), 1); // earlier passes' fonts are not kept
+        S.Click(IDCANCEL);
+    });
+    Open->Execute();
+    EXPECT_EQ(First.Caption, Again.Caption);
+    EXPECT_EQ(First.Texts, Again.Texts);
+    for (std::size_t i = 0; i < First.Rects.size(); ++i) EXPECT_TRUE(Same(First.Rects[i], Again.Rects[i]));
+    EXPECT_EQ(TCommonDialogTranslator::GetFontName(Again.Fonts[2]), "Arial");
+    EXPECT_EQ(First.Rects[10].bottom - First.Rects[10].top, 40);
+}
+
+TEST_F(ZctTest, BadEntriesAreSkippedAndEmptyOnesObeyTranslateEmpty) {
+    auto* Open = new TOpenDialog(Form);
+    auto* T = Translator({"TOpenDialog.Caption=''", "TOpenDialog.Caption[1]='#'",
+                          "TOpenDialog.Caption[x]='no'", "TOpenDialog.Caption[2]='Annuler'",
+                          "TOpenDialog.Width=12abc", "TOpenDialog.Height=3.5",
+                          "TOpenDialog.Font.Charset=999"});
+    ASSERT_TRUE(RegisterDialogClass(TOpenDialog::StaticClass()));
+    TShown R = Show(Open);
+    EXPECT_EQ(R.Caption, "Open");
+    EXPECT_EQ(R.Texts[11], "Annuler"); // the good entry after the bad ones still applies
+    EXPECT_NE(R.Rect.right - R.Rect.left, 12);
+    T->SetTranslateEmpty(true);
+    EXPECT_EQ(Show(Open).Caption, "");
+}
+
+TEST_F(ZctTest, EveryKindIsCapturedAndTheLinesApplyUnchanged) {
+    TCommonDialog* Kinds[] = {new TOpenDialog(Form),  new TSaveDialog(Form),
+                              new TFontDialog(Form),  new TColorDialog(Form),
+                              new TPrintDialog(Form), new TPrinterSetupDialog(Form),
+                              new TFindDialog(Form)};
+    auto* T = new TCommonDialogTranslator(Form);
+    for (TCommonDialog* D : Kinds) {
+        SCOPED_TRACE(D->ClassName());
+        TStringList Lines;
+        T->GetDlgProps(D, &Lines);
+        ASSERT_GT(Lines.Count(), 5);
+        EXPECT_EQ(D->Handle(), nullptr); // closed by the capture
+        const String P = D->ClassName() + ".";
+        EXPECT_EQ(Lines.Strings(0).substr(0, P.size() + 8), P + "Caption=");
+        EXPECT_EQ(Lines.Strings(1), P + "Font.Name='MS Sans Serif'");
+        EXPECT_EQ(Lines.Strings(2), P + "Font.Charset=1");
+        for (int i = 0; i < Lines.Count(); ++i) EXPECT_EQ(Lines.Strings(i).substr(0, P.size()), P);
+        // Applied unchanged, the lines leave the dialog as it was: a second capture agrees.
+        T->SetTranslations(&Lines);
+        TStringList Again;
+        T->GetDlgProps(D, &Again);
+        TStringList Sorted;
+        Sorted.Assign(&Again);
+        EXPECT_EQ(Again.Text(), Lines.Text());
+        T->SetTranslations(nullptr);
+    }
+}
+
+TEST_F(ZctTest, ChildrenWithoutIdentifierAreKeyedByPosition) {
+    auto* Find = new TFindDialog(Form);
+    auto* T = new TCommonDialogTranslator(Form);
+    TStringList Lines;
+    T->GetDlgProps(Find, &Lines);
+    EXPECT_GE(Lines.IndexOf("TFindDialog.Caption[-1]='Fi&nd what:'"), 0);
+    EXPECT_GE(Lines.IndexOf("TFindDialog.Caption[1040]='Match &whole word only'"), 0);
+    EXPECT_LT(Lines.IndexOf("TFindDialog.Caption[-12]=''"), 0); // empty texts are not captured
+    TStringList Entries;
+    Entries.Add("TFindDialog.Caption[-1]='&Rechercher :'");
+    T->SetTranslations(&Entries);
+    ASSERT_TRUE(Find->Execute());
+    Application->ProcessMessages();
+    EXPECT_EQ(Find->Session()->Text(0xFFFF), "&Rechercher :");
+    Find->CloseDialog();
+}
+
+TEST_F(ZctTest, RegistrationIsPerClassAndTheExitProcedureRestoresEveryEntry) {
+    TCodePointer Open = DialogMethodTable(TOpenDialog::StaticClass())->Get(TDialogMethod::MessageHook);
+    TCodePointer Find = DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook);
+    new TCommonDialogTranslator(Form); // starts the unit
+    EXPECT_FALSE(RegisterDialogClass(nullptr));
+    EXPECT_FALSE(RegisterDialogClass(TForm::StaticClass()));
+    EXPECT_TRUE(RegisterDialogClass(TOpenDialog::StaticClass()));
+    EXPECT_FALSE(RegisterDialogClass(TOpenDialog::StaticClass()));
+    EXPECT_TRUE(RegisterDialogClass(TReplaceDialog::StaticClass()));
+    EXPECT_EQ(OrgDlgProc.size(), 2u);
+    EXPECT_NE(DialogMethodTable(TOpenDialog::StaticClass())->Get(TDialogMethod::MessageHook), Open);
+    EXPECT_EQ(DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook),
+              CodeOf(&FindDlgHookMessageHook));
+    EXPECT_FALSE(UnRegisterDialogClass(TSaveDialog::StaticClass()));
+    RunExitProcs();
+    EXPECT_TRUE(ClassRegs.empty());
+    EXPECT_EQ(DialogMethodTable(TOpenDialog::StaticClass())->Get(TDialogMethod::MessageHook), Open);
+    EXPECT_EQ(DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook), Find);
+}
+
+TEST_F(ZctTest, TheActiveSlotPassesOnAndNeverNamesADestroyedInstance) {
+    auto* A = new TCommonDialogTranslator(Form);
+    auto* B = new TCommonDialogTranslator(Form);
+    EXPECT_EQ(mctInstance, B);
+    B->SetTranslate(false);
+    EXPECT_EQ(mctInstance, A);
+    B->SetTranslate(true);
+    B->Free();
+    EXPECT_EQ(mctInstance, A);
+    A->Free();
+    EXPECT_EQ(mctInstance, nullptr);
+    // A dialog shown now is left alone rather than handed to a gone instance.
+    auto* Open = new TOpenDialog(Form);
+    RegisterDialogClass(TOpenDialog::StaticClass());
+    EXPECT_EQ(Show(Open).Caption, "Open");
+}
+
+TEST_F(ZctTest, FilesCarryThePrefixAndTheUntranslatedValues) {
+    zt_test::TempDir Dir;
+    auto* T = Translator({"TOpenDialog.Caption='Ouvrir'", "TOpenDialog.Width=500"});
+    T->SetLocale(1036);
+    T->OrgProps()->SortInsert("TOpenDialog.Caption='Open'");
+    T->SaveTo(Dir.File("t.lng"));
+    const String Text = zt_test::ReadAll(Dir.File("t.lng"));
+    EXPECT_EQ(Text, "#0Form1.TOpenDialog.Caption%-1='Open'\r\n#0Form1.TOpenDialog.Caption%1036='Ouvrir'\r\n"
+                    "#0Form1.TOpenDialog.Width%1036=500\r\n");
+    T->TranslateTo(Dir.File("t.dic"));
+    EXPECT_EQ(zt_test::ReadAll(Dir.File("t.dic")), "Open\tOuvrir\r\n");
+    zt_test::WriteAll(Dir.File("t.dic"), "Open\tOuvrir un fichier\r\n");
+    ASSERT_TRUE(T->TranslateFrom(Dir.File("t.dic")));
+    EXPECT_EQ(T->Translations()->Strings(0), "TOpenDialog.Caption='Ouvrir un fichier'");
+}
