@@ -108,6 +108,47 @@ object MainForm: TMainForm
     Translate = False
     ResStrings = ()
   end
+  object OpenDialog1: TOpenDialog
+    Filter = 'Form files (*.dfm)|*.dfm|All files (*.*)|*.*'
+  end
+  object FrenchDialogTranslator: TCommonDialogTranslator
+    Locale = 1036
+    Translate = False
+    Translations.Strings = (
+      'TOpenDialog.Caption=''Ouvrir'''
+      'TOpenDialog.Caption[-4]=''&Dossiers :'''
+      'TOpenDialog.Caption[1038]=''&Aide'''
+      'TOpenDialog.Caption[1089]=''&Types de fichiers :'''
+      'TOpenDialog.Caption[1090]=''&Nom du fichier :'''
+      'TOpenDialog.Caption[1091]=''&Lecteurs :'''
+      'TOpenDialog.Caption[2]=''Annuler''')
+    Storage = ()
+  end
+  object GermanDialogTranslator: TCommonDialogTranslator
+    Locale = 1031
+    Translate = False
+    Translations.Strings = (
+      'TOpenDialog.Caption='#39#214'ffnen'#39
+      'TOpenDialog.Caption[-4]=''&Ordner:'''
+      'TOpenDialog.Caption[1038]=''&Hilfe'''
+      'TOpenDialog.Caption[1089]=''Datei&typ:'''
+      'TOpenDialog.Caption[1090]=''Datei&name:'''
+      'TOpenDialog.Caption[1091]=''&Laufwerke:'''
+      'TOpenDialog.Caption[2]=''Abbrechen''')
+    Storage = ()
+  end
+  object FrenchButtonTranslator: TButtonTranslator
+    Locale = 1036
+    Translate = False
+    Language = lnFrench
+    Storage = ()
+  end
+  object GermanButtonTranslator: TButtonTranslator
+    Locale = 1031
+    Translate = False
+    Language = lnGerman
+    Storage = ()
+  end
   object LocaleTranslator1: TLocaleTranslator
     AdoptOn = LanguageItem
     DesignLocale = 'English, United States 00000409'

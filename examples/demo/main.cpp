@@ -1,7 +1,9 @@
 // The Zantor demo: an application whose main form loads its form file, shows its component
 // tree, reacts to a click, switches both of its forms, its resource strings and the run-time
 // library's formats from language to language through its Language menu, and proves that
-// writing the form and reading it back gives the same form text.
+// writing the form and reading it back gives the same form text. After each pick it shows an
+// Open dialog and a confirmation message dialog as the person sees them.
+#include "DialogShow.h"
 #include "LanguageShow.h"
 #include "MainForm.h"
 #include "OrderForm.h"
@@ -43,6 +45,7 @@ void PickLanguage(TMainForm* MainForm, TOrderForm* OrderForm, Integer LCID) {
     PrintFormTexts(std::cout, OrderForm);
     PrintResourceStrings(std::cout);
     PrintFormats(std::cout);
+    ShowDialogs(std::cout, MainForm);
 }
 
 // Writes the form, reads the text into a fresh instance and writes that: both texts agree.

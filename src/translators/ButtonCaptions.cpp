@@ -4,9 +4,9 @@
 #include "host/typinfo/ClassBuilder.h"
 #include "host/winapi/NlsCodePage.h"
 
-ZT_DEFINE_ENUM(zantor::TLangName, "lnUser", "lnArabic", "lnCatalan", "lnChinese", "lnCzech", "lnDanish",
-               "lnDutch", "lnEnglish", "lnFinnish", "lnFrench", "lnGerman", "lnGreek", "lnHebrew",
-               "lnHungary", "lnItalian", "lnJapan", "lnKorean", "lnNorway", "lnPolish",
+ZT_DEFINE_ENUM(zantor::TLangName, "lnUser", "lnArabic", "lnCatalan", "lnChinese", "lnCzech",
+               "lnDanish", "lnDutch", "lnEnglish", "lnFinnish", "lnFrench", "lnGerman", "lnGreek",
+               "lnHebrew", "lnHungary", "lnItalian", "lnJapan", "lnKorean", "lnNorway", "lnPolish",
                "lnRussian", "lnSlovak", "lnSlovenia", "lnSpanish", "lnSwedish", "lnTaiwanese",
                "lnTurkish")
 
@@ -55,7 +55,9 @@ std::array<TButtonCaptionRow, std::size(SourceRows)> BuildRows() {
     for (std::size_t r = 0; r < std::size(SourceRows); ++r) {
         const TSourceRow& S = SourceRows[r];
         Rows[r].CodePage = S.CodePage;
-        for (int i = 0; i < 9; ++i) Rows[r].Texts[static_cast<std::size_t>(i)] = host::Utf8ToCodePage(S.Texts[i], S.CodePage);
+        for (int i = 0; i < 9; ++i)
+            Rows[r].Texts[static_cast<std::size_t>(i)] =
+                host::Utf8ToCodePage(S.Texts[i], S.CodePage);
         Rows[r].Texts[9] = Rows[r].Texts[2];
         Rows[r].Texts[10] = Rows[r].Texts[3];
     }

@@ -36,7 +36,8 @@ LRESULT CBTProc(int Code, WPARAM WParam, LPARAM LParam) {
     if (Code == HCBT_ACTIVATE && btInstance && Application) {
         for (int i = 0; i < Application->ComponentCount(); ++i) {
             auto* Form = As<TCustomForm>(Application->Components(i));
-            if (!Form || !Form->HandleAllocated() || Form->Handle() != reinterpret_cast<HWND>(WParam))
+            if (!Form || !Form->HandleAllocated() ||
+                Form->Handle() != reinterpret_cast<HWND>(WParam))
                 continue;
             try {
                 btInstance->TranslateForm(Form);
@@ -51,7 +52,8 @@ LRESULT CBTProc(int Code, WPARAM WParam, LPARAM LParam) {
 
 void UseHook() {
     if (HookUsers++ == 0 && !CBTHook)
-        CBTHook = SetWindowsHookExA(WH_CBT, &CBTProc, PackageModule().Instance(), GetCurrentThreadId());
+        CBTHook =
+            SetWindowsHookExA(WH_CBT, &CBTProc, PackageModule().Instance(), GetCurrentThreadId());
 }
 
 void ReleaseHook() {
@@ -62,7 +64,7 @@ void ReleaseHook() {
 }
 
 const TResStringRec* const ButtonKeys[ButtonKeyCount] = {
-    &SMsgDlgYes,   &SMsgDlgNo,    &SMsgDlgOK,  &SMsgDlgCancel, &SMsgDlgHelp,  &SMsgDlgAbort,
+    &SMsgDlgYes,   &SMsgDlgNo,     &SMsgDlgOK,  &SMsgDlgCancel, &SMsgDlgHelp,  &SMsgDlgAbort,
     &SMsgDlgRetry, &SMsgDlgIgnore, &SMsgDlgAll, &SOKButton,     &SCancelButton};
 
 } // namespace
@@ -138,7 +140,8 @@ void TButtonTranslator::SetLanguage(TLangName Value) {
     if (FLanguage == lnUser) return;
     const TButtonCaptionRow& Row = ButtonCaptionRow(FLanguage);
     std::vector<String> Args;
-    for (const String& Text : Row.Texts) Args.push_back(ConvertCodePage(Text, Row.CodePage, GetACP()));
+    for (const String& Text : Row.Texts)
+        Args.push_back(ConvertCodePage(Text, Row.CodePage, GetACP()));
     ReplaceCaptions(Args);
 }
 
@@ -179,7 +182,8 @@ void TButtonTranslator::TranslateForm(TCustomForm* Form) {
 
 void TButtonTranslator::ReadStorage(TReader* Reader) {
     Reader->ReadListBegin();
-    while (!Reader->EndOfList()) Reader->ReadString();
+    while (!Reader->EndOfList())
+        Reader->ReadString();
     Reader->ReadListEnd();
 }
 
@@ -195,8 +199,10 @@ void TButtonTranslator::SaveTo(const String& AFileName) {
         const String& L = FCaptions->Strings(i);
         const std::size_t Bar = L.find('|');
         String Source = WriteString(L.substr(0, Bar));
-        String Line = Source + "\t" + WriteString(Bar == String::npos ? String() : L.substr(Bar + 1));
-        auto It = std::find_if(Lines.begin(), Lines.end(), [&](auto& P) { return P.first == Source; });
+        String Line =
+            Source + "\t" + WriteString(Bar == String::npos ? String() : L.substr(Bar + 1));
+        auto It =
+            std::find_if(Lines.begin(), Lines.end(), [&](auto& P) { return P.first == Source; });
         if (It != Lines.end())
             It->second = std::move(Line);
         else
@@ -204,16 +210,18 @@ void TButtonTranslator::SaveTo(const String& AFileName) {
     }
     std::sort(Lines.begin(), Lines.end());
     String Text;
-    for (auto& [Source, Line] : Lines) Text += Line + "\r\n";
+    for (auto& [Source, Line] : Lines)
+        Text += Line + "\r\n";
     WriteFileAtomic(AFileName, Text);
 }
 
 bool TButtonTranslator::LoadFrom(const String& AFileName) {
     if (!FileExists(AFileName)) return false;
     FCaptions->Clear();
-    ScanDictionary(ReadFileBytes(AFileName), [this](std::string_view Source, std::string_view Translation) {
-        FCaptions->Add(zantor::ReadString(Source) + "|" + zantor::ReadString(Translation));
-    });
+    ScanDictionary(
+        ReadFileBytes(AFileName), [this](std::string_view Source, std::string_view Translation) {
+            FCaptions->Add(zantor::ReadString(Source) + "|" + zantor::ReadString(Translation));
+        });
     return true;
 }
 

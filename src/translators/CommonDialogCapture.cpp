@@ -17,7 +17,8 @@ constexpr int TextBufferSize = 240;
 String WindowText(HWND Wnd) {
     char Buffer[TextBufferSize] = {};
     LRESULT Length = SendMessageA(Wnd, WM_GETTEXT, TextBufferSize, LPARAM(Buffer));
-    return String(Buffer, static_cast<std::size_t>(std::clamp<LRESULT>(Length, 0, TextBufferSize - 1)));
+    return String(Buffer,
+                  static_cast<std::size_t>(std::clamp<LRESULT>(Length, 0, TextBufferSize - 1)));
 }
 
 } // namespace

@@ -137,7 +137,8 @@ bool RegisterDialogClass(TClass AClass) {
     ClassRegs.push_back(AClass);
     OrgDlgProc.push_back(Entry.Get());
     const bool Find = AClass->InheritsFrom(TFindDialog::StaticClass());
-    WriteEntry(Entry, Find ? CodeOf(&FindDlgHookMessageHook) : CodeOf(&TCommonDlgHook::MessageHook));
+    WriteEntry(Entry,
+               Find ? CodeOf(&FindDlgHookMessageHook) : CodeOf(&TCommonDlgHook::MessageHook));
     return true;
 }
 
@@ -153,7 +154,8 @@ bool UnRegisterDialogClass(TClass AClass) {
 
 LRESULT ComDlgProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     LRESULT Result = 1;
-    if (Msg != KeptMessage && OldWndProc) Result = CallWindowProcA(OldWndProc, Wnd, Msg, WParam, LParam);
+    if (Msg != KeptMessage && OldWndProc)
+        Result = CallWindowProcA(OldWndProc, Wnd, Msg, WParam, LParam);
     switch (Msg) {
     case WM_CLOSE:
     case WM_DESTROY:
@@ -180,7 +182,8 @@ LRESULT ComDlgProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 void RestoreDialogClasses() {
     ExitProc = OldExitProc;
-    while (!ClassRegs.empty()) UnRegisterDialogClass(ClassRegs.front());
+    while (!ClassRegs.empty())
+        UnRegisterDialogClass(ClassRegs.front());
     ClassRegs.clear();
     OrgDlgProc.clear();
 }
@@ -199,7 +202,8 @@ void InitializeCommonDialogUnit() {
 }
 
 void ResetCommonDialogUnit() {
-    while (!ClassRegs.empty()) UnRegisterDialogClass(ClassRegs.front());
+    while (!ClassRegs.empty())
+        UnRegisterDialogClass(ClassRegs.front());
     if (UnitInitialized && ExitProc == &RestoreDialogClasses) ExitProc = OldExitProc;
     UnitInitialized = false;
     OldExitProc = nullptr;

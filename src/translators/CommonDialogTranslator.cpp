@@ -110,14 +110,16 @@ void TCommonDialogTranslator::LoadedFirst() {
 void TCommonDialogTranslator::RegisterDialogClasses() {
     auto Enrol = [](TComponent* Holder) {
         for (int i = 0; i < Holder->ComponentCount(); ++i)
-            if (auto* D = As<TCommonDialog>(Holder->Components(i))) RegisterDialogClass(D->ClassType());
+            if (auto* D = As<TCommonDialog>(Holder->Components(i)))
+                RegisterDialogClass(D->ClassType());
     };
     if (mctInstance && mctInstance->ComponentState().Contains(csDesigning)) {
         if (mctInstance->Owner()) Enrol(mctInstance->Owner());
         return;
     }
     if (!Application) return;
-    for (int i = 0; i < Application->ComponentCount(); ++i) Enrol(Application->Components(i));
+    for (int i = 0; i < Application->ComponentCount(); ++i)
+        Enrol(Application->Components(i));
 }
 
 void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
@@ -149,21 +151,24 @@ void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
             std::optional<int> N = IndexAfter(Prop, 8);
             if (!N) continue;
             if (*N >= 0) {
-                if (HWND C = GetDlgItem(Dlg, *N)) SendMessageA(C, WM_SETTEXT, 0, LPARAM(Text.c_str()));
+                if (HWND C = GetDlgItem(Dlg, *N))
+                    SendMessageA(C, WM_SETTEXT, 0, LPARAM(Text.c_str()));
             } else {
                 SetDlgTextOfChild(GetWindow(Dlg, GW_CHILD), -*N, Text.c_str());
             }
         } else if (StartsWith(Prop, "Font.")) {
-            if (Prop == "Font.Name") FontName = Text;
-            else if (Prop == "Font.Charset" && Number && *Number >= 0 && *Number <= 255) FontCharset = *Number;
+            if (Prop == "Font.Name")
+                FontName = Text;
+            else if (Prop == "Font.Charset" && Number && *Number >= 0 && *Number <= 255)
+                FontCharset = *Number;
         } else if (!Number) {
             continue;
         } else if (Prop == "Width" || Prop == "Height") {
             RECT R{};
             GetWindowRect(Dlg, &R);
             const bool W = Prop == "Width";
-            MoveWindow(Dlg, R.left, R.top, W ? *Number : R.right - R.left, W ? R.bottom - R.top : *Number,
-                       false);
+            MoveWindow(Dlg, R.left, R.top, W ? *Number : R.right - R.left,
+                       W ? R.bottom - R.top : *Number, false);
         } else {
             static constexpr std::string_view Geometry[] = {"Left[", "Top[", "Width[", "Height["};
             for (int g = 0; g < 4; ++g) {
@@ -197,7 +202,8 @@ void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
 
 void TCommonDialogTranslator::SetDlgTextOfChild(HWND FirstChild, int Index, const char* Text) {
     HWND W = FirstChild;
-    for (int i = 1; W && i < Index; ++i) W = GetWindow(W, GW_HWNDNEXT);
+    for (int i = 1; W && i < Index; ++i)
+        W = GetWindow(W, GW_HWNDNEXT);
     if (W) SendMessageA(W, WM_SETTEXT, 0, LPARAM(Text));
 }
 
@@ -209,7 +215,8 @@ void TCommonDialogTranslator::SetFontOfChildren(HWND First, HFONT Font) {
 }
 
 void TCommonDialogTranslator::ReleaseDialogFonts() {
-    for (HFONT F : FDialogFonts) DeleteDialogFont(F);
+    for (HFONT F : FDialogFonts)
+        DeleteDialogFont(F);
     FDialogFonts.clear();
 }
 
@@ -218,13 +225,15 @@ void TCommonDialogTranslator::ReleaseDialogFonts() {
 void TCommonDialogTranslator::ReadStorage(TReader* Reader) {
     FOrgProps->Clear();
     Reader->ReadListBegin();
-    while (!Reader->EndOfList()) FOrgProps->Add(Reader->ReadString());
+    while (!Reader->EndOfList())
+        FOrgProps->Add(Reader->ReadString());
     Reader->ReadListEnd();
 }
 
 void TCommonDialogTranslator::WriteStorage(TWriter* Writer) {
     Writer->WriteListBegin();
-    for (int i = 0; i < FOrgProps->Count(); ++i) Writer->WriteString(FOrgProps->Line(i));
+    for (int i = 0; i < FOrgProps->Count(); ++i)
+        Writer->WriteString(FOrgProps->Line(i));
     Writer->WriteListEnd();
 }
 

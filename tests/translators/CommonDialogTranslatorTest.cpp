@@ -7,6 +7,8 @@
 #include "host/controls/MessageBoxConsts.h"
 #include "host/controls/ScriptedUiDriver.h"
 #include "host/rtl/ExitProc.h"
+#include "host/winapi/Activation.h"
+#include "host/winapi/WindowPos.h"
 
 #include "TestUtil.h"
 
@@ -35,7 +37,8 @@ protected:
     TCommonDialogTranslator* Translator(std::vector<String> Lines) {
         auto* T = new TCommonDialogTranslator(Form);
         TStringList L;
-        for (const String& S : Lines) L.Add(S);
+        for (const String& S : Lines)
+            L.Add(S);
         T->SetTranslations(&L);
         return T;
     }
@@ -45,7 +48,7 @@ protected:
         std::vector<String> Texts;
         std::vector<RECT> Rects;
         RECT Rect{};
-        std::vector<HFONT> Fonts;
+        std::vector<String> Fonts; // face name and character set of each child's font
     };
     static TShown Look(TDialogSession& S) {
         TShown R;
@@ -58,7 +61,9 @@ protected:
             RECT CR{};
             GetWindowRect(C, &CR);
             R.Rects.push_back(CR);
-            R.Fonts.push_back(reinterpret_cast<HFONT>(SendMessageA(C, WM_GETFONT, 0, 0)));
+            auto F = reinterpret_cast<HFONT>(SendMessageA(C, WM_GETFONT, 0, 0));
+            R.Fonts.push_back(TCommonDialogTranslator::GetFontName(F) + "/" +
+                              std::to_string(TCommonDialogTranslator::GetFontCharset(F)));
         }
         return R;
     }
@@ -94,15 +99,13 @@ TEST_F(ZctTest, FrenchTranslatorTranslatesTheOpenDialogOnly) {
                           "TOpenDialog.Font.Charset=238", "TOpenDialog.Width=500",
                           "TOpenDialog.Left[1152]=30", "TSaveDialog.Caption='Enregistrer'"});
     T->SetLocale(1036);
-    T->RegisterDialogClasses();
+    ASSERT_TRUE(RegisterDialogClass(TOpenDialog::StaticClass()));
     TShown Fr = Show(Open);
     EXPECT_EQ(Fr.Caption, "Ouvrir");
     EXPECT_EQ(Fr.Texts[0], "&Nom :");
     EXPECT_EQ(Fr.Texts[3], "&Dossiers :");
     EXPECT_EQ(Fr.Rect.right - Fr.Rect.left, 500);
-    ASSERT_NE(Fr.Fonts[0], nullptr);
-    EXPECT_EQ(TCommonDialogTranslator::GetFontName(Fr.Fonts[0]), "Arial");
-    EXPECT_EQ(TCommonDialogTranslator::GetFontCharset(Fr.Fonts[0]), 238); // both in one font
+    EXPECT_EQ(Fr.Fonts[0], "Arial/238"); // name and character set in one font
     EXPECT_EQ(T->LiveDialogFonts(), 0); // released when the dialog closed
 
     // TSaveDialog has its own table: not registered, not translated.
@@ -129,8 +132,9 @@ TEST_F(ZctTest, RetranslatingOnEveryActivationGivesTheSameDialog) {
     Open->Execute();
     EXPECT_EQ(First.Caption, Again.Caption);
     EXPECT_EQ(First.Texts, Again.Texts);
-    for (std::size_t i = 0; i < First.Rects.size(); ++i) EXPECT_TRUE(Same(First.Rects[i], Again.Rects[i]));
-    EXPECT_EQ(TCommonDialogTranslator::GetFontName(Again.Fonts[2]), "Arial");
+    for (std::size_t i = 0; i < First.Rects.size(); ++i)
+        EXPECT_TRUE(Same(First.Rects[i], Again.Rects[i]));
+    EXPECT_EQ(Again.Fonts[2], "Arial/1");
     EXPECT_EQ(First.Rects[10].bottom - First.Rects[10].top, 40);
 }
 
@@ -165,16 +169,71 @@ TEST_F(ZctTest, EveryKindIsCapturedAndTheLinesApplyUnchanged) {
         EXPECT_EQ(Lines.Strings(0).substr(0, P.size() + 8), P + "Caption=");
         EXPECT_EQ(Lines.Strings(1), P + "Font.Name='MS Sans Serif'");
         EXPECT_EQ(Lines.Strings(2), P + "Font.Charset=1");
-        for (int i = 0; i < Lines.Count(); ++i) EXPECT_EQ(Lines.Strings(i).substr(0, P.size()), P);
-        // Applied unchanged, the lines leave the dialog as it was: a second capture agrees.
+        for (int i = 0; i < Lines.Count(); ++i)
+            EXPECT_EQ(Lines.Strings(i).substr(0, P.size()), P);
+
+        // Applied unchanged, the lines leave the dialog as it was.
+        auto LookAt = [&] {
+            TShown R;
+            if (D->Modeless()) {
+                EXPECT_TRUE(D->Execute());
+                Application->ProcessMessages();
+                R = Look(*D->Session());
+                static_cast<TFindDialog*>(D)->CloseDialog();
+            } else {
+                R = Show(D);
+            }
+            return R;
+        };
+        TShown Before = LookAt();
         T->SetTranslations(&Lines);
-        TStringList Again;
-        T->GetDlgProps(D, &Again);
-        TStringList Sorted;
-        Sorted.Assign(&Again);
-        EXPECT_EQ(Again.Text(), Lines.Text());
+        TShown After = LookAt();
         T->SetTranslations(nullptr);
+        EXPECT_EQ(Before.Caption, After.Caption);
+        EXPECT_EQ(Before.Texts, After.Texts);
+        EXPECT_TRUE(Same(Before.Rect, After.Rect));
+        ASSERT_EQ(Before.Rects.size(), After.Rects.size());
+        for (std::size_t i = 0; i < Before.Rects.size(); ++i) {
+            EXPECT_TRUE(Same(Before.Rects[i], After.Rects[i])) << i;
+            EXPECT_EQ(After.Fonts[i], "MS Sans Serif/1");
+        }
+        EXPECT_EQ(T->LiveDialogFonts(), 0);
     }
+}
+
+TEST_F(ZctTest, CaptureReadsTheWindowAndItsDirectChildrenOnly) {
+    auto* T = new TCommonDialogTranslator(Form);
+    TStringList Lines;
+    T->GetDlgProps(nullptr, &Lines); // only names the target list
+    HWND Dlg = CreateWindowExA(0, WC_DIALOG, "", WS_POPUP, 100, 50, 400, 300, nullptr, nullptr,
+                               nullptr, nullptr);
+    HWND Group = CreateWindowExA(0, WC_BUTTON, "Group", WS_CHILD, 10, 20, 200, 100, Dlg,
+                                 reinterpret_cast<HMENU>(1072), nullptr, nullptr);
+    CreateWindowExA(0, WC_STATIC, "Inner", WS_CHILD, 5, 5, 50, 10, Group,
+                    reinterpret_cast<HMENU>(77), nullptr, nullptr);
+    CreateWindowExA(0, WC_STATIC, "Label", WS_CHILD, 30, 40, 60, 12, Dlg,
+                    reinterpret_cast<HMENU>(0xFFFF), nullptr, nullptr);
+    OwnerClassName = "TTest";
+    T->GetProps(Dlg);
+    EXPECT_EQ(Lines.Text(),
+              "TTest.Font.Name='System'\r\nTTest.Font.Charset=1\r\nTTest.Width=400\r\n"
+              "TTest.Height=300\r\nTTest.Caption[1072]='Group'\r\nTTest.Width[1072]=200\r\n"
+              "TTest.Height[1072]=100\r\nTTest.Left[1072]=10\r\nTTest.Top[1072]=20\r\n"
+              "TTest.Caption[-2]='Label'\r\nTTest.Width[-2]=60\r\nTTest.Height[-2]=12\r\n"
+              "TTest.Left[-2]=30\r\nTTest.Top[-2]=40\r\n");
+    // The position key reaches the same child when applied.
+    TStringList Entries;
+    Entries.Add("TTest.Caption[-2]='Etiquette'");
+    Entries.Add("TTest.Width=400");
+    T->SetTranslations(&Entries);
+    T->TranslateDialog(Dlg);
+    char Text[32] = {};
+    GetWindowTextA(GetDlgItem(Dlg, 0xFFFF), Text, sizeof Text);
+    EXPECT_STREQ(Text, "Etiquette");
+    RECT R{};
+    GetWindowRect(Dlg, &R);
+    EXPECT_EQ(R.right - R.left, 400);
+    DestroyWindow(Dlg);
 }
 
 TEST_F(ZctTest, ChildrenWithoutIdentifierAreKeyedByPosition) {
@@ -195,8 +254,10 @@ TEST_F(ZctTest, ChildrenWithoutIdentifierAreKeyedByPosition) {
 }
 
 TEST_F(ZctTest, RegistrationIsPerClassAndTheExitProcedureRestoresEveryEntry) {
-    TCodePointer Open = DialogMethodTable(TOpenDialog::StaticClass())->Get(TDialogMethod::MessageHook);
-    TCodePointer Find = DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook);
+    TCodePointer Open =
+        DialogMethodTable(TOpenDialog::StaticClass())->Get(TDialogMethod::MessageHook);
+    TCodePointer Find =
+        DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook);
     new TCommonDialogTranslator(Form); // starts the unit
     EXPECT_FALSE(RegisterDialogClass(nullptr));
     EXPECT_FALSE(RegisterDialogClass(TForm::StaticClass()));
@@ -211,7 +272,15 @@ TEST_F(ZctTest, RegistrationIsPerClassAndTheExitProcedureRestoresEveryEntry) {
     RunExitProcs();
     EXPECT_TRUE(ClassRegs.empty());
     EXPECT_EQ(DialogMethodTable(TOpenDialog::StaticClass())->Get(TDialogMethod::MessageHook), Open);
-    EXPECT_EQ(DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook), Find);
+    EXPECT_EQ(DialogMethodTable(TReplaceDialog::StaticClass())->Get(TDialogMethod::MessageHook),
+              Find);
+}
+
+TEST_F(ZctTest, LoadedEnrolsTheDialogClassesOfTheForms) {
+    new TFontDialog(Form);
+    auto* T = new TCommonDialogTranslator(Form);
+    T->RegisterDialogClasses();
+    EXPECT_EQ(ClassRegs, (std::vector<TClass>{TFontDialog::StaticClass()}));
 }
 
 TEST_F(ZctTest, TheActiveSlotPassesOnAndNeverNamesADestroyedInstance) {
@@ -238,8 +307,10 @@ TEST_F(ZctTest, FilesCarryThePrefixAndTheUntranslatedValues) {
     T->OrgProps()->SortInsert("TOpenDialog.Caption='Open'");
     T->SaveTo(Dir.File("t.lng"));
     const String Text = zt_test::ReadAll(Dir.File("t.lng"));
-    EXPECT_EQ(Text, "#0Form1.TOpenDialog.Caption%-1='Open'\r\n#0Form1.TOpenDialog.Caption%1036='Ouvrir'\r\n"
-                    "#0Form1.TOpenDialog.Width%1036=500\r\n");
+    EXPECT_EQ(
+        Text,
+        "#0Form1.TOpenDialog.Caption%-1='Open'\r\n#0Form1.TOpenDialog.Caption%1036='Ouvrir'\r\n"
+        "#0Form1.TOpenDialog.Width%1036=500\r\n");
     T->TranslateTo(Dir.File("t.dic"));
     EXPECT_EQ(zt_test::ReadAll(Dir.File("t.dic")), "Open\tOuvrir\r\n");
     zt_test::WriteAll(Dir.File("t.dic"), "Open\tOuvrir un fichier\r\n");

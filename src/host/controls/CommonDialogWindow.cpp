@@ -80,7 +80,8 @@ String TDialogSession::Text(int Id) const {
 
 std::vector<HWND> TDialogSession::Children() const {
     std::vector<HWND> Result;
-    for (HWND C = GetWindow(FWnd, GW_CHILD); C; C = GetWindow(C, GW_HWNDNEXT)) Result.push_back(C);
+    for (HWND C = GetWindow(FWnd, GW_CHILD); C; C = GetWindow(C, GW_HWNDNEXT))
+        Result.push_back(C);
     return Result;
 }
 
@@ -102,7 +103,10 @@ void TDialogSession::Select(int Id, int Index) {
     const std::vector<String>& List = Items(Id);
     if (Index < 0 || Index >= static_cast<int>(List.size())) return;
     FSelected[Id] = Index;
-    if (HWND Child = Item(Id); Child && GetDlgCtrlID(Child) && Id != lst1 && Id != lst2)
+    // A combo box shows the chosen item in its edit; a list box only marks it.
+    char Class[16] = {};
+    if (HWND Child = Item(Id);
+        Child && GetClassNameA(Child, Class, sizeof Class) && String(Class) == WC_COMBOBOX)
         SetWindowTextA(Child, List[static_cast<std::size_t>(Index)].c_str());
     SendMessageA(FWnd, WM_COMMAND, MAKEWPARAM(LOWORD(Id), LBN_SELCHANGE_CODE), LPARAM(Item(Id)));
 }
@@ -147,10 +151,10 @@ void TDialogSession::Build() {
     RECT Owner{};
     if (FOwner) GetWindowRect(FOwner, &Owner);
     const String Title = FDialog.DialogTitle();
-    FWnd = CreateWindowExA(WS_EX_DLGMODALFRAME, WC_DIALOG,
-                           Title.empty() ? T.Caption : Title.c_str(),
-                           Modeless() ? ModelessStyle : ModalStyle, Owner.left + 24,
-                           Owner.top + 24, Width, Height, FOwner, nullptr, MainInstance(), nullptr);
+    FWnd =
+        CreateWindowExA(WS_EX_DLGMODALFRAME, WC_DIALOG, Title.empty() ? T.Caption : Title.c_str(),
+                        Modeless() ? ModelessStyle : ModalStyle, Owner.left + 24, Owner.top + 24,
+                        Width, Height, FOwner, nullptr, MainInstance(), nullptr);
     if (!FWnd) throw EOutOfResources("Error creating window");
     SetWindowLongPtrA(FWnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(FWnd, GWL_WNDPROC, ProcToLong(&TDialogSession::WndProc));
@@ -168,10 +172,10 @@ void TDialogSession::Build() {
             I.Kind == TDialogControl::ComboBox || I.Kind == TDialogControl::Button)
             Style |= WS_TABSTOP;
         HWND Child = CreateWindowExA(
-            0, ClassOf(I.Kind), I.Text, Style, DialogUnitsToPixelsX(I.X),
-            DialogUnitsToPixelsY(I.Y), DialogUnitsToPixelsX(I.Cx), DialogUnitsToPixelsY(I.Cy),
-            FWnd, reinterpret_cast<HMENU>(static_cast<std::intptr_t>(I.Id & 0xFFFF)),
-            MainInstance(), nullptr);
+            0, ClassOf(I.Kind), I.Text, Style, DialogUnitsToPixelsX(I.X), DialogUnitsToPixelsY(I.Y),
+            DialogUnitsToPixelsX(I.Cx), DialogUnitsToPixelsY(I.Cy), FWnd,
+            reinterpret_cast<HMENU>(static_cast<std::intptr_t>(I.Id & 0xFFFF)), MainInstance(),
+            nullptr);
         if (!Child) throw EOutOfResources("Error creating window");
         SendMessageA(Child, WM_SETFONT, WPARAM(FFont), 0);
     }

@@ -25,12 +25,12 @@ ZT_DEFINE_ENUM(TOpenOption, "ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly",
 ZT_DEFINE_SET(TOpenOptions)
 ZT_DEFINE_ENUM(TFontDialogDevice, "fdScreen", "fdPrinter", "fdBoth")
 ZT_DEFINE_ENUM(TFontDialogOption, "fdAnsiOnly", "fdTrueTypeOnly", "fdEffects", "fdFixedPitchOnly",
-               "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations",
-               "fdNoSizeSel", "fdNoStyleSel", "fdNoVectorFonts", "fdShowHelp", "fdWysiwyg",
-               "fdLimitSize", "fdScalableOnly", "fdApplyButton")
+               "fdForceFontExist", "fdNoFaceSel", "fdNoOEMFonts", "fdNoSimulations", "fdNoSizeSel",
+               "fdNoStyleSel", "fdNoVectorFonts", "fdShowHelp", "fdWysiwyg", "fdLimitSize",
+               "fdScalableOnly", "fdApplyButton")
 ZT_DEFINE_SET(TFontDialogOptions)
-ZT_DEFINE_ENUM(TColorDialogOption, "cdFullOpen", "cdPreventFullOpen", "cdShowHelp",
-               "cdSolidColor", "cdAnyColor")
+ZT_DEFINE_ENUM(TColorDialogOption, "cdFullOpen", "cdPreventFullOpen", "cdShowHelp", "cdSolidColor",
+               "cdAnyColor")
 ZT_DEFINE_SET(TColorDialogOptions)
 ZT_DEFINE_ENUM(TPrintRange, "prAllPages", "prSelection", "prPageNums")
 ZT_DEFINE_ENUM(TPrintDialogOption, "poPrintToFile", "poPageNums", "poSelection", "poWarning",
@@ -96,9 +96,9 @@ struct TNamedColor {
     TColor Color;
 };
 constexpr TNamedColor FontColors[] = {
-    {"Black", clBlack},   {"Maroon", clMaroon}, {"Green", clGreen},   {"Olive", clOlive},
-    {"Navy", clNavy},     {"Purple", clPurple}, {"Teal", clTeal},     {"Gray", clGray},
-    {"Silver", clSilver}, {"Red", clRed},       {"Lime", clLime},     {"Yellow", clYellow},
+    {"Black", clBlack},   {"Maroon", clMaroon},   {"Green", clGreen}, {"Olive", clOlive},
+    {"Navy", clNavy},     {"Purple", clPurple},   {"Teal", clTeal},   {"Gray", clGray},
+    {"Silver", clSilver}, {"Red", clRed},         {"Lime", clLime},   {"Yellow", clYellow},
     {"Blue", clBlue},     {"Fuchsia", clFuchsia}, {"Aqua", clAqua},   {"White", clWhite}};
 
 const char* const FontStyles[] = {"Regular", "Italic", "Bold", "Bold Italic"};
@@ -150,8 +150,8 @@ bool TCommonDialog::MessageHook(TMessage& Msg) {
 }
 
 void TCommonDialog::DoClose() {
-    reinterpret_cast<TDialogNotifyProc>(DialogMethodTable(ClassType())->Get(TDialogMethod::DoClose))(
-        this);
+    reinterpret_cast<TDialogNotifyProc>(
+        DialogMethodTable(ClassType())->Get(TDialogMethod::DoClose))(this);
 }
 
 void TCommonDialog::DoShow() {
@@ -239,7 +239,7 @@ void TOpenDialog::ListFolder(TDialogSession& Session) {
 
 void TOpenDialog::InitDialog(TDialogSession& Session) {
     FFolder = FolderOf(FInitialDir.empty() && !FFileName.empty() ? ExtractFilePath(FFileName)
-                                                                  : FInitialDir);
+                                                                 : FInitialDir);
     std::vector<String> Types;
     for (int i = 1;; ++i) {
         std::size_t Count = 0, Start = 0, Pos = 0;
@@ -269,7 +269,8 @@ void TOpenDialog::Command(TDialogSession& Session, int Id, int Code) {
         ListFolder(Session);
         FOnTypeChange(this);
     } else if (Id == lst1) {
-        Session.SetText(edt1, Session.Items(lst1)[static_cast<std::size_t>(Session.Selected(lst1))]);
+        Session.SetText(edt1,
+                        Session.Items(lst1)[static_cast<std::size_t>(Session.Selected(lst1))]);
     } else if (Id == lst2) {
         String Name = Session.Items(lst2)[static_cast<std::size_t>(Session.Selected(lst2))];
         Name = Name.substr(1, Name.size() - 2);
@@ -287,13 +288,17 @@ bool TOpenDialog::Accept(TDialogSession& Session) {
     std::error_code Error;
     const bool Exists = std::filesystem::exists(Path, Error);
     if (FOptions.Contains(ofFileMustExist) && !Exists) return false;
-    if (FOptions.Contains(ofPathMustExist) && !std::filesystem::is_directory(Path.parent_path(), Error))
+    if (FOptions.Contains(ofPathMustExist) &&
+        !std::filesystem::is_directory(Path.parent_path(), Error))
         return false;
     FFileName = Path.lexically_normal().string();
     FFiles->Clear();
     FFiles->Add(FFileName);
     if (Session.Selected(cmb1) >= 0) FFilterIndex = Session.Selected(cmb1) + 1;
-    if (Session.Checked(chx1)) FOptions.Include(ofReadOnly); else FOptions.Exclude(ofReadOnly);
+    if (Session.Checked(chx1))
+        FOptions.Include(ofReadOnly);
+    else
+        FOptions.Exclude(ofReadOnly);
     return true;
 }
 
@@ -330,12 +335,14 @@ void TFontDialog::InitDialog(TDialogSession& Session) {
     Session.SetItems(cmb1, ListFontFamilies());
     Session.SetText(cmb1, FFont->Name());
     Session.SetItems(cmb2, {std::begin(FontStyles), std::end(FontStyles)});
-    const int Style = (FFont->Style().Contains(fsItalic) ? 1 : 0) + (FFont->Style().Contains(fsBold) ? 2 : 0);
+    const int Style =
+        (FFont->Style().Contains(fsItalic) ? 1 : 0) + (FFont->Style().Contains(fsBold) ? 2 : 0);
     Session.Select(cmb2, Style);
     Session.SetItems(cmb3, {std::begin(FontSizes), std::end(FontSizes)});
     Session.SetText(cmb3, IntToStr(FFont->Size()));
     std::vector<String> Colors;
-    for (const TNamedColor& C : FontColors) Colors.push_back(C.Name);
+    for (const TNamedColor& C : FontColors)
+        Colors.push_back(C.Name);
     Session.SetItems(cmb4, Colors);
     for (std::size_t i = 0; i < std::size(FontColors); ++i)
         if (FontColors[i].Color == FFont->Color()) Session.Select(cmb4, static_cast<int>(i));
@@ -345,7 +352,8 @@ void TFontDialog::InitDialog(TDialogSession& Session) {
     Session.SetChecked(chx2, FFont->Style().Contains(fsUnderline));
     if (!FOptions.Contains(fdApplyButton)) ShowWindow(Session.Item(psh3), SW_HIDE);
     if (!FOptions.Contains(fdEffects)) {
-        for (int Id : {grp1, chx1, chx2, stc4, cmb4}) ShowWindow(Session.Item(Id), SW_HIDE);
+        for (int Id : {grp1, chx1, chx2, stc4, cmb4})
+            ShowWindow(Session.Item(Id), SW_HIDE);
     }
 }
 
@@ -428,7 +436,8 @@ void TColorDialog::InitDialog(TDialogSession& Session) {
 
 void TColorDialog::Command(TDialogSession& Session, int Id, int Code) {
     if (Id != COLOR_BOX1 || Code != LBN_SELCHANGE_CODE) return;
-    const String& Hex = Session.Items(COLOR_BOX1)[static_cast<std::size_t>(Session.Selected(COLOR_BOX1))];
+    const String& Hex =
+        Session.Items(COLOR_BOX1)[static_cast<std::size_t>(Session.Selected(COLOR_BOX1))];
     const int Rgb = std::stoi(Hex, nullptr, 16);
     ShowColor(Session, TColor(((Rgb >> 16) & 0xFF) | (Rgb & 0xFF00) | ((Rgb & 0xFF) << 16)));
 }
@@ -509,7 +518,9 @@ bool TPrintDialog::Accept(TDialogSession& Session) {
     FCopies = *Copies;
     FCollate = Session.Checked(chx2);
     FPrintToFile = Session.Checked(chx1);
-    FPrintRange = Session.Checked(rad3) ? prPageNums : Session.Checked(rad2) ? prSelection : prAllPages;
+    FPrintRange = Session.Checked(rad3)   ? prPageNums
+                  : Session.Checked(rad2) ? prSelection
+                                          : prAllPages;
     if (FPrintRange == prPageNums) {
         auto From = TryStrToInt(Trim(Session.Text(edt1)));
         auto To = TryStrToInt(Trim(Session.Text(edt2)));
@@ -616,7 +627,8 @@ bool TFindDialog::Accept(TDialogSession& Session) {
 void TFindDialog::Command(TDialogSession& Session, int Id, int Code) {
     if (Code != BN_CLICKED) return;
     // Radio buttons of one group exclude each other.
-    if (Id == rad1 || Id == rad2) Session.SetChecked(Id == rad1 ? rad2 : rad1, !Session.Checked(Id));
+    if (Id == rad1 || Id == rad2)
+        Session.SetChecked(Id == rad1 ? rad2 : rad1, !Session.Checked(Id));
 }
 
 const TDialogTemplate& TReplaceDialog::Template() const {

@@ -33,7 +33,8 @@ std::vector<TCodePointer> BuiltEntries(TClass Class) {
             CodeOf(&TFindDialog::FindMessageHookEntry);
     auto It = Tables().Overrides.find(Class);
     if (It != Tables().Overrides.end())
-        for (auto [Method, Code] : It->second) Entries[static_cast<std::size_t>(Method)] = Code;
+        for (auto [Method, Code] : It->second)
+            Entries[static_cast<std::size_t>(Method)] = Code;
     return Entries;
 }
 
@@ -41,7 +42,8 @@ std::vector<TCodePointer> BuiltEntries(TClass Class) {
 
 TDialogMethodTable::TDialogMethodTable(const std::vector<TCodePointer>& Entries) {
     FEntries.reserve(Entries.size());
-    for (TCodePointer Code : Entries) FEntries.emplace_back(Code, PAGE_EXECUTE_READ);
+    for (TCodePointer Code : Entries)
+        FEntries.emplace_back(Code, PAGE_EXECUTE_READ);
 }
 
 TDialogMethodEntry& TDialogMethodTable::Entry(int Position) {

@@ -4,6 +4,7 @@
 
 namespace host {
 
+// clang-format off
 namespace {
 
 using K = TDialogControl;
@@ -197,5 +198,7 @@ const TDialogTemplate& ReplaceDialogTemplate() {
     }};
     return T;
 }
+
+// clang-format on
 
 } // namespace host

@@ -16,13 +16,14 @@ constexpr int ButtonSpacing = 8;
 constexpr int Margin = 8;
 constexpr int IconSize = 32;
 
-const char* const ButtonNames[] = {"Yes",   "No",  "OK",      "Cancel",   "Abort", "Retry",
+const char* const ButtonNames[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
                                    "Ignore", "All", "NoToAll", "YesToAll", "Help"};
 
 const TResStringRec* ButtonCaption(TMsgDlgBtn Button) {
     static const TResStringRec* const Captions[] = {
-        &SMsgDlgYes,   &SMsgDlgNo,  &SMsgDlgOK,      &SMsgDlgCancel,   &SMsgDlgAbort, &SMsgDlgRetry,
-        &SMsgDlgIgnore, &SMsgDlgAll, &SMsgDlgNoToAll, &SMsgDlgYesToAll, &SMsgDlgHelp};
+        &SMsgDlgYes,     &SMsgDlgNo,       &SMsgDlgOK,     &SMsgDlgCancel,
+        &SMsgDlgAbort,   &SMsgDlgRetry,    &SMsgDlgIgnore, &SMsgDlgAll,
+        &SMsgDlgNoToAll, &SMsgDlgYesToAll, &SMsgDlgHelp};
     return Captions[Button];
 }
 
@@ -63,10 +64,12 @@ TForm* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButton
         Text->SetParent(Form);
         Text->SetCaption(Msg);
         const int TextHeight = Form->TextHeight() + 2;
-        Text->SetBounds(Left, Margin, std::max<int>(120, static_cast<int>(Msg.size()) * 6), TextHeight);
+        Text->SetBounds(Left, Margin, std::max<int>(120, static_cast<int>(Msg.size()) * 6),
+                        TextHeight);
 
         int Count = 0;
-        for (int B = mbYes; B <= mbHelp; ++B) Count += Buttons.Contains(static_cast<TMsgDlgBtn>(B));
+        for (int B = mbYes; B <= mbHelp; ++B)
+            Count += Buttons.Contains(static_cast<TMsgDlgBtn>(B));
         const int RowWidth = Count * ButtonWidth + (Count > 0 ? (Count - 1) * ButtonSpacing : 0);
         const int Width = std::max(RowWidth, Left + Text->Width()) + 2 * Margin;
         const int Top = Margin + std::max(TextHeight, DlgType != mtCustom ? IconSize : 0) + Margin;

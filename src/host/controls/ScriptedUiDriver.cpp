@@ -102,8 +102,8 @@ TModalResult TScriptedUiDriver::MessageDlg(const String& Msg, TMsgDlgType, TMsgD
     return S.Answer;
 }
 
-TModalResult TScriptedUiDriver::ShowMessageDialog(TCustomForm& Form, const String& Msg,
-                                                  TMsgDlgType, TMsgDlgButtons Buttons) {
+TModalResult TScriptedUiDriver::ShowMessageDialog(TCustomForm& Form, const String& Msg, TMsgDlgType,
+                                                  TMsgDlgButtons Buttons) {
     TStep S = Take(TKind::MessageDlg, Msg, [&Msg](const String& E) { return E == Msg; });
     if (!Offers(Buttons, S.Answer))
         throw EAssertionFailed("Answer " + std::to_string(S.Answer) + " is not offered by " +
@@ -116,9 +116,8 @@ void TScriptedUiDriver::CommonDialog(TDialogSession& Session) {
     const String Caption = Session.Caption();
     const String& ClassName = Session.Dialog().ClassName();
     auto Matches = [&](const String& E) { return SameText(E, ClassName) || E == Caption; };
-    if (Session.Modeless() &&
-        (FScript.empty() || FScript.front().Kind != TKind::CommonDialog ||
-         !Matches(FScript.front().Text)))
+    if (Session.Modeless() && (FScript.empty() || FScript.front().Kind != TKind::CommonDialog ||
+                               !Matches(FScript.front().Text)))
         return;
     TStep S = Take(TKind::CommonDialog, Caption, Matches);
     if (S.DialogAction) S.DialogAction(Session);

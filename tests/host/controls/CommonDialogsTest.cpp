@@ -1,5 +1,5 @@
-#include "host/controls/CommonDialogWindow.h"
 #include "host/controls/CommonDialogs.h"
+#include "host/controls/CommonDialogWindow.h"
 #include "host/controls/DialogData.h"
 #include "host/controls/Forms.h"
 #include "host/controls/MessageBoxConsts.h"
@@ -160,7 +160,10 @@ TEST_F(CommonDialogsTest, EachClassHasItsOwnTableOfVirtualOperations) {
     DWORD Old = 0;
     ASSERT_TRUE(VirtualProtect(&E, PAGE_READWRITE, &Old));
     static int Calls = 0;
-    E.Write(CodeOf(+[](TCommonDialog*, TMessage&) { ++Calls; return true; }));
+    E.Write(CodeOf(+[](TCommonDialog*, TMessage&) {
+        ++Calls;
+        return true;
+    }));
     VirtualProtect(&E, Old, &Old);
     TOpenDialog O(nullptr);
     TSaveDialog SD(nullptr);
