@@ -9,7 +9,7 @@
 #include "host/winapi/Modules.h"
 #include "host/winapi/NlsCodePage.h"
 #include "host/winapi/Process.h"
-#include "host/winapi/ResStringHost.h"
+#include "host/rtl/ResStringHost.h"
 
 #include <algorithm>
 

@@ -3,10 +3,11 @@
 #include "host/controls/CommonDialogs.h"
 #include "host/controls/ControlMessages.h"
 #include "host/controls/Controls.h"
-#include "host/controls/FontHandle.h"
 #include "host/controls/MessageBoxConsts.h"
 #include "host/controls/UiDriver.h"
+#include "host/rtl/HostErrors.h"
 #include "host/winapi/Activation.h"
+#include "host/winapi/Fonts.h"
 #include "host/winapi/WindowPos.h"
 
 namespace host {
@@ -155,15 +156,16 @@ void TDialogSession::Build() {
         CreateWindowExA(WS_EX_DLGMODALFRAME, WC_DIALOG, Title.empty() ? T.Caption : Title.c_str(),
                         Modeless() ? ModelessStyle : ModalStyle, Owner.left + 24, Owner.top + 24,
                         Width, Height, FOwner, nullptr, MainInstance(), nullptr);
-    if (!FWnd) throw EOutOfResources("Error creating window");
+    if (!FWnd) RaiseWindowCreateError();
     SetWindowLongPtrA(FWnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(FWnd, GWL_WNDPROC, ProcToLong(&TDialogSession::WndProc));
 
-    TFontHandleSpec Font;
-    Font.Height = DialogFontHeight;
-    Font.Charset = 1; // the default character set
-    Font.Name = DialogFontName;
-    FFont = CreateFontHandle(Font);
+    LOGFONTA Font{};
+    Font.lfHeight = DialogFontHeight;
+    Font.lfWeight = FW_NORMAL;
+    Font.lfCharSet = DEFAULT_CHARSET;
+    SetFaceName(Font, DialogFontName);
+    FFont = CreateFontIndirectA(&Font);
     SendMessageA(FWnd, WM_SETFONT, WPARAM(FFont), 0);
 
     for (const TDialogItem& I : T.Items) {
@@ -176,7 +178,7 @@ void TDialogSession::Build() {
             DialogUnitsToPixelsX(I.Cx), DialogUnitsToPixelsY(I.Cy), FWnd,
             reinterpret_cast<HMENU>(static_cast<std::intptr_t>(I.Id & 0xFFFF)), MainInstance(),
             nullptr);
-        if (!Child) throw EOutOfResources("Error creating window");
+        if (!Child) RaiseWindowCreateError();
         SendMessageA(Child, WM_SETFONT, WPARAM(FFont), 0);
     }
     SendMessageA(FWnd, WM_INITDIALOG, 0, 0);
@@ -260,7 +262,7 @@ void TDialogSession::Destroy() {
     }
     FWnd = nullptr;
     if (FFont) {
-        DeleteFontHandle(FFont);
+        DeleteObject(FFont);
         FFont = nullptr;
     }
 }

@@ -1,6 +1,7 @@
 #include "host/controls/DialogMethodTable.h"
 
 #include "host/controls/CommonDialogs.h"
+#include "host/rtl/HostErrors.h"
 
 #include <map>
 #include <memory>
@@ -48,7 +49,7 @@ TDialogMethodTable::TDialogMethodTable(const std::vector<TCodePointer>& Entries)
 
 TDialogMethodEntry& TDialogMethodTable::Entry(int Position) {
     if (Position < 0 || Position >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(Position) + ")");
+        RaiseListIndexError(Position);
     return FEntries[static_cast<std::size_t>(Position)];
 }
 

@@ -4,7 +4,7 @@
 #include "host/controls/Forms.h"
 #include "host/controls/StdCtrls.h"
 #include "host/winapi/Activation.h"
-#include "host/winapi/ResStringHost.h"
+#include "host/rtl/ResStringHost.h"
 
 namespace host {
 
