@@ -52,7 +52,7 @@ public:
 
     // The caption file is a dictionary file: one line per caption, nothing merged.
     void SaveTo(const String& AFileName) override;
-    bool LoadFrom(const String& AFileName) override;
+    [[nodiscard]] bool LoadFrom(const String& AFileName) override;
 
 protected:
     String KindPrefix() const override { return "#4"; }

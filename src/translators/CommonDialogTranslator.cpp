@@ -127,7 +127,7 @@ void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
     // The entries are sorted: those of the class are one run.
     const String Prefix = OwnerClassName + ".";
     int First = -1;
-    FTranslations->SortFind(Prefix, First);
+    (void)FTranslations->SortFind(Prefix, First);
     std::optional<String> FontName;
     std::optional<int> FontCharset;
     for (int i = std::max(First, 0); i < FTranslations->Count(); ++i) {
@@ -240,7 +240,7 @@ void TCommonDialogTranslator::WriteStorage(TWriter* Writer) {
 const String* TCommonDialogTranslator::OrgLine(std::string_view Key) const {
     String Probe = String(Key) + "=";
     int Index = -1;
-    FOrgProps->SortFind(Probe, Index);
+    (void)FOrgProps->SortFind(Probe, Index);
     if (Index >= 0 && Index < FOrgProps->Count() && StartsWith(FOrgProps->Line(Index), Probe))
         return &FOrgProps->Line(Index);
     return nullptr;
