@@ -33,7 +33,7 @@ HFONT TCommonDialogTranslator::SetFontName(HFONT Font, const String& Name) {
 
 BYTE TCommonDialogTranslator::GetFontCharset(HFONT Font) {
     LOGFONTA D;
-    return ReadFont(Font, D) ? D.lfCharSet : DEFAULT_CHARSET;
+    return ReadFont(Font, D) ? D.lfCharSet : BYTE(DEFAULT_CHARSET);
 }
 
 HFONT TCommonDialogTranslator::SetFontCharset(HFONT Font, BYTE Charset) {

@@ -48,8 +48,7 @@ TDialogMethodTable::TDialogMethodTable(const std::vector<TCodePointer>& Entries)
 }
 
 TDialogMethodEntry& TDialogMethodTable::Entry(int Position) {
-    if (Position < 0 || Position >= Count())
-        RaiseListIndexError(Position);
+    if (Position < 0 || Position >= Count()) RaiseListIndexError(Position);
     return FEntries[static_cast<std::size_t>(Position)];
 }
 
