@@ -45,6 +45,9 @@ public:
     Integer CurrentLocale() const { return FCurrentLocale; }
 
     TComponent* AdoptOn() const { return FAdoptOn; }
+    // True for the kinds AdoptOn takes: tab sets, list boxes, combo boxes, radio groups, main
+    // and pop-up menus and menu items, descendants included.
+    static bool IsAdoptable(const TComponent* C);
     // Shows "Error setting AdoptOn property, an illigal component" and keeps the previous
     // control when Value is none of the adoptable kinds.
     void SetAdoptOn(TComponent* Value);

@@ -38,6 +38,14 @@ TAdoptKind KindOf(const TComponent* C) {
     return TAdoptKind::None;
 }
 
+} // namespace
+
+bool TLocaleTranslator::IsAdoptable(const TComponent* C) {
+    return KindOf(C) != TAdoptKind::None;
+}
+
+namespace {
+
 bool IsMenu(TAdoptKind K) {
     return K == TAdoptKind::MainMenu || K == TAdoptKind::PopupMenu || K == TAdoptKind::MenuItem;
 }

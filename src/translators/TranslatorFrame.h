@@ -65,6 +65,9 @@ public:
     void DefineProperties(TFiler* Filer) override;
     // "About ..." message box with the component's name and version.
     void ShowAbout();
+    // Opens the editor form of the kind (see EditorForms.h); true when the translations
+    // changed. Raises EComponentError when no editor form is installed for the class.
+    bool ShowEditor();
     // Folder against which a bare FileName is resolved, with its trailing separator.
     String GetAppDir() const;
 

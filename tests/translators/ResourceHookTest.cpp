@@ -1,6 +1,6 @@
 #include "ResourceTestSupport.h"
 
-#include "host/ide/ToolServices.h"
+#include "host/ide/FakeToolServices.h"
 
 #include <cstring>
 #include <stdexcept>
@@ -12,9 +12,7 @@ using host::TLoadStringAProc;
 
 namespace {
 
-struct TFakeIde : host::TIToolServices {
-    String GetProjectName() override { return ""; }
-};
+struct TFakeIde : zt_test::TFakeToolServices {};
 
 TLoadStringAProc Slot() {
     return host::PackageModule().LoadStringASlot.Get();

@@ -4,7 +4,7 @@
 #include "host/controls/Application.h"
 #include "host/controls/Forms.h"
 #include "host/controls/ScriptedUiDriver.h"
-#include "host/ide/ToolServices.h"
+#include "host/ide/FakeToolServices.h"
 #include "host/rtl/FileNames.h"
 #include "host/typinfo/TypInfo.h"
 
@@ -238,11 +238,8 @@ TEST_F(TranslatorFrame, FileNameMovesTranslationsOutOfTheForm) {
 TEST_F(TranslatorFrame, ABareFileNameIsResolvedBesideTheProgramOrTheProject) {
     auto* T = OnNewForm("Form1", 1);
     EXPECT_EQ(T->GetAppDir(), host::ExtractFilePath(host::ParamStr0()));
-    struct TProject : host::TIToolServices {
-        String Name;
-        String GetProjectName() override { return Name; }
-    } Project;
-    Project.Name = Dir.File("project.dpr");
+    zt_test::TFakeToolServices Project;
+    Project.ProjectName = Dir.File("project.dpr");
     host::ToolServices = &Project;
     T->SetDesigning(true);
     EXPECT_EQ(T->GetAppDir(), Dir.Path().string() + "/");

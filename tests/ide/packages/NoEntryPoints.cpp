@@ -1,0 +1,4 @@
+// A shared library that is no package: it exports none of the entry points.
+extern "C" int ZtNotAPackage() {
+    return 42;
+}
