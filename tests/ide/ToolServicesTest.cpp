@@ -1,11 +1,15 @@
 #include "host/classes/Component.h"
 #include "host/classes/Filer.h"
+#include "host/classes/Strings.h"
+#include "host/controls/Application.h"
 #include "host/controls/Forms.h"
 #include "host/controls/ScriptedUiDriver.h"
 #include "host/ide/ObjectInspector.h"
 #include "host/typinfo/TypInfo.h"
 
 #include "IdeTestSupport.h"
+
+#include <filesystem>
 
 using namespace zt_ide_test;
 using host::String;
@@ -106,15 +110,33 @@ TEST_F(ToolServices, ClosingAModifiedModuleAsksFirst) {
     host::TDesignModule* M = Host->OpenModule(Demo.File("OrderForm.cpp"));
     M->CreateComponent("TFormTranslator", nullptr, -1, -1, -1, -1);
     ASSERT_TRUE(M->IsModified());
+    const String Prompt = "Save changes to OrderForm.cpp?";
     host::TScriptedUiDriver Ui;
-    Ui.ExpectMessageDlg("Save changes to OrderForm.cpp?", host::mrCancel)
-        .ExpectMessageDlg("Save changes to OrderForm.cpp?", host::mrNo);
+    Ui.ExpectMessageDlg(Prompt, host::mrCancel)
+        .ExpectMessageDlg(Prompt, host::mrCancel)
+        .ExpectMessageDlg(Prompt, host::mrNo);
     host::TUiDriverGuard Guard(Ui);
     EXPECT_FALSE(Host->CloseModule(M));
+    EXPECT_THROW(Host->OpenProject(Demo.Project()), host::EAbort);
+    EXPECT_TRUE(Host->IsFileOpen(Demo.File("OrderForm.cpp")));
     EXPECT_TRUE(Host->CloseFile(Demo.File("OrderForm.cpp")));
     Ui.VerifyAllConsumed();
     EXPECT_EQ(zt_test::ReadAll(Demo.File("OrderForm.dfm")),
               zt_test::ReadAll(DemoDir + "/OrderForm.dfm"));
+}
+
+TEST_F(ToolServices, BareTranslationFileNamesAreFoundInTheProjectFolder) {
+    host::TDesignModule* M = Host->OpenModule(Demo.File("MainForm.cpp"));
+    auto* Lines = host::As<host::TStrings>(
+        host::GetObjectProp(M->GetComponent("FrenchTranslator"), "Translations"));
+    ASSERT_NE(Lines, nullptr);
+    EXPECT_GT(Lines->Count(), 0); // read from Demo.lng beside Demo.zproj
+    ASSERT_TRUE(Host->CloseModule(M));
+    std::filesystem::remove(Demo.File("Demo.lng"));
+    M = Host->OpenModule(Demo.File("MainForm.cpp"));
+    Lines = host::As<host::TStrings>(
+        host::GetObjectProp(M->GetComponent("FrenchTranslator"), "Translations"));
+    EXPECT_EQ(Lines->Count(), 0);
 }
 
 TEST_F(ToolServices, TheInspectorOfTheExampleForm) {
@@ -131,6 +153,24 @@ TEST_F(ToolServices, TheInspectorOfTheExampleForm) {
     EXPECT_FALSE(M->IsModified());
     Inspector.SetValue("Caption", "&Hello");
     EXPECT_TRUE(M->IsModified());
+}
+
+TEST_F(ToolServices, TranslatorsDoNotTranslateAFormBeingDesigned) {
+    const String Text = "object TrForm: TTrForm\n  Caption = 'Hello'\n"
+                        "  object T: TFormTranslator\n    Locale = 1036\n    Translate = True\n"
+                        "    Translations.Strings = (\n      'Caption=''Bonjour''')\n"
+                        "    Storage = 0\n  end\nend\n";
+    zt_test::WriteAll(Demo.File("Tr.dfm"), Text);
+    zt_test::WriteAll(Demo.File("Tr.zproj"), "[Unit Tr]\nSource=Tr.cpp\nForm=Tr.dfm\n");
+    Host->OpenProject(Demo.File("Tr.zproj"));
+    host::TDesignModule* M = Host->OpenModule(Demo.File("Tr.cpp"));
+    EXPECT_EQ(host::GetStrProp(M->Form(), "Caption"), "Hello");
+
+    // The same form outside the designer is translated when it loads.
+    auto* Live = new host::TForm(host::Application);
+    host::ReadComponentFromText(host::StringReplace(Text, "TTrForm", "TForm"), Live);
+    EXPECT_EQ(host::GetStrProp(Live, "Caption"), "Bonjour");
+    Live->Free();
 }
 
 TEST_F(ToolServices, ProjectFileErrorsNameTheLine) {

@@ -5,6 +5,7 @@
 #include "host/controls/StdCtrls.h"
 #include "host/ide/DesignRegistry.h"
 #include "host/ide/ObjectInspector.h"
+#include "host/typinfo/TypInfo.h"
 #include "host/winapi/Process.h"
 #include "translators/EditorForms.h"
 #include "translators/FormTranslator.h"
@@ -62,7 +63,7 @@ protected:
 
     host::TForm* Form;
     TTestDesigner Designer;
-    host::TResourceHookGuard Hooks;
+    TResourceHookGuard Hooks;
 };
 
 TEST_F(ZltDesign, RegisterPutsTheTranslatorsOnTheirPageWithTheirEditors) {

@@ -61,13 +61,15 @@ void TDesignHost::UnloadPackage(TPackage* Package) {
 
 void TDesignHost::OpenProject(const String& FileName) {
     TProject Project = TProject::LoadFromFile(FileName);
-    CloseProject();
+    if (!CloseProject()) throw EAbort("Project " + FProject->Name() + " stays open");
     FProject = std::move(Project);
 }
 
-void TDesignHost::CloseProject() {
-    FModules.clear();
+bool TDesignHost::CloseProject() {
+    while (!FModules.empty())
+        if (!CloseModule(FModules.back().get())) return false;
     FProject.reset();
+    return true;
 }
 
 String TDesignHost::FullName(const String& FileName) const {

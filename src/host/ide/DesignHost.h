@@ -29,9 +29,13 @@ public:
     TPackage* LoadPackage(const String& FileName);
     void UnloadPackage(TPackage* Package);
 
-    // Opens a project (closing the files of the one before, without saving).
+    // Opens a project after closing the files of the one before (see CloseModule); raises
+    // EAbort and keeps the old project when a file stays open. Errors of the project file
+    // propagate before anything is closed.
     void OpenProject(const String& FileName);
-    void CloseProject();
+    // Closes every file (see CloseModule) and the project; false, with the project still open,
+    // when a file stays open.
+    bool CloseProject();
     const TProject* Project() const { return FProject ? &*FProject : nullptr; }
 
     // The module of an open file (source or form file name); nullptr when not open.
