@@ -1,12 +1,28 @@
 #include "translators/DesignFileDialog.h"
 
-#include "host/rtl/Exceptions.h"
+#include "host/controls/CommonDialogs.h"
+#include "host/ide/Project.h"
+#include "host/rtl/FileNames.h"
 
 namespace zantor {
 
-// The host's open-file dialog is not there yet; saying so beats pretending a choice.
-bool ExecuteFileNameDialog(host::String&, const host::String&, const host::String& Title) {
-    throw host::EComponentError("No file dialog is available for \"" + Title + "\"");
+bool ExecuteFileNameDialog(host::String& FileName, const host::String& Filter,
+                           const host::String& Title) {
+    auto* Dialog = new host::TOpenDialog(nullptr);
+    try {
+        Dialog->SetDefaultExt("txt");
+        Dialog->SetFileName(FileName);
+        Dialog->SetFilter(Filter);
+        Dialog->SetTitle(Title);
+        bool Chosen = Dialog->Execute();
+        // The full path, so that the file is written there whatever the current folder.
+        if (Chosen) FileName = host::ExpandFileName(host::String(), Dialog->FileName());
+        Dialog->Free();
+        return Chosen;
+    } catch (...) {
+        Dialog->Free();
+        throw;
+    }
 }
 
 } // namespace zantor

@@ -1,5 +1,7 @@
 #include "translators/DesignRegistration.h"
 
+#include "host/controls/CommonDialogWindow.h"
+#include "host/controls/DialogData.h"
 #include "host/controls/Menus.h"
 #include "host/controls/ScriptedUiDriver.h"
 #include "host/controls/StdCtrls.h"
@@ -258,6 +260,35 @@ TEST_F(ZltDesign, ComponentEditorCommands) {
     EXPECT_EQ(host::WinExecLog().back().CmdLine, "WINHLP32.EXE ZLT.HLP");
     host::CreateComponentEditor(R, &Designer)->ExecuteVerb(2);
     EXPECT_EQ(host::WinExecLog().back().CmdLine, "WINHLP32.EXE ZRT.HLP");
+}
+
+TEST_F(ZltDesign, TheFileNameDialogStoresTheChosenFullPathAndCancelChangesNothing) {
+    zt_test::TempDir Dir;
+    zt_test::WriteAll(Dir.File("lang.txt"), "");
+    auto* F = NewComponent<TFormTranslator>("FormTranslator1");
+    F->SetFileName("old.txt");
+    auto FileName = Editor(F, "FileName");
+    host::TScriptedUiDriver Ui;
+    String Caption;
+    std::vector<String> Types;
+    Ui.ExpectCommonDialog("TOpenDialog", [&](host::TDialogSession& S) {
+          Caption = S.Caption();
+          Types = S.Items(host::cmb1);
+          S.Click(host::IDCANCEL);
+      }).ExpectCommonDialog("TOpenDialog", [&](host::TDialogSession& S) {
+        S.SetText(host::edt1, Dir.File("lang.txt"));
+        S.Click(host::IDOK);
+    });
+    host::TUiDriverGuard Guard(Ui);
+    FileName->Edit();
+    EXPECT_EQ(Caption, "Select a Form translations file");
+    EXPECT_EQ(Types, std::vector<String>{"Form translations (*.txt)"});
+    EXPECT_EQ(F->FileName(), "old.txt");
+    EXPECT_EQ(Designer.ModifiedCount, 0);
+    FileName->Edit();
+    Ui.VerifyAllConsumed();
+    EXPECT_EQ(F->FileName(), Dir.File("lang.txt"));
+    EXPECT_EQ(Designer.ModifiedCount, 1);
 }
 
 TEST_F(ZltDesign, TheInspectorListsEveryPublishedPropertyWithItsEditor) {
