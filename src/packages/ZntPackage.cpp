@@ -2,6 +2,9 @@
 // Register routines, and the entry points through which the design-time host loads it.
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
 #include "host/ide/PackageInfo.h"
+#include "translators/ButtonTranslator.h"
+#include "translators/CommonDialogHook.h"
+#include "translators/CommonDialogTranslator.h"
 #include "translators/DesignRegistration.h"
 #include "translators/FormTranslator.h"
 #include "translators/LocaleTranslator.h"
@@ -31,10 +34,29 @@ void DoneZrt() {
     zantor::FinalizeResourceHookUnit();
 }
 
+void InitZct() {
+    host::RegisterClass(zantor::TCommonDialogTranslator::StaticClass());
+}
+// Puts back every dialog class entry and the exit procedure, which point into this package.
+void DoneZct() {
+    host::UnRegisterClass(zantor::TCommonDialogTranslator::StaticClass());
+    zantor::ResetCommonDialogUnit();
+}
+void InitZbt() {
+    host::RegisterClass(zantor::TButtonTranslator::StaticClass());
+}
+// Removes the activation hook, whose procedure is in this package.
+void DoneZbt() {
+    host::UnRegisterClass(zantor::TButtonTranslator::StaticClass());
+    zantor::ResetButtonHookUnit();
+}
+
 const ZtPackageUnit PackageUnits[] = {
     {"Zlt", InitZlt, DoneZlt, zantor::Zlt::Register},
     {"Zft", InitZft, DoneZft, zantor::Zft::Register},
     {"Zrt", InitZrt, DoneZrt, zantor::Zrt::Register},
+    {"Zct", InitZct, DoneZct, zantor::Zct::Register},
+    {"Zbt", InitZbt, DoneZbt, zantor::Zbt::Register},
 };
 
 } // namespace

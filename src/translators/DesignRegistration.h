@@ -17,5 +17,11 @@ void Register();
 namespace Zrt {
 void Register();
 }
+namespace Zct {
+void Register();
+}
+namespace Zbt {
+void Register();
+}
 
 } // namespace zantor

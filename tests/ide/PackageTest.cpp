@@ -29,16 +29,17 @@ TEST_F(Packages, LoadingRegistersTheTranslatorsAndUnloadingRemovesThem) {
     for (int Round = 0; Round < 2; ++Round) { // a package unloaded can be loaded again
         host::TPackage* P = host::LoadPackage(PackageFile);
         EXPECT_EQ(P->Description(), "Tessavin Zantor");
-        EXPECT_EQ(P->UnitNames(), (std::vector<std::string>{"Zlt", "Zft", "Zrt"}));
-        EXPECT_EQ(Palette(), (std::vector<std::string>{"Tessavin:TLocaleTranslator",
-                                                       "Tessavin:TFormTranslator",
-                                                       "Tessavin:TResourceTranslator"}));
+        EXPECT_EQ(P->UnitNames(), (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt"}));
+        EXPECT_EQ(Palette(), (std::vector<std::string>{
+                                 "Tessavin:TLocaleTranslator", "Tessavin:TFormTranslator",
+                                 "Tessavin:TResourceTranslator", "Tessavin:TCommonDialogTranslator",
+                                 "Tessavin:TButtonTranslator"}));
         std::set<std::string> EditorClasses;
         for (const auto& E : host::PropertyEditorRegistrations())
             EditorClasses.insert(E.EditorClass->ClassName);
-        EXPECT_EQ(host::PropertyEditorRegistrations().size(), 14u); // Zrt's editor serves two
-        EXPECT_EQ(EditorClasses.size(), 13u);
-        EXPECT_EQ(host::ComponentEditorRegistrations().size(), 3u);
+        EXPECT_EQ(host::PropertyEditorRegistrations().size(), 19u); // Zrt's editor serves two
+        EXPECT_EQ(EditorClasses.size(), 18u);
+        EXPECT_EQ(host::ComponentEditorRegistrations().size(), 5u);
         EXPECT_NE(host::GetClass("TFormTranslator"), nullptr);
         ASSERT_EQ(host::LoadedPackages().size(), 1u);
 
@@ -49,6 +50,7 @@ TEST_F(Packages, LoadingRegistersTheTranslatorsAndUnloadingRemovesThem) {
         EXPECT_TRUE(host::ComponentEditorRegistrations().empty());
         EXPECT_EQ(host::GetClass("TFormTranslator"), nullptr);
         EXPECT_EQ(host::GetClass("TLocaleTranslator"), nullptr);
+        EXPECT_EQ(host::GetClass("TButtonTranslator"), nullptr);
     }
 }
 
@@ -81,7 +83,7 @@ TEST_F(Packages, AFailedLoadIsReportedAndLeavesTheHostAsItWas) {
 
     // And a good package still loads afterwards.
     (void)host::LoadPackage(PackageFile);
-    EXPECT_EQ(Palette().size(), 3u);
+    EXPECT_EQ(Palette().size(), 5u);
 }
 
 TEST_F(Packages, TheHostWillNotUnloadAPackageWhoseComponentsAreOnAnOpenForm) {

@@ -45,7 +45,7 @@ TEST(ZantorInspect, ListsTheUnitsAndThePalette) {
     EXPECT_NE(R.Out.find("  MainForm: MainForm.cpp, form MainForm.dfm\n"), std::string::npos)
         << R.Out;
     EXPECT_NE(R.Out.find("Palette page Tessavin:\n  TLocaleTranslator\n  TFormTranslator\n"
-                         "  TResourceTranslator\n"),
+                         "  TResourceTranslator\n  TCommonDialogTranslator\n  TButtonTranslator\n"),
               std::string::npos)
         << R.Out;
 }

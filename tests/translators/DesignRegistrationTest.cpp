@@ -9,6 +9,8 @@
 #include "host/ide/ObjectInspector.h"
 #include "host/typinfo/TypInfo.h"
 #include "host/winapi/Process.h"
+#include "translators/ButtonTranslator.h"
+#include "translators/CommonDialogTranslator.h"
 #include "translators/EditorForms.h"
 #include "translators/FormTranslator.h"
 #include "translators/ResourceHook.h"
@@ -39,6 +41,8 @@ protected:
         Zlt::Register();
         Zft::Register();
         Zrt::Register();
+        Zct::Register();
+        Zbt::Register();
         host::SetRegistrationOwner(Previous);
         Form = NewForm("Form1");
         Form->SetDesigning(true);
@@ -72,15 +76,17 @@ TEST_F(ZltDesign, RegisterPutsTheTranslatorsOnTheirPageWithTheirEditors) {
     std::vector<String> Palette;
     for (const host::TPaletteEntry& E : host::PaletteEntries())
         Palette.push_back(E.Page + ":" + E.ComponentClass->ClassName);
-    EXPECT_EQ(Palette,
-              (std::vector<String>{"Tessavin:TLocaleTranslator", "Tessavin:TFormTranslator",
-                                   "Tessavin:TResourceTranslator"}));
+    EXPECT_EQ(Palette, (std::vector<String>{
+                           "Tessavin:TLocaleTranslator", "Tessavin:TFormTranslator",
+                           "Tessavin:TResourceTranslator", "Tessavin:TCommonDialogTranslator",
+                           "Tessavin:TButtonTranslator"}));
     std::vector<String> ComponentEditors;
     for (const auto& E : host::ComponentEditorRegistrations())
         ComponentEditors.push_back(E.EditorClass->ClassName);
     EXPECT_EQ(ComponentEditors,
               (std::vector<String>{"TLocaleTranslatorEditor", "TFormTranslatorEditor",
-                                   "TResTranslatorEditor"}));
+                                   "TResTranslatorEditor", "TCdtTranslatorEditor",
+                                   "TBtnTranslatorEditor"}));
     // Zlt registers its component editor first, the others last but one.
     std::vector<String> Order;
     for (const auto& E : host::PropertyEditorRegistrations())
@@ -92,7 +98,10 @@ TEST_F(ZltDesign, RegisterPutsTheTranslatorsOnTheirPageWithTheirEditors) {
                          "TLocaleTranslator.AdoptOn", "TFormTranslator.About",
                          "TFormTranslator.Translations", "TFormTranslator.FileName",
                          "TResourceTranslator.About", "TResourceTranslator.Translations",
-                         "TResourceTranslator.ResStrings", "TResourceTranslator.FileName"}));
+                         "TResourceTranslator.ResStrings", "TResourceTranslator.FileName",
+                         "TCommonDialogTranslator.About", "TCommonDialogTranslator.FileName",
+                         "TCommonDialogTranslator.Translations", "TButtonTranslator.About",
+                         "TButtonTranslator.FileName"}));
 
     host::UnregisterOwner(&Owner);
     EXPECT_TRUE(host::PaletteEntries().empty());
@@ -104,6 +113,8 @@ TEST_F(ZltDesign, EachPropertyGetsTheEditorOfItsTable) {
     host::TComponent* L = NewTranslator(Form, {1036});
     host::TComponent* F = NewComponent<TFormTranslator>("FormTranslator1");
     host::TComponent* R = NewComponent<TResourceTranslator>("ResourceTranslator1");
+    host::TComponent* D = NewComponent<TCommonDialogTranslator>("DialogTranslator1");
+    host::TComponent* B = NewComponent<TButtonTranslator>("ButtonTranslator1");
     const std::vector<std::tuple<host::TComponent*, const char*, const char*>> Table{
         {L, "About", "TLocAboutProperty"},
         {L, "Translations", "TLocaleTranslationsProperty"},
@@ -122,7 +133,12 @@ TEST_F(ZltDesign, EachPropertyGetsTheEditorOfItsTable) {
         {R, "About", "TResAboutProperty"},
         {R, "Translations", "TResourceEditor"},
         {R, "FileName", "TResFileNameProperty"},
-        {R, "Name", "TStringProperty"}};
+        {R, "Name", "TStringProperty"},
+        {D, "About", "TCdtAboutProperty"},
+        {D, "FileName", "TCdtFileNameProperty"},
+        {D, "Translations", "TCdtTranslationsProperty"},
+        {B, "About", "TBtnAboutProperty"},
+        {B, "FileName", "TBtnFileNameProperty"}};
     for (const auto& [C, Prop, Expected] : Table)
         EXPECT_EQ(Editor(C, Prop)->ClassName(), Expected) << C->ClassName() << "." << Prop;
 }
@@ -289,6 +305,34 @@ TEST_F(ZltDesign, TheFileNameDialogStoresTheChosenFullPathAndCancelChangesNothin
     Ui.VerifyAllConsumed();
     EXPECT_EQ(F->FileName(), Dir.File("lang.txt"));
     EXPECT_EQ(Designer.ModifiedCount, 1);
+}
+
+TEST_F(ZltDesign, DialogAndButtonTranslatorEditors) {
+    auto* D = NewComponent<TCommonDialogTranslator>("DialogTranslator1");
+    auto* B = NewComponent<TButtonTranslator>("ButtonTranslator1");
+    EXPECT_EQ(Editor(D, "Translations")->GetValue(), "(Dialog Editor)");
+    EXPECT_EQ(Editor(B, "About")->GetValue(), "(About...)");
+    auto DialogEditor = host::CreateComponentEditor(D, &Designer);
+    ASSERT_EQ(DialogEditor->GetVerbCount(), 3);
+    EXPECT_EQ(DialogEditor->GetVerb(0), "Common Dialog Translation Editor");
+    EXPECT_EQ(DialogEditor->GetVerb(1), "About Common Dialog Translator");
+    DialogEditor->ExecuteVerb(2);
+    EXPECT_EQ(host::WinExecLog().back().CmdLine, "WINHLP32.EXE ZCT.HLP");
+
+    auto ButtonEditor = host::CreateComponentEditor(B, &Designer);
+    ASSERT_EQ(ButtonEditor->GetVerbCount(), 2);
+    EXPECT_EQ(ButtonEditor->GetVerb(0), "About Button Translator");
+    EXPECT_EQ(ButtonEditor->GetVerb(1), "Help Contents");
+    // Double-click: the About box, its first command.
+    host::TScriptedUiDriver Ui;
+    Ui.ExpectMessageBox("Button Translator 2.1", host::IDOK);
+    host::TUiDriverGuard Guard(Ui);
+    ButtonEditor->Edit();
+    Ui.VerifyAllConsumed();
+    EXPECT_EQ(Designer.ModifiedCount, 0);
+    ButtonEditor->ExecuteVerb(1);
+    EXPECT_EQ(host::WinExecLog().back().CmdLine, "WINHLP32.EXE ZBT.HLP");
+    EXPECT_EQ(host::WinExecLog().back().CmdShow, 0u);
 }
 
 TEST_F(ZltDesign, TheInspectorListsEveryPublishedPropertyWithItsEditor) {
