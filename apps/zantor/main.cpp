@@ -1,10 +1,16 @@
-// zantor: the command-line face of the design-time host.
+// zantor: the command-line face of the design-time host and of the project expert.
 //
 //   zantor inspect PROJECT [UNIT [COMPONENT]]
+//   zantor globalize PROJECT --locales L,... [feature and storage options]
+//   zantor export PROJECT --locales L,... --dictionary FILE | --properties FILE
+//   zantor import PROJECT --dictionary FILE | --properties FILE [--locale L]
+//   zantor tokens FILE
 //
-// Exit status: 0 on success, 1 when the work failed (package, project or form errors),
-// 2 for a command line that is not understood.
+// Exit status: 0 on success, 1 when the work failed (package, project, form or file errors),
+// 2 for a command line that is not understood. Source files are never written.
 #include "Inspect.h"
+#include "ProjectCommands.h"
+#include "Tokens.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/FileNames.h"
@@ -13,15 +19,40 @@
 
 #include <iostream>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
 
+void AddPackageOption(CLI::App* Cmd, std::vector<host::String>& Packages) {
+    Cmd->add_option("-p,--package", Packages,
+                    "Package to load (repeatable; default: ZntD4.so beside zantor)");
+}
+
+void AddLocalesOption(CLI::App* Cmd, std::vector<int>& Locales, const char* What) {
+    Cmd->add_option("--locales", Locales, What)
+        ->delimiter(',')
+        ->required()
+        ->check(CLI::PositiveNumber);
+}
+
+// --dictionary FILE or --properties FILE, exactly one.
+void AddFileKindOptions(CLI::App* Cmd, TProjectCommandOptions& O, const char* Verb) {
+    CLI::Option_group* Kind = Cmd->add_option_group("file kind", "One of");
+    Kind->add_option("--dictionary", O.Dictionary,
+                     std::string(Verb) + " a dictionary file (source<TAB>translation)");
+    Kind->add_option("--properties", O.Properties,
+                     std::string(Verb) + " a property (translation) file");
+    Kind->require_option(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App App{"Zantor for C++: the design-time host on the command line."};
+    CLI::App App{"Zantor for C++: the design-time host and the project expert on the command "
+                 "line."};
     App.name("zantor");
     App.set_version_flag("--version", "zantor (Zantor for C++) " ZT_VERSION);
     App.require_subcommand(1);
@@ -33,8 +64,64 @@ int main(int argc, char** argv) {
     InspectCmd->add_option("PROJECT", Inspect.ProjectFile, "Project file")->required();
     InspectCmd->add_option("UNIT", Inspect.Unit, "Unit name or file");
     InspectCmd->add_option("COMPONENT", Inspect.Component, "Component (or form) name");
-    InspectCmd->add_option("-p,--package", Inspect.Packages,
-                           "Package to load (repeatable; default: ZntD4.so beside zantor)");
+    AddPackageOption(InspectCmd, Inspect.Packages);
+
+    TProjectCommandOptions Glob;
+    CLI::App* GlobCmd = App.add_subcommand(
+        "globalize", "Place and configure translators on the forms of PROJECT for the locales "
+                     "given. Without a feature option: --forms --scan-forms --resources.");
+    GlobCmd->add_option("PROJECT", Glob.ProjectFile, "Project file")->required();
+    AddLocalesOption(GlobCmd, Glob.Locales, "Locale identifiers to add, e.g. 1036,1031");
+    GlobCmd->add_flag("--forms", Glob.Forms, "A form translator per locale on every form");
+    GlobCmd->add_flag("--scan-forms", Glob.ScanForms,
+                      "Enter the forms' common properties in the form translators (implies "
+                      "--forms)");
+    GlobCmd->add_flag("--resources", Glob.Resources,
+                      "Resource translators on the main form, with the project's resource "
+                      "strings");
+    GlobCmd->add_flag("--common-dialogs", Glob.CommonDialogs,
+                      "Common-dialog translators on the main form");
+    GlobCmd->add_flag("--include-empty", Glob.IncludeEmpty,
+                      "Enter properties whose design text is empty too");
+    auto* InForm = GlobCmd->add_flag("--store-in-form", Glob.StoreInForm,
+                                     "Keep translations in the form files (default)");
+    auto* InFile = GlobCmd->add_option("--store-in-file", Glob.StoreInFile,
+                                       "Keep translations in this text file (beside the "
+                                       "project unless a folder is given)");
+    InForm->excludes(InFile);
+    GlobCmd
+        ->add_option("--split", Glob.SplitKb,
+                     "Start a numbered file when the file exceeds KB kilobytes (default 500)")
+        ->needs(InFile)
+        ->check(CLI::PositiveNumber);
+    GlobCmd->add_option("--main-form", Glob.MainForm,
+                        "Form file of the main form (default: the first form file by name)");
+    AddPackageOption(GlobCmd, Glob.Packages);
+
+    TProjectCommandOptions Export;
+    CLI::App* ExportCmd = App.add_subcommand(
+        "export", "Write the translations of the translators on PROJECT's forms to a file for "
+                  "translators.");
+    ExportCmd->add_option("PROJECT", Export.ProjectFile, "Project file")->required();
+    AddLocalesOption(ExportCmd, Export.Locales, "Locale identifiers to export");
+    AddFileKindOptions(ExportCmd, Export, "Write");
+    AddPackageOption(ExportCmd, Export.Packages);
+
+    TProjectCommandOptions Import;
+    CLI::App* ImportCmd = App.add_subcommand(
+        "import", "Read translations from a file into the translators on PROJECT's forms and "
+                  "save the forms.");
+    ImportCmd->add_option("PROJECT", Import.ProjectFile, "Project file")->required();
+    AddFileKindOptions(ImportCmd, Import, "Read");
+    ImportCmd
+        ->add_option("--locale", Import.Locale, "Only the translators of this locale take the file")
+        ->check(CLI::PositiveNumber);
+    AddPackageOption(ImportCmd, Import.Packages);
+
+    host::String TokensFile;
+    CLI::App* TokensCmd =
+        App.add_subcommand("tokens", "Show the source parser's tokens of FILE, one a line.");
+    TokensCmd->add_option("FILE", TokensFile, "Source file")->required();
 
     try {
         App.parse(argc, argv);
@@ -49,10 +136,27 @@ int main(int argc, char** argv) {
         return ExitUsage;
     }
 
+    const host::String DefaultPackage = host::ExtractFilePath(host::ParamStr0()) + "ZntD4.so";
+    auto WithPackage = [&](std::vector<host::String>& Packages) {
+        if (Packages.empty()) Packages.push_back(DefaultPackage);
+    };
+    std::ostream* Progress = ::isatty(STDERR_FILENO) ? &std::cerr : nullptr;
     try {
-        if (Inspect.Packages.empty())
-            Inspect.Packages.push_back(host::ExtractFilePath(host::ParamStr0()) + "ZntD4.so");
-        RunInspect(Inspect, std::cout);
+        if (*InspectCmd) {
+            WithPackage(Inspect.Packages);
+            RunInspect(Inspect, std::cout);
+        } else if (*GlobCmd) {
+            WithPackage(Glob.Packages);
+            RunGlobalize(Glob, Progress);
+        } else if (*ExportCmd) {
+            WithPackage(Export.Packages);
+            RunExport(Export, Progress);
+        } else if (*ImportCmd) {
+            WithPackage(Import.Packages);
+            RunImport(Import, Progress);
+        } else if (*TokensCmd) {
+            RunTokens(TokensFile, std::cout);
+        }
     } catch (const std::exception& E) {
         std::cerr << "zantor: " << E.what() << "\n";
         return ExitFailure;

@@ -1,6 +1,7 @@
 // The package: its units in load order with their initializations, finalizations and
 // Register routines, and the entry points through which the design-time host loads it.
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
+#include "expert/ProjectExpert.h"
 #include "host/ide/PackageInfo.h"
 #include "translators/ButtonTranslator.h"
 #include "translators/CommonDialogHook.h"
@@ -62,3 +63,10 @@ const ZtPackageUnit PackageUnits[] = {
 } // namespace
 
 ZT_PACKAGE_ENTRY_POINTS(PackageUnits, "Tessavin Zantor")
+
+// The project operations for a program that loads the package (the command-line tool): they
+// run here, on the package's own translator classes. The caller deletes the object before it
+// unloads the package.
+extern "C" __attribute__((visibility("default"))) zantor::TIProjectExpert* ZntNewProjectExpert() {
+    return new zantor::TProjectExpert;
+}

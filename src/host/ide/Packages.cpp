@@ -134,4 +134,8 @@ void UnloadAllPackages() {
         UnloadPackage(Packages().back().get());
 }
 
+void* TPackage::Entry(const char* Name) const {
+    return FHandle ? dlsym(FHandle, Name) : nullptr;
+}
+
 } // namespace host

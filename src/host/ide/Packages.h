@@ -21,6 +21,8 @@ public:
     const String& FileName() const { return FFileName; }
     const String& Description() const { return FDescription; }
     const std::vector<String>& UnitNames() const { return FUnitNames; }
+    // Address of a further entry point the package exports; nullptr when it has none.
+    void* Entry(const char* Name) const;
 
 private:
     TPackage() = default;
