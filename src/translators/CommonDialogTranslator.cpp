@@ -8,7 +8,9 @@
 #include "translators/Literals.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 namespace zantor {
 
@@ -44,6 +46,42 @@ std::optional<int> IndexAfter(std::string_view Prop, std::size_t PrefixLength) {
 bool StartsWith(std::string_view S, std::string_view Prefix) {
     return S.substr(0, Prefix.size()) == Prefix;
 }
+
+// The direct children of a dialog, indexed once per pass so that each entry finds its child in
+// constant time; built on the first entry that needs a child.
+class TDialogChildren {
+public:
+    explicit TDialogChildren(HWND Dlg) : FDlg(Dlg) {}
+
+    // The first child whose identifier is Id, as GetDlgItem finds it; null when none.
+    HWND ById(int Id) {
+        Build();
+        auto It = FById.find(LONG_PTR(Id));
+        return It == FById.end() ? nullptr : It->second;
+    }
+    // The Position-th child (1 = first); null when there are fewer.
+    HWND AtPosition(std::int64_t Position) {
+        Build();
+        if (Position < 1) Position = 1;
+        return Position <= std::int64_t(FInOrder.size()) ? FInOrder[std::size_t(Position - 1)]
+                                                         : nullptr;
+    }
+
+private:
+    void Build() {
+        if (FBuilt) return;
+        FBuilt = true;
+        for (HWND C = GetWindow(FDlg, GW_CHILD); C; C = GetWindow(C, GW_HWNDNEXT)) {
+            FInOrder.push_back(C);
+            FById.emplace(GetWindowLongPtrA(C, GWLP_ID), C); // the first of an identifier wins
+        }
+    }
+
+    HWND FDlg;
+    bool FBuilt = false;
+    std::vector<HWND> FInOrder;
+    std::unordered_map<LONG_PTR, HWND> FById;
+};
 
 // Moves child C of Dlg keeping what is not given.
 void MoveChild(HWND Dlg, HWND C, std::optional<int> L, std::optional<int> T, std::optional<int> W,
@@ -130,6 +168,7 @@ void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
     (void)FTranslations->SortFind(Prefix, First);
     std::optional<String> FontName;
     std::optional<int> FontCharset;
+    TDialogChildren Children(Dlg);
     for (int i = std::max(First, 0); i < FTranslations->Count(); ++i) {
         std::string_view L = FTranslations->Line(i);
         if (!StartsWith(L, Prefix)) break;
@@ -150,12 +189,9 @@ void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
         } else if (StartsWith(Prop, "Caption[")) {
             std::optional<int> N = IndexAfter(Prop, 8);
             if (!N) continue;
-            if (*N >= 0) {
-                if (HWND C = GetDlgItem(Dlg, *N))
-                    SendMessageA(C, WM_SETTEXT, 0, LPARAM(Text.c_str()));
-            } else {
-                SetDlgTextOfChild(GetWindow(Dlg, GW_CHILD), -*N, Text.c_str());
-            }
+            // A negative number counts the position among the children.
+            HWND C = *N >= 0 ? Children.ById(*N) : Children.AtPosition(-std::int64_t(*N));
+            if (C) SendMessageA(C, WM_SETTEXT, 0, LPARAM(Text.c_str()));
         } else if (StartsWith(Prop, "Font.")) {
             if (Prop == "Font.Name")
                 FontName = Text;
@@ -175,7 +211,7 @@ void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
                 if (!StartsWith(Prop, Geometry[g])) continue;
                 std::optional<int> N = IndexAfter(Prop, Geometry[g].size());
                 if (!N) break;
-                HWND C = GetDlgItem(Dlg, *N);
+                HWND C = Children.ById(*N);
                 std::optional<int> V[4];
                 V[g] = *Number;
                 MoveChild(Dlg, C, V[0], V[1], V[2], V[3]);

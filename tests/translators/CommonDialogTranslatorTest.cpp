@@ -12,6 +12,9 @@
 
 #include "TestUtil.h"
 
+#include <cstdint>
+#include <map>
+
 using namespace zantor;
 using namespace host;
 
@@ -49,6 +52,8 @@ protected:
         std::vector<RECT> Rects;
         RECT Rect{};
         std::vector<String> Fonts; // face name and character set of each child's font
+        std::vector<HFONT> FontHandles;
+        std::map<int, POINT> Origins; // each identified child's corner in client coordinates
     };
     static TShown Look(TDialogSession& S) {
         TShown R;
@@ -61,7 +66,11 @@ protected:
             RECT CR{};
             GetWindowRect(C, &CR);
             R.Rects.push_back(CR);
+            POINT P{CR.left, CR.top};
+            ScreenToClient(S.Handle(), &P);
+            R.Origins.emplace(GetDlgCtrlID(C), P);
             auto F = reinterpret_cast<HFONT>(SendMessageA(C, WM_GETFONT, 0, 0));
+            R.FontHandles.push_back(F);
             R.Fonts.push_back(TCommonDialogTranslator::GetFontName(F) + "/" +
                               std::to_string(TCommonDialogTranslator::GetFontCharset(F)));
         }
@@ -85,6 +94,12 @@ protected:
     TForm* Form;
 };
 
+HWND MakeChild(HWND Dlg, const char* Text, int Id, int Top) {
+    return CreateWindowExA(0, WC_STATIC, Text, WS_CHILD, 10, Top, 60, 12, Dlg,
+                           reinterpret_cast<HMENU>(static_cast<std::intptr_t>(Id)), nullptr,
+                           nullptr);
+}
+
 bool Same(const RECT& A, const RECT& B) {
     return A.left == B.left && A.top == B.top && A.right == B.right && A.bottom == B.bottom;
 }
@@ -105,8 +120,12 @@ TEST_F(ZctTest, FrenchTranslatorTranslatesTheOpenDialogOnly) {
     EXPECT_EQ(Fr.Texts[0], "&Nom :");
     EXPECT_EQ(Fr.Texts[3], "&Dossiers :");
     EXPECT_EQ(Fr.Rect.right - Fr.Rect.left, 500);
+    EXPECT_EQ(Fr.Origins.at(1152).x, 30);
     EXPECT_EQ(Fr.Fonts[0], "Arial/238"); // name and character set in one font
-    EXPECT_EQ(T->LiveDialogFonts(), 0); // released when the dialog closed
+    // The font made for the dialog is deleted when it closes.
+    EXPECT_EQ(T->LiveDialogFonts(), 0);
+    EXPECT_EQ(GetObjectA(Fr.FontHandles[0], 0, nullptr), 0);
+    EXPECT_NE(GetObjectA(Form->Font()->Handle(), 0, nullptr), 0);
 
     // TSaveDialog has its own table: not registered, not translated.
     Save->SetTitle("");
@@ -316,4 +335,50 @@ TEST_F(ZctTest, FilesCarryThePrefixAndTheUntranslatedValues) {
     zt_test::WriteAll(Dir.File("t.dic"), "Open\tOuvrir un fichier\r\n");
     ASSERT_TRUE(T->TranslateFrom(Dir.File("t.dic")));
     EXPECT_EQ(T->Translations()->Strings(0), "TOpenDialog.Caption='Ouvrir un fichier'");
+}
+
+TEST_F(ZctTest, ChildrenAreFoundByIdentifierAndPositionAsTheWindowTreeHasThem) {
+    auto* T = new TCommonDialogTranslator(Form);
+    HWND Dlg = CreateWindowExA(0, WC_DIALOG, "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                               nullptr, nullptr);
+    HWND Lead = MakeChild(Dlg, "z", 5, 0);
+    HWND First = MakeChild(Dlg, "a", 7, 10);
+    HWND Twin = MakeChild(Dlg, "b", 7, 30); // same identifier: the first one is meant
+    HWND Third = MakeChild(Dlg, "c", 9, 50);
+    TStringList Entries;
+    for (const char* L : {"TTest.Caption[7]='A'", "TTest.Width[7]=90", "TTest.Caption[-4]='C'",
+                          "TTest.Caption[-5]='none'", "TTest.Caption[-2147483648]='none'",
+                          "TTest.Caption[8]='none'", "TTest.Top[9]=70"})
+        Entries.Add(L);
+    T->SetTranslations(&Entries);
+    OwnerClassName = "TTest";
+    T->TranslateDialog(Dlg);
+    auto TextOf = [](HWND W) {
+        char B[16] = {};
+        GetWindowTextA(W, B, sizeof B);
+        return String(B);
+    };
+    EXPECT_EQ(TextOf(Lead), "z"); // no position reaches it: -2147483648 is past the end
+    EXPECT_EQ(TextOf(First), "A");
+    EXPECT_EQ(TextOf(Twin), "b");
+    EXPECT_EQ(TextOf(Third), "C");
+    RECT R{};
+    GetWindowRect(First, &R);
+    EXPECT_EQ(R.right - R.left, 90);
+    GetWindowRect(Twin, &R);
+    EXPECT_EQ(R.right - R.left, 60);
+    POINT P{};
+    GetWindowRect(Third, &R);
+    P = {R.left, R.top};
+    ScreenToClient(Dlg, &P);
+    EXPECT_EQ(P.y, 70);
+    DestroyWindow(Dlg);
+}
+
+TEST_F(ZctTest, ADialogWhoseOwnerHasNoWindowIsCaughtToo) {
+    auto* Holder = new TComponent(Application); // like a data module: no window to compare
+    auto* Open = new TOpenDialog(Holder);
+    Translator({"TOpenDialog.Caption='Ouvrir'"});
+    ASSERT_TRUE(RegisterDialogClass(TOpenDialog::StaticClass()));
+    EXPECT_EQ(Show(Open).Caption, "Ouvrir");
 }
