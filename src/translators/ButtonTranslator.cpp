@@ -5,11 +5,11 @@
 #include "host/controls/StdCtrls.h"
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/FileNames.h"
+#include "host/rtl/ResStringHost.h"
 #include "host/winapi/Hooks.h"
 #include "host/winapi/Modules.h"
 #include "host/winapi/NlsCodePage.h"
 #include "host/winapi/Process.h"
-#include "host/rtl/ResStringHost.h"
 
 #include <algorithm>
 
@@ -163,6 +163,9 @@ void TButtonTranslator::ReplaceCaptions(const std::vector<String>& Args) {
 
 void TButtonTranslator::TranslateForm(TCustomForm* Form) {
     if (!Form) return;
+    bool Skip = false;
+    FOnTranslate(this, Skip);
+    if (Skip) return;
     for (int i = 0; i < Form->ComponentCount(); ++i) {
         auto* Button = As<TButton>(Form->Components(i));
         if (!Button) continue;
@@ -178,6 +181,7 @@ void TButtonTranslator::TranslateForm(TCustomForm* Form) {
             break;
         }
     }
+    FOnTranslated(this);
 }
 
 void TButtonTranslator::ReadStorage(TReader* Reader) {

@@ -47,7 +47,8 @@ public:
     void ReplaceCaptions(const std::vector<String>& Args);
 
     void InternalTranslate(bool Value) override;
-    // Translates the buttons Form owns (see the header comment).
+    // Translates the buttons Form owns (see the header comment), between OnTranslate (whose
+    // Skip leaves the form alone) and OnTranslated.
     void TranslateForm(host::TCustomForm* Form);
 
     // The caption file is a dictionary file: one line per caption, nothing merged.

@@ -162,6 +162,14 @@ void TCommonDialogTranslator::RegisterDialogClasses() {
 
 void TCommonDialogTranslator::TranslateDialog(HWND Dlg) {
     if (!FTranslate || FTranslations->Count() == 0) return;
+    bool Skip = false;
+    FOnTranslate(this, Skip);
+    if (Skip) return;
+    ApplyEntries(Dlg);
+    FOnTranslated(this);
+}
+
+void TCommonDialogTranslator::ApplyEntries(HWND Dlg) {
     // The entries are sorted: those of the class are one run.
     const String Prefix = OwnerClassName + ".";
     int First = -1;

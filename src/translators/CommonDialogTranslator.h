@@ -24,8 +24,9 @@ public:
 
     void InternalTranslate(bool Value) override;
 
-    // Applies this instance's entries of OwnerClassName to the dialog window Dlg. An entry
-    // whose number is no decimal integer, or whose literal cannot be read, is skipped.
+    // Applies this instance's entries of OwnerClassName to the dialog window Dlg, between
+    // OnTranslate (whose Skip leaves the dialog alone) and OnTranslated. An entry whose number
+    // is no decimal integer, or whose literal cannot be read, is skipped.
     void TranslateDialog(HWND Dlg);
     // Sets the text of the Index-th window of the sibling chain from FirstChild (1 = itself).
     static void SetDlgTextOfChild(HWND FirstChild, int Index, const char* Text);
@@ -63,6 +64,8 @@ protected:
     void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const override;
 
 private:
+    // The pass of TranslateDialog itself, in one walk of the class's entries.
+    void ApplyEntries(HWND Dlg);
     // The line of OrgProps for Key ("TOpenDialog.Caption"), or null.
     const String* OrgLine(std::string_view Key) const;
 

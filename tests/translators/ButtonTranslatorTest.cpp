@@ -58,6 +58,23 @@ protected:
     TForm* Form;
 };
 
+// Logs the events with the text a button shows at that moment.
+class TEventSink : public TObject {
+public:
+    TButton* Button = nullptr;
+    bool SkipNext = false;
+    TObject* Sender = nullptr;
+    std::vector<String> Log;
+    void Translate(TObject* S, bool& Skip) {
+        Sender = S;
+        Log.push_back("translate:" + (Button ? Button->Caption() : String()));
+        Skip = SkipNext;
+    }
+    void Translated(TObject*) {
+        Log.push_back("translated:" + (Button ? Button->Caption() : String()));
+    }
+};
+
 } // namespace
 
 TEST_F(ZbtTest, GermanTranslatorTranslatesAMessageDialogAtActivation) {
@@ -206,7 +223,8 @@ TEST_F(ZbtTest, LocaleSwitchTurnsOnTheDialogAndButtonTranslatorsOfTheLocale) {
     TCommonDialogUnitGuard DialogUnit;
     auto* Loc = new TLocaleTranslator(Form);
     Loc->Translations()->Clear();
-    for (Integer Id : {1036, 1031}) AddOrgProps(Id, Loc->Translations());
+    for (Integer Id : {1036, 1031})
+        AddOrgProps(Id, Loc->Translations());
     Loc->UpdateLangList();
     auto* DlgFr = new TCommonDialogTranslator(Form);
     DlgFr->SetLocale(1036);
@@ -228,4 +246,35 @@ TEST_F(ZbtTest, LocaleSwitchTurnsOnTheDialogAndButtonTranslatorsOfTheLocale) {
     EXPECT_EQ(mctInstance, DlgDe);
     EXPECT_EQ(btInstance, BtDe);
     EXPECT_EQ(AskYesNo()[1], "Ja");
+}
+
+TEST_F(ZbtTest, OnTranslateMaySkipAFormAndOnTranslatedFollowsIt) {
+    auto* T = new TButtonTranslator(Form);
+    T->Captions()->Add("OK|D'acord");
+    TEventSink Sink;
+    T->SetOnTranslate(TTranslateEvent(&Sink, &TEventSink::Translate));
+    T->SetOnTranslated(TTranslatedEvent(&Sink, &TEventSink::Translated));
+    auto* Other = new TForm(Application);
+    auto* Ok = new TButton(Other);
+    Ok->SetParent(Other);
+    Ok->SetCaption("OK");
+    Sink.Button = Ok;
+    Sink.SkipNext = true;
+    T->TranslateForm(Other);
+    EXPECT_EQ(Sink.Log, (std::vector<String>{"translate:OK"}));
+    EXPECT_EQ(Ok->Caption(), "OK");
+    Sink.SkipNext = false;
+    Sink.Log.clear();
+    T->TranslateForm(Other);
+    EXPECT_EQ(Sink.Log, (std::vector<String>{"translate:OK", "translated:D'acord"}));
+    EXPECT_EQ(Sink.Sender, T);
+
+    // At activation through the hook, once per activated form.
+    T->SetLanguage(lnGerman);
+    Sink.Button = nullptr;
+    Sink.Log.clear();
+    EXPECT_EQ(AskYesNo()[1], "Ja");
+    EXPECT_EQ(Sink.Log, (std::vector<String>{"translate:", "translated:"}));
+    Sink.SkipNext = true;
+    EXPECT_EQ(AskYesNo()[1], "&Yes");
 }

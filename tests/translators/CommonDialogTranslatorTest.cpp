@@ -94,6 +94,28 @@ protected:
     TForm* Form;
 };
 
+// Logs the events with what a window shows at that moment.
+class TEventSink : public TObject {
+public:
+    HWND Wnd = nullptr;
+    bool SkipNext = false;
+    TObject* Sender = nullptr;
+    std::vector<String> Log;
+    void Translate(TObject* S, bool& Skip) {
+        Sender = S;
+        Log.push_back("translate:" + Text());
+        Skip = SkipNext;
+    }
+    void Translated(TObject*) { Log.push_back("translated:" + Text()); }
+
+private:
+    String Text() const {
+        char B[64] = {};
+        if (Wnd) GetWindowTextA(Wnd, B, sizeof B);
+        return B;
+    }
+};
+
 HWND MakeChild(HWND Dlg, const char* Text, int Id, int Top) {
     return CreateWindowExA(0, WC_STATIC, Text, WS_CHILD, 10, Top, 60, 12, Dlg,
                            reinterpret_cast<HMENU>(static_cast<std::intptr_t>(Id)), nullptr,
@@ -335,6 +357,49 @@ TEST_F(ZctTest, FilesCarryThePrefixAndTheUntranslatedValues) {
     zt_test::WriteAll(Dir.File("t.dic"), "Open\tOuvrir un fichier\r\n");
     ASSERT_TRUE(T->TranslateFrom(Dir.File("t.dic")));
     EXPECT_EQ(T->Translations()->Strings(0), "TOpenDialog.Caption='Ouvrir un fichier'");
+}
+
+TEST_F(ZctTest, OnTranslateMaySkipAPassAndOnTranslatedFollowsIt) {
+    auto* T = Translator({"TTest.Caption='Titre'"});
+    TEventSink Sink;
+    T->SetOnTranslate(TTranslateEvent(&Sink, &TEventSink::Translate));
+    T->SetOnTranslated(TTranslatedEvent(&Sink, &TEventSink::Translated));
+    HWND Dlg = CreateWindowExA(0, WC_DIALOG, "Title", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                               nullptr, nullptr);
+    Sink.Wnd = Dlg;
+    OwnerClassName = "TTest";
+    T->TranslateDialog(Dlg);
+    EXPECT_EQ(Sink.Log, (std::vector<String>{"translate:Title", "translated:Titre"}));
+    EXPECT_EQ(Sink.Sender, T);
+
+    SetWindowTextA(Dlg, "Title");
+    Sink.Log.clear();
+    Sink.SkipNext = true;
+    T->TranslateDialog(Dlg);
+    EXPECT_EQ(Sink.Log, (std::vector<String>{"translate:Title"}));
+    Sink.SkipNext = false;
+
+    // No pass, no events: switched off, or nothing to apply.
+    Sink.Log.clear();
+    T->SetTranslate(false);
+    T->TranslateDialog(Dlg);
+    T->SetTranslate(true);
+    T->SetTranslations(nullptr);
+    T->TranslateDialog(Dlg);
+    EXPECT_TRUE(Sink.Log.empty());
+    DestroyWindow(Dlg);
+
+    // Through the hook: every pass on the shown dialog is announced and then reported.
+    auto* Open = new TOpenDialog(Form);
+    T->Translations()->SortInsert("TOpenDialog.Caption='Ouvrir'");
+    ASSERT_TRUE(RegisterDialogClass(TOpenDialog::StaticClass()));
+    Sink.Wnd = nullptr;
+    EXPECT_EQ(Show(Open).Caption, "Ouvrir");
+    ASSERT_FALSE(Sink.Log.empty());
+    for (std::size_t i = 0; i < Sink.Log.size(); ++i)
+        EXPECT_EQ(Sink.Log[i], i % 2 ? "translated:" : "translate:");
+    Sink.SkipNext = true;
+    EXPECT_EQ(Show(Open).Caption, "Open");
 }
 
 TEST_F(ZctTest, ChildrenAreFoundByIdentifierAndPositionAsTheWindowTreeHasThem) {
