@@ -31,22 +31,25 @@ public:
     using TComponent::TComponent;
     void ItemClick(TObject*) {}
     void GetChildren(const TGetChildProc& Proc, TComponent*) override {
-        for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+        for (int i = 0; i < ComponentCount(); ++i)
+            Proc(Components(i));
     }
 };
 
 } // namespace
 
 TClass TBenchItem::StaticClass() {
-    static const TClassInfo Info = TClassBuilder<TBenchItem>("TBenchItem")
-        .Prop("Caption", &TBenchItem::FCaption, &TBenchItem::FCaption)
-        .Prop("Hint", &TBenchItem::FHint, &TBenchItem::FHint)
-        .Prop("Left", &TBenchItem::FLeft, &TBenchItem::FLeft)
-        .Prop("Top", &TBenchItem::FTop, &TBenchItem::FTop)
-        .Prop("Enabled", &TBenchItem::FEnabled, &TBenchItem::FEnabled).Default(true)
-        .Prop("Ratio", &TBenchItem::FRatio, &TBenchItem::FRatio)
-        .Prop("Lines", &TBenchItem::GetLines)
-        .Prop("OnClick", &TBenchItem::FOnClick, &TBenchItem::FOnClick);
+    static const TClassInfo Info =
+        TClassBuilder<TBenchItem>("TBenchItem")
+            .Prop("Caption", &TBenchItem::FCaption, &TBenchItem::FCaption)
+            .Prop("Hint", &TBenchItem::FHint, &TBenchItem::FHint)
+            .Prop("Left", &TBenchItem::FLeft, &TBenchItem::FLeft)
+            .Prop("Top", &TBenchItem::FTop, &TBenchItem::FTop)
+            .Prop("Enabled", &TBenchItem::FEnabled, &TBenchItem::FEnabled)
+            .Default(true)
+            .Prop("Ratio", &TBenchItem::FRatio, &TBenchItem::FRatio)
+            .Prop("Lines", &TBenchItem::GetLines)
+            .Prop("OnClick", &TBenchItem::FOnClick, &TBenchItem::FOnClick);
     return &Info;
 }
 
@@ -108,13 +111,26 @@ void BM_ParseFormText(benchmark::State& State) {
     TBenchRoot* Source = MakeForm(static_cast<int>(State.range(0)));
     String Text = WriteComponentToText(Source);
     Source->Free();
-    for (auto _ : State) benchmark::DoNotOptimize(ParseFormText(Text));
+    for (auto _ : State)
+        benchmark::DoNotOptimize(ParseFormText(Text));
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
     State.SetComplexityN(State.range(0));
 }
 
 } // namespace
 
-BENCHMARK(BM_WriteForm)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_ReadForm)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_ParseFormText)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_WriteForm)
+    ->RangeMultiplier(10)
+    ->Range(100, 10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadForm)
+    ->RangeMultiplier(10)
+    ->Range(100, 10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ParseFormText)
+    ->RangeMultiplier(10)
+    ->Range(100, 10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);

@@ -83,8 +83,9 @@ void BM_GlobalizeProject(benchmark::State& State) {
         Expert.GlobalizeProject();
     }
     State.SetItemsProcessed(State.iterations() * Units);
-    State.counters["ms_per_unit"] = benchmark::Counter(
-        static_cast<double>(Units) * 1e-3,
+    // CPU seconds per unit.
+    State.counters["time_per_unit"] = benchmark::Counter(
+        static_cast<double>(Units),
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 

@@ -29,7 +29,8 @@ protected:
         for (int i = 0; i < FTranslations->Count(); ++i) {
             const String& Line = FTranslations->Line(i);
             std::size_t Eq = Line.find('=');
-            Entries.push_back({"Source text " + Line.substr(0, Eq), FromLiterals(Line.substr(Eq + 1)), i});
+            Entries.push_back(
+                {"Source text " + Line.substr(0, Eq), FromLiterals(Line.substr(Eq + 1)), i});
         }
     }
 };
@@ -52,7 +53,9 @@ std::filesystem::path WorkDir() {
     return Dir;
 }
 
-String Key(int i) { return "Comp" + std::to_string(i) + ".Caption"; }
+String Key(int i) {
+    return "Comp" + std::to_string(i) + ".Caption";
+}
 
 // A sorted shared file of Lines lines, a tenth of them for Form0 in locale 1036.
 String MakeSharedFile(int Lines) {
@@ -62,8 +65,9 @@ String MakeSharedFile(int Lines) {
     L.reserve(static_cast<std::size_t>(Lines));
     for (int i = 0; i < Lines; ++i) {
         int Form = i % 10;
-        L.push_back("Form" + std::to_string(Form) + "." + Key(i / 10) + "%" + (Form ? "1031" : "1036") +
-                    "='Translated text number " + std::to_string(i) + "'");
+        L.push_back("Form" + std::to_string(Form) + "." + Key(i / 10) + "%" +
+                    (Form ? "1031" : "1036") + "='Translated text number " + std::to_string(i) +
+                    "'");
     }
     std::sort(L.begin(), L.end());
     WriteLinesAtomic(File, L);
@@ -87,7 +91,8 @@ TBenchTranslator* MakeTranslator(int Entries) {
     auto* T = new TBenchTranslator(Owner);
     T->SetLocale(1036);
     std::vector<std::pair<String, TObject*>> Lines;
-    for (int i = 0; i < Entries; ++i) Lines.emplace_back(Key(i) + "='Nouveau texte " + std::to_string(i) + "'", nullptr);
+    for (int i = 0; i < Entries; ++i)
+        Lines.emplace_back(Key(i) + "='Nouveau texte " + std::to_string(i) + "'", nullptr);
     T->Translations()->SortInsertMany(std::move(Lines));
     return T;
 }
@@ -99,16 +104,32 @@ void Run(benchmark::State& State, const std::function<void(TBenchTranslator*, co
     String File = Source + ".work";
     std::filesystem::copy_file(Source, File, std::filesystem::copy_options::overwrite_existing);
     TBenchTranslator* T = MakeTranslator(Lines / 10);
-    for (auto _ : State) Op(T, File);
+    for (auto _ : State)
+        Op(T, File);
     State.SetComplexityN(Lines);
     State.counters["lines"] = Lines;
     T->Owner()->Free();
 }
 
-void BM_SaveTo(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { T->SaveTo(F); }, false); }
-void BM_LoadFrom(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { benchmark::DoNotOptimize(T->LoadFrom(F)); }, false); }
-void BM_TranslateTo(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { T->TranslateTo(F); }, true); }
-void BM_TranslateFrom(benchmark::State& S) { Run(S, [](TBenchTranslator* T, const String& F) { benchmark::DoNotOptimize(T->TranslateFrom(F)); }, true); }
+void BM_SaveTo(benchmark::State& S) {
+    Run(
+        S, [](TBenchTranslator* T, const String& F) { T->SaveTo(F); }, false);
+}
+void BM_LoadFrom(benchmark::State& S) {
+    Run(
+        S, [](TBenchTranslator* T, const String& F) { benchmark::DoNotOptimize(T->LoadFrom(F)); },
+        false);
+}
+void BM_TranslateTo(benchmark::State& S) {
+    Run(
+        S, [](TBenchTranslator* T, const String& F) { T->TranslateTo(F); }, true);
+}
+void BM_TranslateFrom(benchmark::State& S) {
+    Run(
+        S,
+        [](TBenchTranslator* T, const String& F) { benchmark::DoNotOptimize(T->TranslateFrom(F)); },
+        true);
+}
 
 // The floor: read the file, sort its lines byte-wise, write it back.
 void BM_ReadSortWriteFloor(benchmark::State& State) {
@@ -133,27 +154,35 @@ void BM_SystemSort(benchmark::State& State) {
 
 String LiteralSample() {
     String S;
-    for (int i = 0; i < 1 << 20; ++i) S += (i % 61 == 0) ? '\n' : (i % 97 == 0) ? '\'' : static_cast<char>('a' + i % 26);
+    for (int i = 0; i < 1 << 20; ++i)
+        S += (i % 61 == 0) ? '\n' : (i % 97 == 0) ? '\'' : static_cast<char>('a' + i % 26);
     return S;
 }
 
 void BM_ToLiterals(benchmark::State& State) {
     String S = LiteralSample();
-    for (auto _ : State) benchmark::DoNotOptimize(ToLiterals(S));
+    for (auto _ : State)
+        benchmark::DoNotOptimize(ToLiterals(S));
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * S.size()));
 }
 
 void BM_FromLiterals(benchmark::State& State) {
     String L = ToLiterals(LiteralSample());
-    for (auto _ : State) benchmark::DoNotOptimize(FromLiterals(L));
+    for (auto _ : State)
+        benchmark::DoNotOptimize(FromLiterals(L));
     State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * L.size()));
 }
 
 } // namespace
 
 // Wall time: the system sort runs in a child process, and every writer flushes to disk.
-#define ZT_FILE_BENCH(Fn)                                                                         \
-    BENCHMARK(Fn)->RangeMultiplier(10)->Range(10000, 1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Complexity()
+#define ZT_FILE_BENCH(Fn)                                                                          \
+    BENCHMARK(Fn)                                                                                  \
+        ->RangeMultiplier(10)                                                                      \
+        ->Range(10000, 1000000)                                                                    \
+        ->Unit(benchmark::kMillisecond)                                                            \
+        ->UseRealTime()                                                                            \
+        ->Complexity()
 ZT_FILE_BENCH(BM_ReadSortWriteFloor);
 ZT_FILE_BENCH(BM_SystemSort);
 ZT_FILE_BENCH(BM_SaveTo);

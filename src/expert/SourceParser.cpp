@@ -37,6 +37,18 @@ bool Is(std::uint8_t Ch, TCharClass Class) {
     return (Classes[Ch] & Class) != 0;
 }
 
+bool IsBlank(std::uint8_t Ch) {
+    return (Ch >= 1 && Ch <= 9) || (Ch >= 11 && Ch <= 32);
+}
+
+// Characters that a literal takes as they are: no end, escape, line end or NUL.
+bool IsPlainQuoted(std::uint8_t Ch) {
+    return Ch != '\'' && Ch != '\r' && Ch != '\n' && Ch != 0;
+}
+bool IsPlainDoubleQuoted(std::uint8_t Ch) {
+    return Ch != '"' && Ch != '\\' && Ch != '\r' && Ch != '\n' && Ch != 0;
+}
+
 } // namespace
 
 host::TClass TSourceParser::StaticClass() {
@@ -90,9 +102,14 @@ void TSourceParser::SkipTo(char Stop) {
     ReadNextToken();
 }
 
+// A run of blanks holds no line feed: it is passed in the buffer in one piece.
 void TSourceParser::SkipBlanks() {
-    while ((CurrentChar >= 1 && CurrentChar <= 9) || (CurrentChar >= 11 && CurrentChar <= 32))
-        ReadNextToken();
+    if (!IsBlank(CurrentChar)) return;
+    std::size_t End = FNext;
+    while (End < FText.size() && IsBlank(static_cast<std::uint8_t>(FText[End])))
+        ++End;
+    FNext = End;
+    ReadNextToken();
 }
 
 bool TSourceParser::SkipComments() {
@@ -161,6 +178,18 @@ void TSourceParser::ReadSymbol() {
 
 // A doubled quote ends the literal: 'it''s' is the two tokens it and s.
 void TSourceParser::ReadQuoted() {
+    // The usual literal is one run up to its closing quote, taken from the buffer at once.
+    std::size_t End = FNext;
+    while (End < FText.size() && IsPlainQuoted(static_cast<std::uint8_t>(FText[End])))
+        ++End;
+    if (End < FText.size() && FText[End] == '\'') {
+        TokenString.assign(FText, FNext, End - FNext);
+        FNext = End + 1;
+        ReadNextToken();
+        Token = toString;
+        return;
+    }
+    // Otherwise byte by byte, so that the error tells the line where the literal broke.
     ReadNextToken();
     while (CurrentChar != '\'') {
         if (CurrentChar == 0 || CurrentChar == '\r' || CurrentChar == '\n') InvalidString();
@@ -223,7 +252,19 @@ void TSourceParser::ReadControlTokenC() {
 
 void TSourceParser::ReadDoubleQuoted() {
     ReadNextToken();
-    while (CurrentChar != '"') {
+    for (;;) {
+        // Runs of plain characters are taken from the buffer at once (the current character,
+        // read from the buffer, starts the run).
+        if (IsPlainDoubleQuoted(CurrentChar)) {
+            const std::size_t Start = FNext - 1;
+            std::size_t End = FNext;
+            while (End < FText.size() && IsPlainDoubleQuoted(static_cast<std::uint8_t>(FText[End])))
+                ++End;
+            TokenString.append(FText, Start, End - Start);
+            FNext = End;
+            ReadNextToken();
+        }
+        if (CurrentChar == '"') break;
         if (CurrentChar == 0 || CurrentChar == '\r' || CurrentChar == '\n') InvalidString();
         ReadControlTokenC();
         TokenString.push_back(static_cast<char>(CurrentChar));
@@ -234,26 +275,29 @@ void TSourceParser::ReadDoubleQuoted() {
 }
 
 void TSourceParser::ReadHex() {
+    std::size_t End = FNext;
+    while (End < FText.size() && Is(static_cast<std::uint8_t>(FText[End]), ccHex))
+        ++End;
+    TokenString.assign(FText, FNext, End - FNext);
+    FNext = End;
     ReadNextToken();
-    while (Is(CurrentChar, ccHex)) {
-        TokenString.push_back(static_cast<char>(CurrentChar));
-        ReadNextToken();
-    }
     Token = toInteger;
 }
 
 // Digits first; then signs, points, digits and exponents make it a real number ("-5" too).
+// The current character, read from the buffer, starts the run.
 void TSourceParser::ReadNumber() {
-    while (Is(CurrentChar, ccDigit)) {
-        TokenString.push_back(static_cast<char>(CurrentChar));
-        ReadNextToken();
-    }
-    const std::size_t IntegerPart = TokenString.size();
-    while (Is(CurrentChar, ccNumber)) {
-        TokenString.push_back(static_cast<char>(CurrentChar));
-        ReadNextToken();
-    }
-    Token = TokenString.size() > IntegerPart ? toFloat : toInteger;
+    const std::size_t Start = FNext - 1;
+    std::size_t End = Start;
+    while (End < FText.size() && Is(static_cast<std::uint8_t>(FText[End]), ccDigit))
+        ++End;
+    const std::size_t IntegerEnd = End;
+    while (End < FText.size() && Is(static_cast<std::uint8_t>(FText[End]), ccNumber))
+        ++End;
+    TokenString.assign(FText, Start, End - Start);
+    FNext = End;
+    ReadNextToken();
+    Token = End > IntegerEnd ? toFloat : toInteger;
 }
 
 void TSourceParser::InvalidString() const {
