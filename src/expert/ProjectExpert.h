@@ -103,7 +103,6 @@ private:
     void ApplyFileNameRule(TTranslatorFrame* Translator) const;
     bool IsMainForm(const String& UnitFile) const;
     String InProjectFolder(const String& FileName) const;
-    bool FindCommonProp(std::string_view Key) const;
     // Translators of the four kinds that exports and imports go through, in component order.
     static std::vector<TTranslatorFrame*> ExchangeTranslators(TComponent* Root);
 

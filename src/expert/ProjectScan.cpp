@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 namespace zantor {
@@ -155,40 +156,45 @@ void TProjectExpert::RemoveIndex(String& Path) {
     Path.replace(Open + 1, Close - Open - 1, "*");
 }
 
-bool TProjectExpert::FindCommonProp(std::string_view Key) const {
-    return std::any_of(FSettings.CommonProps.begin(), FSettings.CommonProps.end(),
-                       [&](const String& P) { return host::SameText(P, Key); });
-}
-
 void TProjectExpert::SetFormProps(TComponent* /*Form*/, TFormTranslator* Translator) {
     host::TStringList Found;
     if (!Translator->TranslateForm(&Found, true)) return;
+    // The list compared without case, as the wizard's sorted list box compares: lower case on
+    // both sides, looked up in a sorted set.
+    std::set<String, std::less<>> Common;
+    for (const String& P : FSettings.CommonProps)
+        Common.insert(host::LowerCase(P));
     TSortList* Translations = Translator->Translations();
+    std::vector<std::pair<String, TObject*>> Added;
+    std::set<String, std::less<>> AddedHeads;
     for (int i = 0; i < Found.Count(); ++i) {
         const String Line = Found.Strings(i);
         const auto Eq = Line.find('=');
         if (Eq == String::npos) continue;
-        String Key = Line.substr(0, Eq);
+        String Key = host::LowerCase(std::string_view(Line).substr(0, Eq));
         RemoveIndex(Key);
         // Panel1.Font.Caption is tried whole, then as Font.Caption, then as Caption.
         std::string_view Tail = Key;
-        while (!FindCommonProp(Tail)) {
+        while (!Common.contains(Tail)) {
             const auto Dot = Tail.find('.');
             if (Dot == std::string_view::npos) break;
             Tail.remove_prefix(Dot + 1);
         }
-        if (!FindCommonProp(Tail)) continue;
+        if (!Common.contains(Tail)) continue;
 
         const String Head = Line.substr(0, Eq + 1);
         String Value = Line.substr(Eq + 1, 4095);
         // Strings get an empty translation; other values keep the design value.
-        const String Entry = IsStringLiteral(Value) ? Head + "''" : Line;
+        String Entry = IsStringLiteral(Value) ? Head + "''" : Line;
         TTranslatorFrame::ConvertFromLiterals(Value);
         const int Index = Translations->SortPosition(Head);
         if (Index < Translations->Count() && Translations->Line(Index).starts_with(Head))
             continue; // never overwrite an entry
-        if (FSettings.IncludeEmpty || !Value.empty()) Translations->SortInsert(Entry);
+        // The new lines go in together; a path met twice is entered once.
+        if ((FSettings.IncludeEmpty || !Value.empty()) && AddedHeads.insert(Head).second)
+            Added.emplace_back(std::move(Entry), nullptr);
     }
+    Translations->SortInsertMany(std::move(Added));
 }
 
 void TProjectExpert::SetResStrings(TResourceTranslator* Translator) {
