@@ -1,6 +1,9 @@
 // Reading and writing form text with many components; the figures should grow linearly.
 #include "host/classes/Filer.h"
 #include "host/classes/StringList.h"
+#include "host/controls/Application.h"
+#include "host/controls/ExtCtrls.h"
+#include "host/controls/StdCtrls.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <benchmark/benchmark.h>
@@ -117,8 +120,46 @@ void BM_ParseFormText(benchmark::State& State) {
     State.SetComplexityN(State.range(0));
 }
 
+// Controls with a parent: each button is placed in its parent's tab list when it is loaded,
+// which must not cost the whole list every time.
+String ControlsFormText(int Count) {
+    RegisterControlClasses();
+    auto* Root = new TPanel(nullptr);
+    Root->SetName("ControlsForm");
+    auto* Group = new TPanel(Root);
+    Group->SetName("Group");
+    Group->SetParent(Root);
+    for (int i = 0; i < Count; ++i) {
+        auto* Button = new TButton(Root);
+        Button->SetName("Button" + std::to_string(i));
+        Button->SetParent(i % 2 ? Group : Root);
+        Button->SetBounds(i % 640, i / 640, 75, 25);
+        Button->SetCaption("Button " + std::to_string(i));
+    }
+    String Text = WriteComponentToText(Root);
+    Root->Free();
+    return Text;
+}
+
+void BM_ReadFormControls(benchmark::State& State) {
+    String Text = ControlsFormText(static_cast<int>(State.range(0)));
+    for (auto _ : State) {
+        TComponent* Root = ReadComponentFromText(Text, nullptr);
+        State.PauseTiming();
+        Root->Free();
+        State.ResumeTiming();
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
+    State.SetComplexityN(State.range(0));
+}
+
 } // namespace
 
+BENCHMARK(BM_ReadFormControls)
+    ->RangeMultiplier(4)
+    ->Range(1250, 20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_WriteForm)
     ->RangeMultiplier(10)
     ->Range(100, 10000)

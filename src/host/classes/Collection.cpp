@@ -1,9 +1,10 @@
 #include "host/classes/Collection.h"
 #include "host/rtl/HostErrors.h"
 
+#include "host/classes/StreamedLayout.h"
+#include "host/classes/UpdateScope.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
-#include "host/classes/UpdateScope.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@ namespace {
 [[noreturn]] void ListIndexError(int Index) {
     RaiseListIndexError<EListError>(Index);
 }
-
 
 } // namespace
 
@@ -33,6 +33,7 @@ TCollectionItem::TCollectionItem(TCollection* Collection) {
 
 TCollectionItem::~TCollectionItem() {
     SetCollection(nullptr);
+    ForgetStreamedLayout(this);
 }
 
 void TCollectionItem::BeforeDestruction() {

@@ -17,6 +17,10 @@ class TStream;
 class TCollection;
 
 using TReaderProc = std::function<void(TReader*)>;
+// Finds form text for visual form inheritance: with Ancestor false the form of ClassName
+// itself (the frame of an inline object), with Ancestor true the form of the nearest
+// ancestor class of ClassName that has one (under an inherited root). False when none.
+using TFindFormText = std::function<bool(const String& ClassName, bool Ancestor, String& Text)>;
 using TWriterProc = std::function<void(TWriter*)>;
 using TStreamProc = std::function<void(TStream*)>;
 
@@ -76,12 +80,24 @@ public:
     // Line of the value being read.
     int Line() const;
 
+    // Strict (the default) raises at the first thing the compiled classes cannot take. The
+    // tolerant mode, for tools, makes an unknown class a TPlaceholderComponent and keeps
+    // whatever cannot be applied (unknown properties, handlers without a method, references
+    // that do not resolve) as written, so that writing the form back gives the same text.
+    void SetTolerant(bool Value) { FTolerant = Value; }
+    bool Tolerant() const { return FTolerant; }
+    // Where the forms of ancestor classes and inline frames come from; by default the form
+    // texts registered for compiled classes (RegisterClassFormText).
+    void SetFindFormText(TFindFormText Finder) { FFindFormText = std::move(Finder); }
+
 private:
     struct TState;
     std::unique_ptr<TState> FState;
     const TFormObject& FRootObject;
     TComponent* FOwner = nullptr;
     TComponent* FParent = nullptr;
+    bool FTolerant = false;
+    TFindFormText FFindFormText;
     friend struct TReaderImpl;
 };
 
@@ -109,16 +125,30 @@ public:
     void WriteListBegin();
     void WriteListEnd();
     void WriteCollection(const TCollection* Collection);
+    // Any value as parsed (placeholders write what they read this way).
+    void WriteValue(const TFormValue& Value);
 
 private:
     struct TState;
     std::unique_ptr<TState> FState;
     friend struct TWriterImpl;
+    friend void RecordImpliedProperties(TComponent* Root, TComponent* Component);
 };
 
 // Reads form text into Root (or a new component of the text's class owned by Owner).
 TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root,
                                   TComponent* Owner = nullptr);
+struct TFormReadOptions {
+    bool Tolerant = false;
+    TFindFormText FindFormText; // empty: the registered forms of compiled classes
+};
+TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComponent* Owner,
+                                  const TFormReadOptions& Options);
+
+// The form of a compiled form class, read first under the forms of the classes derived from
+// it (their text starts with "inherited") and for its inline frames.
+void RegisterClassFormText(TClass Class, std::string_view Text);
+void UnRegisterClassFormText(TClass Class);
 String WriteComponentToText(TComponent* Root);
 // File forms; the writer replaces the file atomically.
 TComponent* ReadComponentResFile(const String& FileName, TComponent* Root);

@@ -18,8 +18,12 @@ constexpr int MaxDepth = 256;
 
 enum class TTok { Eof, Symbol, String, Integer, Float, Char };
 
-bool IsIdentStart(unsigned char C) { return std::isalpha(C) || C == '_' || C >= 0x80; }
-bool IsIdentChar(unsigned char C) { return IsIdentStart(C) || std::isdigit(C); }
+bool IsIdentStart(unsigned char C) {
+    return std::isalpha(C) || C == '_' || C >= 0x80;
+}
+bool IsIdentChar(unsigned char C) {
+    return IsIdentStart(C) || std::isdigit(C);
+}
 int HexValue(unsigned char C) {
     if (C >= '0' && C <= '9') return C - '0';
     if (C >= 'a' && C <= 'f') return C - 'a' + 10;
@@ -53,11 +57,13 @@ private:
     void SkipBlanks() {
         while (!AtEnd()) {
             unsigned char C = Peek();
-            if (C == '\n' || (C == '\r' && Peek(1) != '\n')) ++FLine;
+            if (C == '\n' || (C == '\r' && Peek(1) != '\n'))
+                ++FLine;
             else if (C == 0) {
                 FTokLine = FLine;
                 Error("Invalid character");
-            } else if (C > ' ') return;
+            } else if (C > ' ')
+                return;
             ++FPos;
         }
     }
@@ -65,7 +71,7 @@ private:
     void Next() {
         SkipBlanks();
         FTokLine = FLine;
-        FTokText.clear();
+        FTokText = {};
         if (AtEnd()) {
             FTok = TTok::Eof;
             return;
@@ -73,15 +79,16 @@ private:
         unsigned char C = Peek();
         if (IsIdentStart(C)) {
             std::size_t Start = FPos;
-            while (!AtEnd() && IsIdentChar(Peek())) ++FPos;
-            FTokText.assign(FText.substr(Start, FPos - Start));
+            while (!AtEnd() && IsIdentChar(Peek()))
+                ++FPos;
+            FTokText = FText.substr(Start, FPos - Start);
             FTok = TTok::Symbol;
         } else if (C == '\'' || C == '#') {
             ReadStringToken();
         } else if (std::isdigit(C) || (C == '$' && HexValue(Peek(1)) >= 0)) {
             ReadNumber();
         } else {
-            FTokText.assign(1, static_cast<char>(C));
+            FTokText = FText.substr(FPos, 1);
             ++FPos;
             FTok = TTok::Char;
         }
@@ -89,9 +96,23 @@ private:
 
     void ReadStringToken() {
         FTok = TTok::String;
+        // Most strings are one quoted run without doubled quotes: a view of the text.
+        if (Peek() == '\'') {
+            std::size_t End = FPos + 1;
+            while (End < FText.size() && FText[End] != '\'' && FText[End] != '\n' &&
+                   FText[End] != '\r')
+                ++End;
+            if (End < FText.size() && FText[End] == '\'' &&
+                (End + 1 >= FText.size() || (FText[End + 1] != '\'' && FText[End + 1] != '#'))) {
+                FTokText = FText.substr(FPos + 1, End - FPos - 1);
+                FPos = End + 1;
+                return;
+            }
+        }
+        FStrBuf.clear();
         char32_t PendingHigh = 0;
         auto Flush = [&] {
-            if (PendingHigh) AppendUtf8(FTokText, 0xFFFD);
+            if (PendingHigh) AppendUtf8(FStrBuf, 0xFFFD);
             PendingHigh = 0;
         };
         for (;;) {
@@ -99,12 +120,13 @@ private:
                 Flush();
                 ++FPos;
                 for (;;) {
-                    if (AtEnd() || Peek() == '\n' || Peek() == '\r') Error("Invalid string constant");
+                    if (AtEnd() || Peek() == '\n' || Peek() == '\r')
+                        Error("Invalid string constant");
                     if (Peek() == '\'') {
                         if (Peek(1) != '\'') break;
                         ++FPos;
                     }
-                    FTokText += static_cast<char>(Peek());
+                    FStrBuf += static_cast<char>(Peek());
                     ++FPos;
                 }
                 ++FPos;
@@ -116,22 +138,24 @@ private:
                     PendingHigh = Code;
                 } else if (Code >= 0xDC00 && Code <= 0xDFFF) {
                     if (PendingHigh)
-                        AppendUtf8(FTokText, 0x10000 + ((PendingHigh - 0xD800) << 10) + (Code - 0xDC00));
+                        AppendUtf8(FStrBuf,
+                                   0x10000 + ((PendingHigh - 0xD800) << 10) + (Code - 0xDC00));
                     else
-                        AppendUtf8(FTokText, 0xFFFD);
+                        AppendUtf8(FStrBuf, 0xFFFD);
                     PendingHigh = 0;
                 } else {
                     Flush();
                     if (Code < 0x80)
-                        FTokText += static_cast<char>(Code);
+                        FStrBuf += static_cast<char>(Code);
                     else
-                        AppendUtf8(FTokText, Code);
+                        AppendUtf8(FStrBuf, Code);
                 }
             } else {
                 break;
             }
         }
         Flush();
+        FTokText = FStrBuf;
     }
 
     char32_t ReadCharCode() {
@@ -155,25 +179,30 @@ private:
         std::size_t Start = FPos;
         if (Peek() == '$') {
             ++FPos;
-            while (!AtEnd() && HexValue(Peek()) >= 0) ++FPos;
+            while (!AtEnd() && HexValue(Peek()) >= 0)
+                ++FPos;
             FTok = TTok::Integer;
-            FTokText.assign(FText.substr(Start, FPos - Start));
+            FTokText = FText.substr(Start, FPos - Start);
             return;
         }
-        while (!AtEnd() && std::isdigit(Peek())) ++FPos;
+        while (!AtEnd() && std::isdigit(Peek()))
+            ++FPos;
         FTok = TTok::Integer;
         if (Peek() == '.' && std::isdigit(Peek(1))) {
             FTok = TTok::Float;
             ++FPos;
-            while (!AtEnd() && std::isdigit(Peek())) ++FPos;
+            while (!AtEnd() && std::isdigit(Peek()))
+                ++FPos;
         }
         if ((Peek() == 'e' || Peek() == 'E') &&
-            (std::isdigit(Peek(1)) || ((Peek(1) == '+' || Peek(1) == '-') && std::isdigit(Peek(2))))) {
+            (std::isdigit(Peek(1)) ||
+             ((Peek(1) == '+' || Peek(1) == '-') && std::isdigit(Peek(2))))) {
             FTok = TTok::Float;
             FPos += 2;
-            while (!AtEnd() && std::isdigit(Peek())) ++FPos;
+            while (!AtEnd() && std::isdigit(Peek()))
+                ++FPos;
         }
-        FTokText.assign(FText.substr(Start, FPos - Start));
+        FTokText = FText.substr(Start, FPos - Start);
         FFloatSuffix = 0;
         unsigned char S = static_cast<unsigned char>(std::tolower(Peek()));
         if ((S == 's' || S == 'c' || S == 'd') && !IsIdentChar(Peek(1))) {
@@ -183,7 +212,9 @@ private:
         }
     }
 
-    bool IsSymbol(std::string_view S) const { return FTok == TTok::Symbol && SameText(FTokText, S); }
+    bool IsSymbol(std::string_view S) const {
+        return FTok == TTok::Symbol && SameText(FTokText, S);
+    }
     bool IsChar(char C) const { return FTok == TTok::Char && FTokText[0] == C; }
 
     void ExpectChar(char C) {
@@ -192,8 +223,9 @@ private:
     }
 
     String ExpectSymbol() {
-        if (FTok != TTok::Symbol) Error(FTok == TTok::Eof ? "Unexpected end of file" : "Identifier expected");
-        String S = FTokText;
+        if (FTok != TTok::Symbol)
+            Error(FTok == TTok::Eof ? "Unexpected end of file" : "Identifier expected");
+        String S(FTokText);
         Next();
         return S;
     }
@@ -228,10 +260,14 @@ private:
         if (Depth > MaxDepth) Error("Objects nested too deeply");
         TFormObject Obj;
         Obj.Line = FTokLine;
-        if (IsSymbol("object")) Obj.Kind = TFormObjectKind::Object;
-        else if (IsSymbol("inherited")) Obj.Kind = TFormObjectKind::Inherited;
-        else if (IsSymbol("inline")) Obj.Kind = TFormObjectKind::Inline;
-        else Error("'object' expected");
+        if (IsSymbol("object"))
+            Obj.Kind = TFormObjectKind::Object;
+        else if (IsSymbol("inherited"))
+            Obj.Kind = TFormObjectKind::Inherited;
+        else if (IsSymbol("inline"))
+            Obj.Kind = TFormObjectKind::Inline;
+        else
+            Error("'object' expected");
         Next();
         Obj.ClassName = ExpectSymbol();
         if (IsChar(':')) {
@@ -270,7 +306,9 @@ private:
         }
         auto [Ptr, Ec] = std::from_chars(Digits.data(), Digits.data() + Digits.size(), U, Base);
         if (Ec != std::errc() || Ptr != Digits.data() + Digits.size()) Error("Number too large");
-        if (Base == 16) return static_cast<Int64>(U) * (Negative ? -1 : 1);
+        // Hexadecimal digits give the 64 bits as written ($FFFFFFFFFFFFFFFF is -1); the sign
+        // negates them in unsigned arithmetic, so -$8000000000000000 cannot overflow.
+        if (Base == 16) return static_cast<Int64>(Negative ? 0 - U : U);
         std::uint64_t Limit = Negative ? std::uint64_t{1} << 63 : (std::uint64_t{1} << 63) - 1;
         if (U > Limit) Error("Number too large");
         return Negative ? static_cast<Int64>(0 - U) : static_cast<Int64>(U);
@@ -294,7 +332,7 @@ private:
             auto [Ptr, Ec] = std::from_chars(FTokText.data(), FTokText.data() + FTokText.size(), D);
             if (Ec != std::errc() || !std::isfinite(D)) Error("Invalid floating point value");
             V.Float = Negative ? -D : D;
-            V.Type = FFloatSuffix == 's' ? vaSingle
+            V.Type = FFloatSuffix == 's'   ? vaSingle
                      : FFloatSuffix == 'c' ? vaCurrency
                      : FFloatSuffix == 'd' ? vaDate
                                            : vaExtended;
@@ -309,26 +347,38 @@ private:
         if (Depth > MaxDepth) Error("Values nested too deeply");
         switch (FTok) {
         case TTok::Integer:
-        case TTok::Float: return ParseNumber(false);
-        case TTok::String: return ParseString();
-        case TTok::Symbol: return ParseIdent();
-        case TTok::Eof: Error("Unexpected end of file");
-        case TTok::Char: break;
+        case TTok::Float:
+            return ParseNumber(false);
+        case TTok::String:
+            return ParseString();
+        case TTok::Symbol:
+            return ParseIdent();
+        case TTok::Eof:
+            Error("Unexpected end of file");
+        case TTok::Char:
+            break;
         }
         switch (FTokText[0]) {
-        case '-': Next(); return ParseNumber(true);
-        case '[': return ParseSet();
-        case '(': return ParseList(Depth);
-        case '{': return ParseBinary();
-        case '<': return ParseCollection(Depth);
-        default: Error(LoadResString(SInvalidPropertyValue));
+        case '-':
+            Next();
+            return ParseNumber(true);
+        case '[':
+            return ParseSet();
+        case '(':
+            return ParseList(Depth);
+        case '{':
+            return ParseBinary();
+        case '<':
+            return ParseCollection(Depth);
+        default:
+            Error(LoadResString(SInvalidPropertyValue));
         }
     }
 
     TFormValue ParseString() {
         TFormValue V;
         V.Line = FTokLine;
-        V.Str = FTokText;
+        V.Str.assign(FTokText);
         Next();
         while (IsChar('+')) {
             Next();
@@ -344,11 +394,16 @@ private:
         TFormValue V;
         V.Line = FTokLine;
         V.Str = ExpectDottedSymbol();
-        if (SameText(V.Str, "False")) V.Type = vaFalse;
-        else if (SameText(V.Str, "True")) V.Type = vaTrue;
-        else if (SameText(V.Str, "nil")) V.Type = vaNil;
-        else if (SameText(V.Str, "Null")) V.Type = vaNull;
-        else V.Type = vaIdent;
+        if (SameText(V.Str, "False"))
+            V.Type = vaFalse;
+        else if (SameText(V.Str, "True"))
+            V.Type = vaTrue;
+        else if (SameText(V.Str, "nil"))
+            V.Type = vaNil;
+        else if (SameText(V.Str, "Null"))
+            V.Type = vaNull;
+        else
+            V.Type = vaIdent;
         return V;
     }
 
@@ -363,7 +418,7 @@ private:
         }
         for (;;) {
             if (FTok == TTok::Integer) {
-                V.SetItems.push_back(FTokText);
+                V.SetItems.emplace_back(FTokText);
                 Next();
             } else {
                 V.SetItems.push_back(ExpectSymbol());
@@ -380,7 +435,8 @@ private:
         V.Type = vaList;
         V.Line = FTokLine;
         Next();
-        while (!IsChar(')')) V.Items.push_back(ParseValue(Depth + 1));
+        while (!IsChar(')'))
+            V.Items.push_back(ParseValue(Depth + 1));
         Next();
         return V;
     }
@@ -417,7 +473,8 @@ private:
         V.Line = FTokLine;
         Next();
         while (!IsChar('>')) {
-            if (!IsSymbol("item")) Error(FTok == TTok::Eof ? "Unexpected end of file" : "'item' expected");
+            if (!IsSymbol("item"))
+                Error(FTok == TTok::Eof ? "Unexpected end of file" : "'item' expected");
             TFormItem Item;
             Item.Line = FTokLine;
             Next();
@@ -437,13 +494,16 @@ private:
     std::size_t FPos = 0;
     int FLine = 1;
     TTok FTok = TTok::Eof;
-    String FTokText;
+    std::string_view FTokText; // into the text, or into FStrBuf for decoded strings
+    String FStrBuf;
     int FTokLine = 1;
     char FFloatSuffix = 0;
 };
 
 } // namespace
 
-TFormObject ParseFormText(std::string_view Text) { return TFormParser(Text).ParseRoot(); }
+TFormObject ParseFormText(std::string_view Text) {
+    return TFormParser(Text).ParseRoot();
+}
 
 } // namespace host

@@ -3,6 +3,8 @@
 #include "host/rtl/HostErrors.h"
 
 #include "host/classes/Collection.h"
+#include "host/classes/Placeholder.h"
+#include "host/classes/StreamedLayout.h"
 #include "host/classes/Streams.h"
 #include "host/classes/UpdateScope.h"
 #include "host/rtl/AtomicFile.h"
@@ -11,12 +13,16 @@
 #include "host/typinfo/TypInfo.h"
 
 #include <algorithm>
+#include <deque>
+#include <unordered_set>
 
 namespace host {
 
 namespace {
 
-String OnLine(int Line) { return " on line " + std::to_string(Line); }
+String OnLine(int Line) {
+    return " on line " + std::to_string(Line);
+}
 
 // A reading error that already names its property and line; raised as it is.
 class EPropertyReadError : public EReadError {
@@ -32,6 +38,10 @@ struct TFixup {
     String Name;
     TComponent* Root;
     int Line;
+    String Path; // "Form1.Button1.PopupMenu", for the error message
+    // Tolerant reads: the object whose layout keeps the reference when it does not resolve.
+    TObject* Top = nullptr;
+    TFormProperty Written;
 };
 
 std::vector<TFixup>& GlobalFixups() {
@@ -48,14 +58,21 @@ TComponent* FindNestedComponent(TComponent* Root, std::string_view Path) {
     if (!Result && SameText(Parts[0], Root->Name())) Result = Root;
     if (!Result && SameText(Parts[0], "Owner")) Result = Root;
     if (!Result) Result = FindGlobalComponent(Parts[0]);
-    for (std::size_t i = 1; Result && i < Parts.size(); ++i) Result = Result->FindComponent(Parts[i]);
+    for (std::size_t i = 1; Result && i < Parts.size(); ++i)
+        Result = Result->FindComponent(Parts[i]);
     return Result;
 }
 
+// A reference to a component of the wrong class fails as any other value of the form would,
+// naming the property and the line of the reference.
 bool TryFixup(const TFixup& F) {
     TComponent* Target = FindNestedComponent(F.Root, F.Name);
     if (!Target) return false;
-    SetObjectProp(F.Instance, F.Prop, Target);
+    try {
+        SetObjectProp(F.Instance, F.Prop, Target);
+    } catch (const Exception& E) {
+        throw EPropertyReadError("Error reading " + F.Path + ": " + E.Message() + OnLine(F.Line));
+    }
     return true;
 }
 
@@ -79,13 +96,63 @@ struct TReader::TState {
     };
     std::vector<TLevel> Cursor;
     std::vector<TFormValue> Single; // the property's value as a one-item sequence
-    String DefinedName;            // defined property looked for, "" once handled
+    String DefinedName;             // defined property looked for, "" once handled
     const TFormValue* DefinedValue = nullptr;
     int Line = 0;
     std::vector<TComponent*> Loaded;
+    std::unordered_set<TComponent*> LoadedSet; // only for forms with inherited objects
     std::vector<TFixup> Fixups;
     TComponent* Reading = nullptr;
+    // Root of the form text being read: the form, or a frame while its own form is read.
+    // Method names and references are looked up from it.
+    TComponent* LookupRoot = nullptr;
+    // Where inherited objects are looked for: the form, or an inline frame.
+    TComponent* InheritedScope = nullptr;
+    // Forms of ancestors and frames, kept while the values read from them are referred to.
+    std::deque<TFormObject> Forms;
+    int FormDepth = 0;
+    bool Layouts = false; // recording streamed layouts (tolerant mode, outermost text)
 };
+
+namespace {
+
+// Deeper inheritance or frame nesting than any real project; stops a form that is its own
+// ancestor.
+constexpr int MaxFormDepth = 64;
+
+std::unordered_map<TClass, String>& ClassForms() {
+    static std::unordered_map<TClass, String> Map;
+    return Map;
+}
+
+bool FindRegisteredForm(const String& ClassName, bool Ancestor, String& Text) {
+    auto& Map = ClassForms();
+    if (Map.empty()) return false;
+    TClass Class = GetClass(ClassName);
+    if (!Class) {
+        for (auto& [C, T] : Map)
+            if (SameText(C->ClassName, ClassName)) Class = C;
+        if (!Class) return false;
+    }
+    for (TClass C = Ancestor ? Class->Parent : Class; C; C = C->Parent) {
+        auto It = Map.find(C);
+        if (It != Map.end()) {
+            Text = It->second;
+            return true;
+        }
+        if (!Ancestor) break;
+    }
+    return false;
+}
+
+} // namespace
+
+void RegisterClassFormText(TClass Class, std::string_view Text) {
+    ClassForms()[Class] = String(Text);
+}
+void UnRegisterClassFormText(TClass Class) {
+    ClassForms().erase(Class);
+}
 
 // Reading steps that need the private state; kept out of the header.
 struct TReaderImpl {
@@ -96,55 +163,151 @@ struct TReaderImpl {
         throw EPropertyReadError("Error reading " + Path + ": " + Msg + OnLine(Line));
     }
 
-    void ReadObjectBody(TComponent* Instance, const TFormObject& Obj) {
+    TStreamedLayout* LayoutFor(const TObject* Obj) {
+        return S.Layouts ? &StreamedLayoutOf(Obj) : nullptr;
+    }
+
+    void AddLoaded(TComponent* Comp) {
+        if (!S.LoadedSet.empty() && S.LoadedSet.contains(Comp)) return;
+        Comp->SetLoading(true);
+        S.Loaded.push_back(Comp);
+        if (!S.LoadedSet.empty()) S.LoadedSet.insert(Comp);
+    }
+
+    // The form (or frame) text of a class, parsed and kept for the rest of the read.
+    const TFormObject* FindForm(const String& ClassName, bool Ancestor, int Line) {
+        String Text;
+        bool Found = R.FFindFormText ? R.FFindFormText(ClassName, Ancestor, Text)
+                                     : FindRegisteredForm(ClassName, Ancestor, Text);
+        if (!Found) return nullptr;
+        if (S.FormDepth >= MaxFormDepth) throw EReadError("Forms nested too deeply" + OnLine(Line));
+        S.Forms.push_back(ParseFormText(Text));
+        return &S.Forms.back();
+    }
+
+    // Reads the forms of Obj's ancestors into Instance, then Obj itself: the ancestors'
+    // values, children and handlers first, the differences of the text over them.
+    void ReadLayers(TComponent* Instance, const TFormObject& Obj, bool Outermost) {
+        if (Obj.Kind == TFormObjectKind::Inherited) {
+            if (const TFormObject* Ancestor = FindForm(Obj.ClassName, true, Obj.Line)) {
+                // Inherited components are looked for from now on: reading stays linear.
+                if (S.LoadedSet.empty()) S.LoadedSet.insert(S.Loaded.begin(), S.Loaded.end());
+                ReadSubForm(Instance, *Ancestor);
+            }
+        }
+        bool SavedLayouts = S.Layouts;
+        S.Layouts = R.FTolerant && Outermost;
+        if (TStreamedLayout* L = LayoutFor(Instance)) {
+            L->Kind = Obj.Kind;
+            L->Index = Obj.Index;
+        }
+        ReadObjectBody(Instance, Obj,
+                       Instance->GetChildOwner() ? Instance->GetChildOwner() : R.FOwner);
+        S.Layouts = SavedLayouts;
+    }
+
+    // An ancestor's form or a frame's form read into Instance, which is its root.
+    void ReadSubForm(TComponent* Instance, const TFormObject& Form) {
+        TComponent* SavedLookup = S.LookupRoot;
+        TComponent* SavedScope = S.InheritedScope;
+        TComponent* SavedOwner = R.FOwner;
+        ++S.FormDepth;
+        S.LookupRoot = Instance;
+        S.InheritedScope = Instance;
+        R.FOwner = Instance;
+        ReadLayers(Instance, Form, false);
+        R.FOwner = SavedOwner;
+        S.InheritedScope = SavedScope;
+        S.LookupRoot = SavedLookup;
+        --S.FormDepth;
+    }
+
+    void ReadObjectBody(TComponent* Instance, const TFormObject& Obj, TComponent* ChildOwner) {
         S.Reading = Instance;
         Instance->SetReading(true);
-        for (const TFormProperty& P : Obj.Props) ReadProperty(Instance, Instance->Name(), P);
+        TStreamedLayout* Layout = LayoutFor(Instance);
+        for (const TFormProperty& P : Obj.Props)
+            ReadProperty(Instance, Instance->Name(), P, Layout);
         Instance->SetReading(false);
         TComponent* OldOwner = R.FOwner;
         TComponent* OldParent = R.FParent;
         R.FParent = Instance->GetChildParent();
-        if (TComponent* ChildOwner = Instance->GetChildOwner()) R.FOwner = ChildOwner;
-        for (const TFormObject& Child : Obj.Children) ReadChild(Child);
+        R.FOwner = ChildOwner;
+        for (const TFormObject& Child : Obj.Children)
+            ReadChild(Child, Instance);
         R.FOwner = OldOwner;
         R.FParent = OldParent;
     }
 
-    void ReadChild(const TFormObject& Obj) {
+    void ReadChild(const TFormObject& Obj, TComponent* WrittenParent) {
         TComponent* Comp = nullptr;
+        TComponent* SavedScope = S.InheritedScope;
+        TComponent* NewScope = nullptr;
         if (Obj.Kind == TFormObjectKind::Inherited) {
-            Comp = R.FOwner->FindComponent(Obj.Name);
-            if (!Comp) throw EReadError("Ancestor for '" + Obj.Name + "' not found" + OnLine(Obj.Line));
+            Comp = S.InheritedScope->FindComponent(Obj.Name);
+            if (!Comp && !R.FTolerant)
+                throw EReadError("Ancestor for '" + Obj.Name + "' not found" + OnLine(Obj.Line));
+            // Without its ancestor's form, a tolerant read makes it as written. One of a
+            // class that is not compiled in (or a frame) was an inline frame in the ancestor:
+            // it owns the inherited objects inside it, as frames do.
+            if (!Comp) {
+                Comp = CreateChild(Obj, S.InheritedScope);
+                TClass Frame = GetClass("TFrame");
+                if (Is<TPlaceholderComponent>(Comp) || (Frame && Comp->InheritsFrom(Frame)))
+                    NewScope = Comp;
+            }
         } else {
-            Comp = CreateChild(Obj);
+            Comp = CreateChild(Obj, R.FOwner);
         }
-        // Inherited components may already be listed; searching only for them keeps
-        // reading linear.
-        if (Obj.Kind != TFormObjectKind::Inherited ||
-            std::find(S.Loaded.begin(), S.Loaded.end(), Comp) == S.Loaded.end()) {
-            Comp->SetLoading(true);
-            S.Loaded.push_back(Comp);
-        }
+        if (Obj.Kind == TFormObjectKind::Inherited && S.LoadedSet.empty())
+            S.LoadedSet.insert(S.Loaded.begin(), S.Loaded.end());
+        AddLoaded(Comp);
         if (Comp->HasParent()) Comp->SetParentComponent(R.FParent);
-        ReadObjectBody(Comp, Obj);
+        if (TStreamedLayout* L = LayoutFor(Comp)) {
+            L->ReadParent = WrittenParent;
+            StreamedLayoutOf(WrittenParent).Children.push_back(Comp);
+        }
+        if (Obj.Kind == TFormObjectKind::Inline) {
+            // The frame's own form first; the inherited objects of the text are its objects.
+            if (const TFormObject* Frame = FindForm(Obj.ClassName, false, Obj.Line)) {
+                if (S.LoadedSet.empty()) S.LoadedSet.insert(S.Loaded.begin(), S.Loaded.end());
+                ReadSubForm(Comp, *Frame);
+            }
+            S.InheritedScope = Comp;
+        }
+        if (NewScope) S.InheritedScope = NewScope;
+        bool SavedLayouts = S.Layouts;
+        if (TStreamedLayout* L = LayoutFor(Comp)) {
+            L->Kind = Obj.Kind;
+            L->Index = Obj.Index;
+        }
+        ReadObjectBody(Comp, Obj, Comp->GetChildOwner() ? Comp->GetChildOwner() : R.FOwner);
+        S.Layouts = SavedLayouts;
+        S.InheritedScope = SavedScope;
     }
 
     // A registered class, or the class of one of the root's published fields (a form
     // class knows the classes of the components it declares).
     TClass FindComponentClass(const String& ClassName) const {
         if (TClass C = GetClass(ClassName)) return C;
-        for (TClass C = R.FRoot->ClassType(); C; C = C->Parent)
+        for (TClass C = S.LookupRoot->ClassType(); C; C = C->Parent)
             for (const TFieldEntry& F : C->Fields)
                 if (SameText(F.FieldClass()->ClassName, ClassName)) return F.FieldClass();
         return nullptr;
     }
 
-    TComponent* CreateChild(const TFormObject& Obj) {
+    TComponent* CreateChild(const TFormObject& Obj, TComponent* Owner) {
         TClass Class = FindComponentClass(Obj.ClassName);
-        if (!Class) throw EClassNotFound("Class " + Obj.ClassName + " not found" + OnLine(Obj.Line));
-        if (!Class->InheritsFrom(TComponent::StaticClass()) || !Class->Create)
-            throw EReadError("Invalid class " + Obj.ClassName + OnLine(Obj.Line));
-        TComponent* Comp = CreateComponent(Class, R.FOwner);
+        TComponent* Comp = nullptr;
+        if (!Class && R.FTolerant) {
+            Comp = new TPlaceholderComponent(Owner, Obj.ClassName);
+        } else {
+            if (!Class)
+                throw EClassNotFound("Class " + Obj.ClassName + " not found" + OnLine(Obj.Line));
+            if (!Class->InheritsFrom(TComponent::StaticClass()) || !Class->Create)
+                throw EReadError("Invalid class " + Obj.ClassName + OnLine(Obj.Line));
+            Comp = CreateComponent(Class, Owner);
+        }
         try {
             if (Obj.Kind == TFormObjectKind::Inline) Comp->SetInline(true);
             Comp->SetName(Obj.Name);
@@ -155,30 +318,61 @@ struct TReaderImpl {
         return Comp;
     }
 
-    // Walks a dotted name ("Font.Name") down published object properties.
-    void ReadProperty(TObject* Instance, const String& InstancePath, const TFormProperty& P) {
-        std::vector<String> Parts = SplitString(P.Name, '.');
-        TObject* Target = Instance;
-        String Path = InstancePath;
-        for (std::size_t i = 0; i + 1 < Parts.size(); ++i) {
-            Path += (Path.empty() ? "" : ".") + Parts[i];
-            PPropInfo Info = GetPropInfo(Target, Parts[i]);
-            if (!Info || Info->Kind() != tkClass)
-                PropError(Path, "Property " + Parts[i] + " does not exist", P.Line);
-            Target = GetObjectProp(Target, Info);
-            if (!Target) PropError(Path, "Invalid property path", P.Line);
+    // Walks a dotted name ("Font.Name") down published object properties. In the tolerant
+    // mode what cannot be applied is kept in the layout of Instance, as written.
+    void ReadProperty(TObject* Instance, const String& InstancePath, const TFormProperty& P,
+                      TStreamedLayout* Layout) {
+        if (Layout) Layout->AddRead(P);
+        if (auto* Placeholder = R.FTolerant ? As<TPlaceholderComponent>(Instance) : nullptr) {
+            Placeholder->Values().Add(Placeholder, P.Name, P.Value);
+            return;
         }
-        const String& Last = Parts.back();
-        Path += (Path.empty() ? "" : ".") + Last;
+        if (!R.FTolerant) return ApplyProperty(Instance, InstancePath, P);
+        // Tolerant: kept as written in the text being written back, dropped in an ancestor's.
         try {
-            if (PPropInfo Info = GetPropInfo(Target, Last))
-                ReadPropValue(Target, Info, P.Value, Path);
-            else if (!ReadDefined(Target, Last, P.Value))
-                PropError(Path, "Property " + Last + " does not exist", P.Line);
+            ApplyProperty(Instance, InstancePath, P, Layout ? Instance : nullptr);
+        } catch (const Exception&) {
+            if (Layout) Layout->Kept.push_back(P);
+        }
+    }
+
+    // "Form1.Button1" and "Font.Name" give "Form1.Button1.Font.Name"; built only when a
+    // message or a reference needs it.
+    static String JoinPath(const String& InstancePath, std::string_view Name) {
+        String Path;
+        Path.reserve(InstancePath.size() + 1 + Name.size());
+        Path += InstancePath;
+        if (!Path.empty()) Path += '.';
+        Path += Name;
+        return Path;
+    }
+
+    void ApplyProperty(TObject* Instance, const String& InstancePath, const TFormProperty& P,
+                       TObject* Top = nullptr) {
+        TObject* Target = Instance;
+        std::string_view Rest = P.Name;
+        for (std::size_t Dot; (Dot = Rest.find('.')) != std::string_view::npos;) {
+            std::string_view Part = Rest.substr(0, Dot);
+            Rest.remove_prefix(Dot + 1);
+            std::string_view Walked =
+                std::string_view(P.Name).substr(0, P.Name.size() - Rest.size() - 1);
+            PPropInfo Info = GetPropInfo(Target, Part);
+            if (!Info || Info->Kind() != tkClass)
+                PropError(JoinPath(InstancePath, Walked),
+                          "Property " + String(Part) + " does not exist", P.Line);
+            Target = GetObjectProp(Target, Info);
+            if (!Target) PropError(JoinPath(InstancePath, Walked), "Invalid property path", P.Line);
+        }
+        try {
+            if (PPropInfo Info = GetPropInfo(Target, Rest))
+                ReadPropValue(Target, Info, P.Value, InstancePath, Top, P.Name);
+            else if (!ReadDefined(Target, String(Rest), P.Value))
+                PropError(JoinPath(InstancePath, P.Name),
+                          "Property " + String(Rest) + " does not exist", P.Line);
         } catch (const EPropertyReadError&) {
             throw;
         } catch (const Exception& E) {
-            PropError(Path, E.Message(), P.Line);
+            PropError(JoinPath(InstancePath, P.Name), E.Message(), P.Line);
         }
     }
 
@@ -197,38 +391,62 @@ struct TReaderImpl {
 
     [[noreturn]] static void InvalidValue() { RaiseInvalidPropertyValue<EReadError>(); }
 
-    void ReadPropValue(TObject* Target, PPropInfo Info, const TFormValue& V, const String& Path) {
-        if (Info->Kind() != tkClass && !Info->IsWritable()) throw EPropertyError("Property is read-only");
+    void ReadPropValue(TObject* Target, PPropInfo Info, const TFormValue& V,
+                       const String& InstancePath, TObject* Top, const String& WrittenName) {
+        if (Info->Kind() != tkClass && !Info->IsWritable())
+            throw EPropertyError("Property is read-only");
         switch (Info->Kind()) {
         case tkInteger:
-        case tkInt64: SetOrdProp(Target, Info, IntegerValue(Info, V)); break;
+        case tkInt64:
+            SetOrdProp(Target, Info, IntegerValue(Info, V));
+            break;
         case tkChar:
-        case tkWChar: SetOrdProp(Target, Info, CharValue(V)); break;
-        case tkEnumeration: SetOrdProp(Target, Info, EnumValue(Info, V)); break;
-        case tkSet: SetOrdProp(Target, Info, SetValue(Info, V)); break;
-        case tkFloat: SetFloatProp(Target, Info, FloatValue(V)); break;
+        case tkWChar:
+            SetOrdProp(Target, Info, CharValue(V));
+            break;
+        case tkEnumeration:
+            SetOrdProp(Target, Info, EnumValue(Info, V));
+            break;
+        case tkSet:
+            SetOrdProp(Target, Info, SetValue(Info, V));
+            break;
+        case tkFloat:
+            SetFloatProp(Target, Info, FloatValue(V));
+            break;
         case tkString:
         case tkLString:
-        case tkWString: SetStrProp(Target, Info, StringValue(V)); break;
-        case tkClass: ReadObjectValue(Target, Info, V, Path); break;
-        case tkMethod: ReadMethodValue(Target, Info, V); break;
-        default: InvalidValue();
+        case tkWString:
+            SetStrProp(Target, Info, StringValue(V));
+            break;
+        case tkClass:
+            ReadObjectValue(Target, Info, V, JoinPath(InstancePath, WrittenName), Top, WrittenName);
+            break;
+        case tkMethod:
+            ReadMethodValue(Target, Info, V);
+            break;
+        default:
+            InvalidValue();
         }
     }
 
-    static bool IsInt(const TFormValue& V) { return (V.Type >= vaInt8 && V.Type <= vaInt32) || V.Type == vaInt64; }
+    static bool IsInt(const TFormValue& V) {
+        return (V.Type >= vaInt8 && V.Type <= vaInt32) || V.Type == vaInt64;
+    }
     static bool IsString(const TFormValue& V) {
-        return V.Type == vaString || V.Type == vaLString || V.Type == vaWString || V.Type == vaUTF8String;
+        return V.Type == vaString || V.Type == vaLString || V.Type == vaWString ||
+               V.Type == vaUTF8String;
     }
     static bool IsIdent(const TFormValue& V) {
-        return V.Type == vaIdent || V.Type == vaFalse || V.Type == vaTrue || V.Type == vaNil || V.Type == vaNull;
+        return V.Type == vaIdent || V.Type == vaFalse || V.Type == vaTrue || V.Type == vaNil ||
+               V.Type == vaNull;
     }
 
     static Int64 IntegerValue(PPropInfo Info, const TFormValue& V) {
         Int64 Result = 0;
         if (IsInt(V))
             Result = V.Int;
-        else if (IsIdent(V) && Info->PropType->FromIdent && Info->PropType->FromIdent(V.Str, Result))
+        else if (IsIdent(V) && Info->PropType->FromIdent &&
+                 Info->PropType->FromIdent(V.Str, Result))
             return Result;
         else
             InvalidValue();
@@ -244,18 +462,24 @@ struct TReaderImpl {
 
     static Int64 EnumValue(PPropInfo Info, const TFormValue& V) {
         if (!IsIdent(V)) InvalidValue();
-        Int64 Result = GetEnumValue(Info->PropType, V.Type == vaIdent ? V.Str : IdentText(V));
+        Int64 Result = GetEnumValue(Info->PropType,
+                                    V.Type == vaIdent ? std::string_view(V.Str) : IdentText(V));
         if (Result < 0) InvalidValue();
         return Result;
     }
 
-    static String IdentText(const TFormValue& V) {
+    static std::string_view IdentText(const TFormValue& V) {
         switch (V.Type) {
-        case vaFalse: return "False";
-        case vaTrue: return "True";
-        case vaNil: return "nil";
-        case vaNull: return "Null";
-        default: return V.Str;
+        case vaFalse:
+            return "False";
+        case vaTrue:
+            return "True";
+        case vaNil:
+            return "nil";
+        case vaNull:
+            return "Null";
+        default:
+            return V.Str;
         }
     }
 
@@ -282,7 +506,8 @@ struct TReaderImpl {
         return V.Str;
     }
 
-    void ReadObjectValue(TObject* Target, PPropInfo Info, const TFormValue& V, const String& Path) {
+    void ReadObjectValue(TObject* Target, PPropInfo Info, const TFormValue& V, const String& Path,
+                         TObject* Top, const String& WrittenName) {
         if (V.Type == vaCollection) {
             auto* Coll = As<TCollection>(GetObjectProp(Target, Info));
             if (!Coll) InvalidValue();
@@ -294,9 +519,15 @@ struct TReaderImpl {
             SetObjectProp(Target, Info, nullptr);
             return;
         }
-        if (V.Type != vaIdent || !Info->PropType->ClassType()->InheritsFrom(TComponent::StaticClass()))
+        if (V.Type != vaIdent ||
+            !Info->PropType->ClassType()->InheritsFrom(TComponent::StaticClass()))
             InvalidValue();
-        S.Fixups.push_back({Target, S.Reading, Info, V.Str, R.FRoot, V.Line});
+        TFixup F{Target, S.Reading, Info, V.Str, S.LookupRoot, V.Line, Path, nullptr, {}};
+        if (Top) {
+            F.Top = Top;
+            F.Written = {WrittenName, V, V.Line};
+        }
+        S.Fixups.push_back(std::move(F));
     }
 
     void ReadMethodValue(TObject* Target, PPropInfo Info, const TFormValue& V) {
@@ -305,9 +536,9 @@ struct TReaderImpl {
             return;
         }
         if (V.Type != vaIdent) InvalidValue();
-        const TMethodEntry* M = R.FRoot->ClassType()->FindMethod(V.Str);
+        const TMethodEntry* M = S.LookupRoot->ClassType()->FindMethod(V.Str);
         if (!M || *M->Signature != *Info->PropType->MethodSignature) InvalidValue();
-        SetMethodProp(Target, Info, {M->Code, R.FRoot});
+        SetMethodProp(Target, Info, {M->Code, S.LookupRoot});
     }
 
     void ReadCollectionItems(TCollection* Coll, const TFormValue& V, const String& Path) {
@@ -316,16 +547,31 @@ struct TReaderImpl {
             for (std::size_t i = 0; i < V.Collection.size(); ++i) {
                 TCollectionItem* Item = Coll->Add();
                 String ItemPath = Path + "[" + std::to_string(i) + "]";
-                for (const TFormProperty& P : V.Collection[i].Props) ReadProperty(Item, ItemPath, P);
+                TStreamedLayout* Layout = LayoutFor(Item);
+                for (const TFormProperty& P : V.Collection[i].Props)
+                    ReadProperty(Item, ItemPath, P, Layout);
             }
         });
     }
 
     static const TFormValue& Current(const TReader::TState& S);
 
+    // Tolerant reads keep a reference that does not resolve as written, instead of waiting
+    // for a module that a tool will never load.
     void ResolveFixups() {
-        for (TFixup& F : S.Fixups)
-            if (!TryFixup(F)) GlobalFixups().push_back(F);
+        for (TFixup& F : S.Fixups) {
+            bool Resolved = false;
+            try {
+                Resolved = TryFixup(F);
+            } catch (const Exception&) {
+                if (!R.FTolerant) throw;
+            }
+            if (Resolved) continue;
+            if (!R.FTolerant)
+                GlobalFixups().push_back(std::move(F));
+            else if (F.Top)
+                StreamedLayoutOf(F.Top).Kept.push_back(std::move(F.Written));
+        }
         S.Fixups.clear();
     }
 };
@@ -351,23 +597,31 @@ TComponent* TReader::ReadRootComponent(TComponent* Root, TComponent* Owner) {
     bool Created = false;
     if (!Root) {
         TClass Class = GetClass(FRootObject.ClassName);
-        if (!Class)
-            throw EClassNotFound("Class " + FRootObject.ClassName + " not found" + OnLine(FRootObject.Line));
-        if (!Class->InheritsFrom(TComponent::StaticClass()) || !Class->Create)
-            throw EReadError("Invalid class " + FRootObject.ClassName + OnLine(FRootObject.Line));
-        Root = CreateComponent(Class, Owner);
+        if (!Class && FTolerant) {
+            Root = new TPlaceholderComponent(Owner, FRootObject.ClassName);
+        } else {
+            if (!Class)
+                throw EClassNotFound("Class " + FRootObject.ClassName + " not found" +
+                                     OnLine(FRootObject.Line));
+            if (!Class->InheritsFrom(TComponent::StaticClass()) || !Class->Create)
+                throw EReadError("Invalid class " + FRootObject.ClassName +
+                                 OnLine(FRootObject.Line));
+            Root = CreateComponent(Class, Owner);
+        }
         Created = true;
     }
     FRoot = Root;
     FOwner = Root;
     FParent = Root;
+    FState->LookupRoot = Root;
+    FState->InheritedScope = Root;
     TReaderImpl Impl{*this, *FState};
     try {
         Root->SetLoading(true);
         if (Root->Name() != FRootObject.Name && !FRootObject.Name.empty())
             Root->SetName(UniqueName(Root->Owner(), FRootObject.Name));
         FState->Loaded.push_back(Root);
-        Impl.ReadObjectBody(Root, FRootObject);
+        Impl.ReadLayers(Root, FRootObject, true);
         Impl.ResolveFixups();
         GlobalFixupReferences();
     } catch (...) {
@@ -378,7 +632,11 @@ TComponent* TReader::ReadRootComponent(TComponent* Root, TComponent* Owner) {
         if (Created) Root->Free();
         throw;
     }
-    for (TComponent* C : FState->Loaded) C->Loaded();
+    for (TComponent* C : FState->Loaded)
+        C->Loaded();
+    if (FTolerant)
+        for (TComponent* C : FState->Loaded)
+            RecordImpliedProperties(Root, C);
     return Root;
 }
 
@@ -447,7 +705,7 @@ String TReader::ReadIdent() {
     const TFormValue& V = TReaderImpl::Current(*FState);
     if (!TReaderImpl::IsIdent(V)) RaiseInvalidPropertyValue<EReadError>();
     ++FState->Cursor.back().Index;
-    return TReaderImpl::IdentText(V);
+    return String(TReaderImpl::IdentText(V));
 }
 
 bool TReader::ReadBoolean() {
@@ -488,14 +746,34 @@ void TReader::ReadCollection(TCollection* Collection) {
     ++FState->Cursor.back().Index;
 }
 
-int TReader::Line() const { return FState->Line; }
+int TReader::Line() const {
+    return FState->Line;
+}
 
 void GlobalFixupReferences() {
     auto& List = GlobalFixups();
-    std::erase_if(List, [](const TFixup& F) { return TryFixup(F); });
+    // Resolved references leave the list; a failing one leaves it before its error is
+    // raised, so that it is reported once, not by every later module load.
+    std::size_t Out = 0;
+    std::size_t i = 0;
+    auto Keep = [&](std::size_t From) {
+        if (Out != From) List[Out] = std::move(List[From]);
+        ++Out;
+    };
+    try {
+        for (; i < List.size(); ++i)
+            if (!TryFixup(List[i])) Keep(i);
+    } catch (...) {
+        for (++i; i < List.size(); ++i)
+            Keep(i);
+        List.resize(Out);
+        throw;
+    }
+    List.resize(Out);
 }
 
 void RemoveFixupReferences(TComponent* Instance) {
+    ForgetStreamedLayout(Instance);
     auto& List = GlobalFixups();
     if (List.empty()) return;
     std::erase_if(List, [Instance](const TFixup& F) {
@@ -503,7 +781,9 @@ void RemoveFixupReferences(TComponent* Instance) {
     });
 }
 
-void SetFindGlobalComponent(TFindGlobalComponent Finder) { GlobalFinder = Finder; }
+void SetFindGlobalComponent(TFindGlobalComponent Finder) {
+    GlobalFinder = Finder;
+}
 
 TComponent* FindGlobalComponent(std::string_view Name) {
     return GlobalFinder ? GlobalFinder(Name) : nullptr;
@@ -512,6 +792,15 @@ TComponent* FindGlobalComponent(std::string_view Name) {
 TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComponent* Owner) {
     TFormObject Obj = ParseFormText(Text);
     TReader Reader(Obj);
+    return Reader.ReadRootComponent(Root, Owner);
+}
+
+TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComponent* Owner,
+                                  const TFormReadOptions& Options) {
+    TFormObject Obj = ParseFormText(Text);
+    TReader Reader(Obj);
+    Reader.SetTolerant(Options.Tolerant);
+    if (Options.FindFormText) Reader.SetFindFormText(Options.FindFormText);
     return Reader.ReadRootComponent(Root, Owner);
 }
 

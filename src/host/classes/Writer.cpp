@@ -3,12 +3,15 @@
 #include "host/rtl/HostErrors.h"
 
 #include "host/classes/Collection.h"
+#include "host/classes/StreamedLayout.h"
 #include "host/classes/Streams.h"
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/ClassBuilder.h"
 #include "host/typinfo/TypInfo.h"
 
+#include <algorithm>
+#include <climits>
 #include <unordered_set>
 
 namespace host {
@@ -19,11 +22,34 @@ TClass TWriter::StaticClass() {
 }
 
 struct TWriter::TState {
-    std::vector<TFormProperty>* Props = nullptr; // where properties go
-    String Prefix;                               // path of the object being written
+    std::vector<TFormProperty>* Props = nullptr;  // where properties go
+    String Prefix;                                // path of the object being written
     std::vector<std::vector<TFormValue>*> Values; // where values of a defined property go
     std::unordered_set<const TObject*> Visiting;  // guards against cycles of sub-objects
+    TStreamedLayout* Layout = nullptr;            // of the object being written, if it was read so
+    bool Baseline = false;                        // recording what reading implies
 };
+
+namespace {
+
+bool SameFormValue(const TFormValue& A, const TFormValue& B) {
+    if (A.Type != B.Type || A.Int != B.Int || A.Float != B.Float || A.Str != B.Str ||
+        A.SetItems != B.SetItems || A.Items.size() != B.Items.size() ||
+        A.Collection.size() != B.Collection.size())
+        return false;
+    for (std::size_t i = 0; i < A.Items.size(); ++i)
+        if (!SameFormValue(A.Items[i], B.Items[i])) return false;
+    for (std::size_t i = 0; i < A.Collection.size(); ++i) {
+        const auto& PA = A.Collection[i].Props;
+        const auto& PB = B.Collection[i].Props;
+        if (PA.size() != PB.size()) return false;
+        for (std::size_t j = 0; j < PA.size(); ++j)
+            if (PA[j].Name != PB[j].Name || !SameFormValue(PA[j].Value, PB[j].Value)) return false;
+    }
+    return true;
+}
+
+} // namespace
 
 struct TWriterImpl {
     TWriter& W;
@@ -33,19 +59,95 @@ struct TWriterImpl {
         TFormObject O;
         O.Name = C->Name();
         O.ClassName = C->ClassName();
+        TStreamedLayout* Layout = FindStreamedLayout(C);
+        if (Layout) {
+            O.Kind = Layout->Kind;
+            O.Index = Layout->Index;
+        }
         if (C->ComponentState().Contains(csInline)) O.Kind = TFormObjectKind::Inline;
         C->SetWriting(true);
+        TStreamedLayout* SavedLayout = S.Layout;
         try {
+            S.Layout = Layout;
             WriteProperties(C, "", O.Props);
-            C->GetChildren([&](TComponent* Child) { O.Children.push_back(WriteComponent(Child)); },
-                           W.FRoot);
+            ApplyLayout(Layout, O.Props);
+            S.Layout = SavedLayout;
+            for (TComponent* Child : Children(C, Layout))
+                O.Children.push_back(WriteComponent(Child));
         } catch (...) {
+            S.Layout = SavedLayout;
             C->SetWriting(false);
             throw;
         }
         C->SetWriting(false);
         return O;
     }
+
+    // The children a component writes; for one read in the tolerant mode, those it was
+    // written with first, in their order, wherever their parent relation put them since.
+    std::vector<TComponent*> Children(TComponent* C, const TStreamedLayout* Layout) {
+        std::vector<TComponent*> Result;
+        if (Layout) Result = Layout->Children;
+        std::size_t Recorded = Result.size();
+        C->GetChildren(
+            [&](TComponent* Child) {
+                const TStreamedLayout* L = FindStreamedLayout(Child);
+                if (L && L->ReadParent) return; // written under the parent it was read with
+                if (std::find(Result.begin(),
+                              Result.begin() + static_cast<std::ptrdiff_t>(Recorded),
+                              Child) == Result.begin() + static_cast<std::ptrdiff_t>(Recorded))
+                    Result.push_back(Child);
+            },
+            W.FRoot);
+        return Result;
+    }
+
+    // Properties as they were read: in their order, with the ones no class took as written,
+    // without the ones reading implied as long as they keep the implied value.
+    void ApplyLayout(TStreamedLayout* Layout, std::vector<TFormProperty>& Props) const {
+        if (!Layout) return;
+        if (!Layout->Kept.empty()) {
+            std::erase_if(Props,
+                          [Layout](const TFormProperty& P) { return Layout->IsKept(P.Name); });
+            Props.insert(Props.end(), Layout->Kept.begin(), Layout->Kept.end());
+        }
+        if (S.Baseline) {
+            Layout->Implied.clear();
+            Layout->LoadedValues.clear();
+            for (const TFormProperty& P : Props) {
+                int I = Layout->OrderOf(P.Name);
+                if (I < 0)
+                    Layout->Implied.push_back(P);
+                else
+                    Layout->LoadedValues.emplace(I, P.Value);
+            }
+            return;
+        }
+        for (TFormProperty& P : Props) {
+            int I = Layout->OrderOf(P.Name);
+            if (I < 0) continue;
+            auto Loaded = Layout->LoadedValues.find(I);
+            if (Loaded != Layout->LoadedValues.end() && SameFormValue(Loaded->second, P.Value))
+                P.Value = Layout->Written[static_cast<std::size_t>(I)];
+        }
+        if (!Layout->Implied.empty())
+            std::erase_if(Props, [Layout](const TFormProperty& P) {
+                if (Layout->OrderOf(P.Name) >= 0) return false;
+                for (const TFormProperty& I : Layout->Implied)
+                    if (I.Name == P.Name) return SameFormValue(I.Value, P.Value);
+                return false;
+            });
+        auto Key = [Layout](const TFormProperty& P) {
+            int I = Layout->OrderOf(P.Name);
+            return I < 0 ? INT_MAX : I;
+        };
+        std::stable_sort(
+            Props.begin(), Props.end(),
+            [&](const TFormProperty& A, const TFormProperty& B) { return Key(A) < Key(B); });
+    }
+
+    // A property that was in the text is written back even where it holds the default.
+    bool Forced(const String& Name) const { return S.Layout && S.Layout->OrderOf(Name) >= 0; }
 
     void WriteProperties(TObject* Obj, const String& Prefix, std::vector<TFormProperty>& Props) {
         if (!S.Visiting.insert(Obj).second) return;
@@ -94,13 +196,13 @@ struct TWriterImpl {
         case tkSet: {
             if (!Writable) return;
             Int64 V = GetOrdProp(Obj, P);
-            if (P->Default != NoDefault && V == P->Default) return;
+            if (P->Default != NoDefault && V == P->Default && !Forced(Name)) return;
             Add(OrdinalValue(P, V));
             return;
         }
         case tkFloat: {
             Extended X = GetFloatProp(Obj, P);
-            if (!Writable || X == 0) return;
+            if (!Writable || (X == 0 && !Forced(Name))) return;
             TFormValue V;
             V.Type = vaExtended;
             V.Float = X;
@@ -111,11 +213,13 @@ struct TWriterImpl {
         case tkLString:
         case tkWString: {
             String Value = GetStrProp(Obj, P);
-            if (!Writable || Value.empty()) return;
+            if (!Writable || (Value.empty() && !Forced(Name))) return;
             Add(TextValue(Value.size() <= 255 ? vaString : vaLString, std::move(Value)));
             return;
         }
-        case tkClass: WriteObjectProperty(Obj, P, Name, Props); return;
+        case tkClass:
+            WriteObjectProperty(Obj, P, Name, Props);
+            return;
         case tkMethod: {
             TMethod M = GetMethodProp(Obj, P);
             if (!Writable || !M.Code) return;
@@ -123,7 +227,8 @@ struct TWriterImpl {
             if (!MethodName.empty()) Add(TextValue(vaIdent, MethodName));
             return;
         }
-        default: return;
+        default:
+            return;
         }
     }
 
@@ -143,7 +248,8 @@ struct TWriterImpl {
             return Result;
         }
         case tkChar:
-        case tkWChar: return TextValue(vaString, String(1, static_cast<char>(V)));
+        case tkWChar:
+            return TextValue(vaString, String(1, static_cast<char>(V)));
         default:
             if (T->ToIdent && T->ToIdent(V, Ident)) return TextValue(vaIdent, Ident);
             return IntValue(V);
@@ -156,7 +262,8 @@ struct TWriterImpl {
         if (!Value) return;
         if (auto* Comp = As<TComponent>(Value)) {
             String Ref = ReferenceName(Comp);
-            if (P->IsWritable() && !Ref.empty()) Props.push_back({Name, TextValue(vaIdent, Ref), 0});
+            if (P->IsWritable() && !Ref.empty())
+                Props.push_back({Name, TextValue(vaIdent, Ref), 0});
         } else if (auto* Coll = As<TCollection>(Value)) {
             Props.push_back({Name, CollectionValue(Coll), 0});
         } else {
@@ -176,7 +283,17 @@ struct TWriterImpl {
         V.Type = vaCollection;
         for (int i = 0; i < Coll->Count(); ++i) {
             TFormItem Item;
-            WriteProperties(Coll->Items(i), "", Item.Props);
+            TStreamedLayout* Layout = FindStreamedLayout(Coll->Items(i));
+            TStreamedLayout* SavedLayout = S.Layout;
+            S.Layout = Layout;
+            try {
+                WriteProperties(Coll->Items(i), "", Item.Props);
+            } catch (...) {
+                S.Layout = SavedLayout;
+                throw;
+            }
+            S.Layout = SavedLayout;
+            ApplyLayout(Layout, Item.Props);
             V.Collection.push_back(std::move(Item));
         }
         return V;
@@ -191,6 +308,19 @@ struct TWriterImpl {
 };
 
 TWriter::TWriter() : FState(std::make_unique<TState>()) {}
+
+void RecordImpliedProperties(TComponent* Root, TComponent* Component) {
+    TStreamedLayout* Layout = FindStreamedLayout(Component);
+    if (!Layout) return;
+    TWriter Writer;
+    Writer.FRoot = Root;
+    TWriterImpl Impl{Writer, *Writer.FState};
+    Writer.FState->Baseline = true;
+    Writer.FState->Layout = Layout;
+    std::vector<TFormProperty> Props;
+    Impl.WriteProperties(Component, "", Props);
+    Impl.ApplyLayout(Layout, Props);
+}
 TWriter::~TWriter() = default;
 
 TFormObject TWriter::WriteRootComponent(TComponent* Root) {
@@ -215,7 +345,8 @@ template <class F> TFormValue TWriterImpl::CaptureValue(TWriter::TState& S, F&& 
 
 void TWriter::DefineProperty(const String& Name, const TReaderProc&, const TWriterProc& WriteData,
                              bool HasData) {
-    if (!HasData || !WriteData || !FState->Props) return;
+    if (!WriteData || !FState->Props) return;
+    if (!HasData && !TWriterImpl{*this, *FState}.Forced(FState->Prefix + Name)) return;
     TFormValue V = TWriterImpl::CaptureValue(*FState, [&] { WriteData(this); });
     FState->Props->push_back({FState->Prefix + Name, std::move(V), 0});
 }
@@ -231,7 +362,9 @@ void TWriter::DefineBinaryProperty(const String& Name, const TStreamProc&,
     FState->Props->push_back({FState->Prefix + Name, std::move(V), 0});
 }
 
-void TWriter::WriteInteger(Int64 Value) { TWriterImpl{*this, *FState}.Push(TWriterImpl::IntValue(Value)); }
+void TWriter::WriteInteger(Int64 Value) {
+    TWriterImpl{*this, *FState}.Push(TWriterImpl::IntValue(Value));
+}
 
 void TWriter::WriteFloat(Extended Value) {
     TFormValue V;
@@ -253,7 +386,13 @@ void TWriter::WriteBoolean(bool Value) {
     TWriterImpl{*this, *FState}.Push(TWriterImpl::TextValue(Value ? vaTrue : vaFalse, ""));
 }
 
-void TWriter::WriteChar(char Value) { WriteString(String(1, Value)); }
+void TWriter::WriteChar(char Value) {
+    WriteString(String(1, Value));
+}
+
+void TWriter::WriteValue(const TFormValue& Value) {
+    TWriterImpl{*this, *FState}.Push(Value);
+}
 
 void TWriter::WriteListBegin() {
     TFormValue List;

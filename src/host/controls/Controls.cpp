@@ -401,8 +401,12 @@ void TWinControl::FixupTabList() {
 
 void TWinControl::Loaded() {
     inherited::Loaded();
+    // A parent read in the same pass has placed this control already (its Loaded comes
+    // first and consumes the tab order read); redoing the parent for each child would make
+    // reading n controls take n² steps. Only a parent that was not read with it is redone.
+    bool Placed = !FTabOrderRead;
     FixupTabList();
-    if (TWinControl* P = Parent(); P && !P->IsLoading()) P->FixupTabList();
+    if (TWinControl* P = Parent(); P && !P->IsLoading() && !Placed) P->FixupTabList();
 }
 
 bool TWinControl::CanFocus() const {

@@ -15,15 +15,18 @@ const TFormProperty& Prop(const TFormObject& O, std::string_view Name) {
     throw std::runtime_error("no property " + std::string(Name));
 }
 
-String Reprint(std::string_view Text) { return PrintFormText(ParseFormText(Text)); }
+String Reprint(std::string_view Text) {
+    return PrintFormText(ParseFormText(Text));
+}
 
 } // namespace
 
 TEST(FormParser, ObjectHeadersNestingAndOrderIndexes) {
-    TFormObject Root = ParseFormText("\xEF\xBB\xBFinherited Form1: TForm1\r\n"
-                                     "  object TPage\n  end\n"
-                                     "  inline Frame1: TFrame1 [2]\n    inherited Label1: TLabel\n    end\n  end\n"
-                                     "end\n\n");
+    TFormObject Root =
+        ParseFormText("\xEF\xBB\xBFinherited Form1: TForm1\r\n"
+                      "  object TPage\n  end\n"
+                      "  inline Frame1: TFrame1 [2]\n    inherited Label1: TLabel\n    end\n  end\n"
+                      "end\n\n");
     EXPECT_EQ(Root.Kind, TFormObjectKind::Inherited);
     EXPECT_EQ(Root.Name, "Form1");
     EXPECT_EQ(Root.ClassName, "TForm1");
@@ -37,49 +40,48 @@ TEST(FormParser, ObjectHeadersNestingAndOrderIndexes) {
 }
 
 TEST(FormParser, EveryValueKind) {
-    TFormObject O = ParseFormText(
-        "object A: TA\n"
-        "  Int = -11\n"
-        "  Hex = $FF\n"
-        "  Big = 5000000000\n"
-        "  F1 = 1.500000000000000000\n"
-        "  F2 = 1E-5\n"
-        "  F3 = -2.5E+3\n"
-        "  Cur = 12.5c\n"
-        "  S1 = 'It''s'#13#10'x'\n"
-        "  S2 = '(*'#8230'*)'\n"
-        "  S3 = #55357#56832\n"
-        "  S4 = #$41'b'\n"
-        "  S5 = \n"
-        "    'abc' +\n"
-        "    'def'\n"
-        "  Empty = ''\n"
-        "  Raw = '\xE2\x80\x9Cw\xE2\x80\x9D'\n"
-        "  B1 = True\n"
-        "  B2 = false\n"
-        "  N = nil\n"
-        "  Ref = DataModule1.Table1\n"
-        "  Font.Style = [fsBold, fsItalic]\n"
-        "  NoStyle = []\n"
-        "  Lines.Strings = (\n"
-        "    'a'\n"
-        "    \n"
-        "    'b' + \n"
-        "    'c'\n"
-        "    1 2.5 True\n"
-        "    ()\n"
-        "    (1 ('x')))\n"
-        "  Items = <\n"
-        "    item\n"
-        "      Caption = 'x'\n"
-        "    end\n"
-        "    item [3]\n"
-        "    end> \n"
-        "  None = <>\n"
-        "  Data = {\n"
-        "    0A0b\n"
-        "    FF}\n"
-        "end\n");
+    TFormObject O = ParseFormText("object A: TA\n"
+                                  "  Int = -11\n"
+                                  "  Hex = $FF\n"
+                                  "  Big = 5000000000\n"
+                                  "  F1 = 1.500000000000000000\n"
+                                  "  F2 = 1E-5\n"
+                                  "  F3 = -2.5E+3\n"
+                                  "  Cur = 12.5c\n"
+                                  "  S1 = 'It''s'#13#10'x'\n"
+                                  "  S2 = '(*'#8230'*)'\n"
+                                  "  S3 = #55357#56832\n"
+                                  "  S4 = #$41'b'\n"
+                                  "  S5 = \n"
+                                  "    'abc' +\n"
+                                  "    'def'\n"
+                                  "  Empty = ''\n"
+                                  "  Raw = '\xE2\x80\x9Cw\xE2\x80\x9D'\n"
+                                  "  B1 = True\n"
+                                  "  B2 = false\n"
+                                  "  N = nil\n"
+                                  "  Ref = DataModule1.Table1\n"
+                                  "  Font.Style = [fsBold, fsItalic]\n"
+                                  "  NoStyle = []\n"
+                                  "  Lines.Strings = (\n"
+                                  "    'a'\n"
+                                  "    \n"
+                                  "    'b' + \n"
+                                  "    'c'\n"
+                                  "    1 2.5 True\n"
+                                  "    ()\n"
+                                  "    (1 ('x')))\n"
+                                  "  Items = <\n"
+                                  "    item\n"
+                                  "      Caption = 'x'\n"
+                                  "    end\n"
+                                  "    item [3]\n"
+                                  "    end> \n"
+                                  "  None = <>\n"
+                                  "  Data = {\n"
+                                  "    0A0b\n"
+                                  "    FF}\n"
+                                  "end\n");
     EXPECT_EQ(Prop(O, "Int").Value.Int, -11);
     EXPECT_EQ(Prop(O, "Int").Value.Type, vaInt8);
     EXPECT_EQ(Prop(O, "Hex").Value.Int, 255);
@@ -114,6 +116,27 @@ TEST(FormParser, EveryValueKind) {
     EXPECT_EQ(C.Collection[1].Index, 3);
     EXPECT_TRUE(Prop(O, "None").Value.Collection.empty());
     EXPECT_EQ(Prop(O, "Data").Value.Str, String("\x0A\x0B\xFF", 3));
+}
+
+// Negative hexadecimal numbers negate the 64 bits as written; the most negative one used to
+// overflow a signed integer.
+TEST(FormParser, SixtyFourBitEdgesReadWithoutOverflow) {
+    TFormObject O = ParseFormText("object A: TA\n"
+                                  "  T1 = -$8000000000000000\n"
+                                  "  T2 = $8000000000000000\n"
+                                  "  T3 = -$FFFFFFFFFFFFFFFF\n"
+                                  "  T4 = -9223372036854775808\n"
+                                  "  T5 = 9223372036854775807\n"
+                                  "  T6 = -$1\n"
+                                  "end\n");
+    EXPECT_EQ(Prop(O, "T1").Value.Int, INT64_MIN);
+    EXPECT_EQ(Prop(O, "T2").Value.Int, INT64_MIN);
+    EXPECT_EQ(Prop(O, "T3").Value.Int, 1);
+    EXPECT_EQ(Prop(O, "T4").Value.Int, INT64_MIN);
+    EXPECT_EQ(Prop(O, "T5").Value.Int, INT64_MAX);
+    EXPECT_EQ(Prop(O, "T6").Value.Int, -1);
+    EXPECT_THROW(ParseFormText("object A: TA\n  T = -9223372036854775809\nend\n"), EParserError);
+    EXPECT_THROW(ParseFormText("object A: TA\n  T = $10000000000000000\nend\n"), EParserError);
 }
 
 TEST(FormParser, MalformedTextNamesTheProblemAndItsLine) {
@@ -157,9 +180,10 @@ TEST(FormParser, DeepNestingIsRefusedInsteadOfExhaustingTheStack) {
 }
 
 TEST(FormPrinter, WritesTheIdeLayout) {
-    TFormObject O = ParseFormText("object Form1: TForm1 Caption = 'It''s' Tag = 1 Font.Style = [fsBold,fsItalic]"
-                                  " Lines.Strings = ('a' 'b') Items = <item Caption = 'x' end item end> None = <>"
-                                  " Empty = () Data = {0A0B} F = 1.5 G = 2.0 object B: TButton OnClick = BClick end end");
+    TFormObject O = ParseFormText(
+        "object Form1: TForm1 Caption = 'It''s' Tag = 1 Font.Style = [fsBold,fsItalic]"
+        " Lines.Strings = ('a' 'b') Items = <item Caption = 'x' end item end> None = <>"
+        " Empty = () Data = {0A0B} F = 1.5 G = 2.0 object B: TButton OnClick = BClick end end");
     EXPECT_EQ(PrintFormText(O), "object Form1: TForm1\r\n"
                                 "  Caption = 'It'#39's'\r\n"
                                 "  Tag = 1\r\n"
@@ -190,7 +214,8 @@ TEST(FormPrinter, LongAndSpecialStringsSurviveTheRoundTrip) {
     O.Name = "A";
     O.ClassName = "TA";
     String Long;
-    for (int i = 0; i < 300; ++i) Long += static_cast<char>(i % 256);
+    for (int i = 0; i < 300; ++i)
+        Long += static_cast<char>(i % 256);
     Long += "\xE2\x80\xA6 end";
     O.Props.push_back({"Long", {}, 0});
     O.Props.back().Value.Type = vaLString;

@@ -343,3 +343,37 @@ end
     EXPECT_EQ(WriteComponentToText(Form), HostText(Text));
     Form->Free();
 }
+
+// A reference that names a component of the wrong class fails like any other bad value:
+// with the property's path and the line of the reference.
+TEST_F(ControlStreaming, AReferenceOfTheWrongClassNamesThePropertyAndTheLine) {
+    const char* Text = "object Form1: TForm\n"
+                       "  Caption = 'x'\n"
+                       "  Menu = Form1\n"
+                       "  object Panel1: TPanel\n"
+                       "    PopupMenu = Panel1\n"
+                       "  end\n"
+                       "end\n";
+    auto* Form = new TForm(nullptr);
+    EXPECT_THROW_MSG(ReadComponentFromText(Text, Form), EReadError,
+                     "Error reading Form1.Menu: Invalid property value on line 3");
+    Form->Free();
+}
+
+// Controls read into parents read in the same pass take the tab orders they were written with,
+// as do controls read into a parent that was there before.
+TEST_F(ControlStreaming, TabOrdersOfManyParentedControls) {
+    auto* Form = new TForm(nullptr);
+    String Text = "object Form1: TForm\n  object Panel1: TPanel\n    TabOrder = 0\n";
+    for (int i = 0; i < 40; ++i)
+        Text += "    object B" + std::to_string(i) +
+                ": TButton\n      TabOrder = " + std::to_string(39 - i) + "\n    end\n";
+    Text += "  end\nend\n";
+    ReadComponentFromText(Text, Form);
+    auto* Panel = static_cast<TPanel*>(Form->FindComponent("Panel1"));
+    ASSERT_EQ(Panel->TabList().size(), 40u);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(Panel->TabList()[static_cast<std::size_t>(i)]->Name(),
+                  "B" + std::to_string(39 - i));
+    Form->Free();
+}
