@@ -4,9 +4,12 @@
 #include "host/controls/Application.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/StdCtrls.h"
+#include "host/rtl/AtomicFile.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 using namespace host;
 
@@ -153,8 +156,41 @@ void BM_ReadFormControls(benchmark::State& State) {
     State.SetComplexityN(State.range(0));
 }
 
+// The real forms of the corpus, read as tools read them (tolerant of what is not compiled in).
+void BM_ReadCorpus(benchmark::State& State) {
+    RegisterControlClasses();
+    std::filesystem::path Dir = std::filesystem::path(ZT_SOURCE_DIR) / "tests" / "data" / "forms";
+    if (!std::filesystem::exists(Dir))
+        Dir = std::filesystem::path(ZT_SOURCE_DIR) / ".." / "shared" / "corpus" / "forms";
+    std::vector<String> Texts;
+    std::size_t Bytes = 0;
+    std::error_code Ec;
+    for (const auto& Entry : std::filesystem::directory_iterator(Dir, Ec))
+        if (Entry.path().extension() == ".dfm") {
+            Texts.push_back(ReadFileBytes(Entry.path().string()));
+            Bytes += Texts.back().size();
+        }
+    if (Texts.empty()) {
+        State.SkipWithError("corpus not found");
+        return;
+    }
+    TFormReadOptions Options;
+    Options.Tolerant = true;
+    for (auto _ : State) {
+        for (const String& Text : Texts) {
+            TComponent* Root = ReadComponentFromText(Text, nullptr, nullptr, Options);
+            State.PauseTiming();
+            Root->Free();
+            State.ResumeTiming();
+        }
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Bytes));
+    State.counters["files"] = static_cast<double>(Texts.size());
+}
+
 } // namespace
 
+BENCHMARK(BM_ReadCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFormControls)
     ->RangeMultiplier(4)
     ->Range(1250, 20000)

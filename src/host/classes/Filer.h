@@ -149,6 +149,9 @@ TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComp
 // it (their text starts with "inherited") and for its inline frames.
 void RegisterClassFormText(TClass Class, std::string_view Text);
 void UnRegisterClassFormText(TClass Class);
+// The class, Class itself or its nearest ancestor, whose form is registered, with that form
+// in Text; nullptr when none.
+TClass FindClassFormText(TClass Class, String& Text);
 String WriteComponentToText(TComponent* Root);
 // File forms; the writer replaces the file atomically.
 TComponent* ReadComponentResFile(const String& FileName, TComponent* Root);

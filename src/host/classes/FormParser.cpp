@@ -5,6 +5,7 @@
 #include "host/rtl/ResStringHost.h"
 #include "host/rtl/StrUtils.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -18,11 +19,22 @@ constexpr int MaxDepth = 256;
 
 enum class TTok { Eof, Symbol, String, Integer, Float, Char };
 
+// Character classes by table: the tokenizer looks at every byte of the text.
+enum : unsigned char { ccIdentStart = 1, ccIdentChar = 2 };
+constexpr auto CharClasses = [] {
+    std::array<unsigned char, 256> T{};
+    for (int C = 0; C < 256; ++C) {
+        bool Start = (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || C == '_' || C >= 0x80;
+        T[static_cast<std::size_t>(C)] = static_cast<unsigned char>(
+            (Start ? ccIdentStart | ccIdentChar : 0) | (C >= '0' && C <= '9' ? ccIdentChar : 0));
+    }
+    return T;
+}();
 bool IsIdentStart(unsigned char C) {
-    return std::isalpha(C) || C == '_' || C >= 0x80;
+    return CharClasses[C] & ccIdentStart;
 }
 bool IsIdentChar(unsigned char C) {
-    return IsIdentStart(C) || std::isdigit(C);
+    return CharClasses[C] & ccIdentChar;
 }
 int HexValue(unsigned char C) {
     if (C >= '0' && C <= '9') return C - '0';
@@ -39,7 +51,8 @@ public:
     }
 
     TFormObject ParseRoot() {
-        TFormObject Root = ParseObject(0);
+        TFormObject Root;
+        ParseObject(Root, 0);
         if (FTok != TTok::Eof) Error("End of file expected");
         return Root;
     }
@@ -55,17 +68,20 @@ private:
     }
 
     void SkipBlanks() {
-        while (!AtEnd()) {
-            unsigned char C = Peek();
-            if (C == '\n' || (C == '\r' && Peek(1) != '\n'))
+        const char* P = FText.data() + FPos;
+        const char* End = FText.data() + FText.size();
+        for (; P < End; ++P) {
+            auto C = static_cast<unsigned char>(*P);
+            if (C > ' ') break;
+            if (C == '\n' || (C == '\r' && (P + 1 == End || P[1] != '\n'))) {
                 ++FLine;
-            else if (C == 0) {
+            } else if (C == 0) {
+                FPos = static_cast<std::size_t>(P - FText.data());
                 FTokLine = FLine;
                 Error("Invalid character");
-            } else if (C > ' ')
-                return;
-            ++FPos;
+            }
         }
+        FPos = static_cast<std::size_t>(P - FText.data());
     }
 
     void Next() {
@@ -79,7 +95,7 @@ private:
         unsigned char C = Peek();
         if (IsIdentStart(C)) {
             std::size_t Start = FPos;
-            while (!AtEnd() && IsIdentChar(Peek()))
+            while (FPos < FText.size() && IsIdentChar(static_cast<unsigned char>(FText[FPos])))
                 ++FPos;
             FTokText = FText.substr(Start, FPos - Start);
             FTok = TTok::Symbol;
@@ -120,14 +136,16 @@ private:
                 Flush();
                 ++FPos;
                 for (;;) {
-                    if (AtEnd() || Peek() == '\n' || Peek() == '\r')
-                        Error("Invalid string constant");
-                    if (Peek() == '\'') {
-                        if (Peek(1) != '\'') break;
+                    // The run up to the next quote (or the forbidden line end) in one piece.
+                    std::size_t Run = FPos;
+                    while (FPos < FText.size() && FText[FPos] != '\'' && FText[FPos] != '\n' &&
+                           FText[FPos] != '\r')
                         ++FPos;
-                    }
-                    FStrBuf += static_cast<char>(Peek());
-                    ++FPos;
+                    FStrBuf.append(FText.substr(Run, FPos - Run));
+                    if (AtEnd() || Peek() != '\'') Error("Invalid string constant");
+                    if (Peek(1) != '\'') break;
+                    FStrBuf += '\'';
+                    FPos += 2;
                 }
                 ++FPos;
             } else if (Peek() == '#' && !AtEnd()) {
@@ -256,9 +274,8 @@ private:
         return IsSymbol("object") || IsSymbol("inherited") || IsSymbol("inline");
     }
 
-    TFormObject ParseObject(int Depth) {
+    void ParseObject(TFormObject& Obj, int Depth) {
         if (Depth > MaxDepth) Error("Objects nested too deeply");
-        TFormObject Obj;
         Obj.Line = FTokLine;
         if (IsSymbol("object"))
             Obj.Kind = TFormObjectKind::Object;
@@ -278,22 +295,22 @@ private:
         if (IsChar('[')) Obj.Index = ExpectOrderIndex();
         while (!IsSymbol("end")) {
             if (FTok == TTok::Eof) Error("Unexpected end of file");
-            if (AtObjectStart())
-                Obj.Children.push_back(ParseObject(Depth + 1));
-            else
-                Obj.Props.push_back(ParseProperty(Depth));
+            if (AtObjectStart()) {
+                ParseObject(Obj.Children.emplace_back(), Depth + 1);
+            } else {
+                // Most objects have a handful of properties: no regrowth for them.
+                if (Obj.Props.empty()) Obj.Props.reserve(8);
+                ParseProperty(Obj.Props.emplace_back(), Depth);
+            }
         }
         Next();
-        return Obj;
     }
 
-    TFormProperty ParseProperty(int Depth) {
-        TFormProperty P;
+    void ParseProperty(TFormProperty& P, int Depth) {
         P.Line = FTokLine;
         P.Name = ExpectDottedSymbol();
         ExpectChar('=');
-        P.Value = ParseValue(Depth + 1);
-        return P;
+        ParseValue(P.Value, Depth + 1);
     }
 
     Int64 IntegerValue(bool Negative) const {
@@ -321,8 +338,7 @@ private:
         return vaInt64;
     }
 
-    TFormValue ParseNumber(bool Negative) {
-        TFormValue V;
+    void ParseNumber(TFormValue& V, bool Negative) {
         V.Line = FTokLine;
         if (FTok == TTok::Integer) {
             V.Int = IntegerValue(Negative);
@@ -340,19 +356,19 @@ private:
             Error("Number expected");
         }
         Next();
-        return V;
+        return;
     }
 
-    TFormValue ParseValue(int Depth) {
+    void ParseValue(TFormValue& V, int Depth) {
         if (Depth > MaxDepth) Error("Values nested too deeply");
         switch (FTok) {
         case TTok::Integer:
         case TTok::Float:
-            return ParseNumber(false);
+            return ParseNumber(V, false);
         case TTok::String:
-            return ParseString();
+            return ParseString(V);
         case TTok::Symbol:
-            return ParseIdent();
+            return ParseIdent(V);
         case TTok::Eof:
             Error("Unexpected end of file");
         case TTok::Char:
@@ -361,22 +377,21 @@ private:
         switch (FTokText[0]) {
         case '-':
             Next();
-            return ParseNumber(true);
+            return ParseNumber(V, true);
         case '[':
-            return ParseSet();
+            return ParseSet(V);
         case '(':
-            return ParseList(Depth);
+            return ParseList(V, Depth);
         case '{':
-            return ParseBinary();
+            return ParseBinary(V);
         case '<':
-            return ParseCollection(Depth);
+            return ParseCollection(V, Depth);
         default:
             Error(LoadResString(SInvalidPropertyValue));
         }
     }
 
-    TFormValue ParseString() {
-        TFormValue V;
+    void ParseString(TFormValue& V) {
         V.Line = FTokLine;
         V.Str.assign(FTokText);
         Next();
@@ -387,11 +402,10 @@ private:
             Next();
         }
         V.Type = V.Str.size() <= 255 ? vaString : vaLString;
-        return V;
+        return;
     }
 
-    TFormValue ParseIdent() {
-        TFormValue V;
+    void ParseIdent(TFormValue& V) {
         V.Line = FTokLine;
         V.Str = ExpectDottedSymbol();
         if (SameText(V.Str, "False"))
@@ -404,17 +418,16 @@ private:
             V.Type = vaNull;
         else
             V.Type = vaIdent;
-        return V;
+        return;
     }
 
-    TFormValue ParseSet() {
-        TFormValue V;
+    void ParseSet(TFormValue& V) {
         V.Type = vaSet;
         V.Line = FTokLine;
         Next();
         if (IsChar(']')) {
             Next();
-            return V;
+            return;
         }
         for (;;) {
             if (FTok == TTok::Integer) {
@@ -427,23 +440,21 @@ private:
             ExpectChar(',');
         }
         Next();
-        return V;
+        return;
     }
 
-    TFormValue ParseList(int Depth) {
-        TFormValue V;
+    void ParseList(TFormValue& V, int Depth) {
         V.Type = vaList;
         V.Line = FTokLine;
         Next();
         while (!IsChar(')'))
-            V.Items.push_back(ParseValue(Depth + 1));
+            ParseValue(V.Items.emplace_back(), Depth + 1);
         Next();
-        return V;
+        return;
     }
 
     // Hexadecimal digits between braces, read below the token level.
-    TFormValue ParseBinary() {
-        TFormValue V;
+    void ParseBinary(TFormValue& V) {
         V.Type = vaBinary;
         V.Line = FTokLine;
         int High = -1;
@@ -464,11 +475,10 @@ private:
         }
         if (High >= 0) Error("Invalid binary value");
         Next();
-        return V;
+        return;
     }
 
-    TFormValue ParseCollection(int Depth) {
-        TFormValue V;
+    void ParseCollection(TFormValue& V, int Depth) {
         V.Type = vaCollection;
         V.Line = FTokLine;
         Next();
@@ -481,13 +491,13 @@ private:
             if (IsChar('[')) Item.Index = ExpectOrderIndex();
             while (!IsSymbol("end")) {
                 if (FTok == TTok::Eof) Error("Unexpected end of file");
-                Item.Props.push_back(ParseProperty(Depth + 1));
+                ParseProperty(Item.Props.emplace_back(), Depth + 1);
             }
             Next();
             V.Collection.push_back(std::move(Item));
         }
         Next();
-        return V;
+        return;
     }
 
     std::string_view FText;

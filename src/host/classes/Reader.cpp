@@ -91,12 +91,12 @@ TClass TReader::StaticClass() {
 // Cursor over the values of the defined property being read, and the reading context.
 struct TReader::TState {
     struct TLevel {
-        const std::vector<TFormValue>* Items;
+        const TFormValue* Items; // a list's items, or the property's value alone
+        std::size_t Count;
         std::size_t Index;
     };
     std::vector<TLevel> Cursor;
-    std::vector<TFormValue> Single; // the property's value as a one-item sequence
-    String DefinedName;             // defined property looked for, "" once handled
+    String DefinedName; // defined property looked for, "" once handled
     const TFormValue* DefinedValue = nullptr;
     int Line = 0;
     std::vector<TComponent*> Loaded;
@@ -149,6 +149,17 @@ bool FindRegisteredForm(const String& ClassName, bool Ancestor, String& Text) {
 
 void RegisterClassFormText(TClass Class, std::string_view Text) {
     ClassForms()[Class] = String(Text);
+}
+
+TClass FindClassFormText(TClass Class, String& Text) {
+    auto& Map = ClassForms();
+    if (Map.empty()) return nullptr;
+    for (TClass C = Class; C; C = C->Parent)
+        if (auto It = Map.find(C); It != Map.end()) {
+            Text = It->second;
+            return C;
+        }
+    return nullptr;
 }
 void UnRegisterClassFormText(TClass Class) {
     ClassForms().erase(Class);
@@ -645,8 +656,7 @@ void TReader::DefineProperty(const String& Name, const TReaderProc& ReadData, co
     TState& S = *FState;
     if (S.DefinedName.empty() || !ReadData || !SameText(Name, S.DefinedName)) return;
     S.DefinedName.clear();
-    S.Single.assign(1, *S.DefinedValue);
-    S.Cursor.assign(1, {&S.Single, 0});
+    S.Cursor.assign(1, {S.DefinedValue, 1, 0});
     ReadData(this);
     if (S.Cursor.size() != 1 || S.Cursor[0].Index != 1) RaiseInvalidPropertyValue<EReadError>();
     S.Cursor.clear();
@@ -667,14 +677,14 @@ void TReader::DefineBinaryProperty(const String& Name, const TStreamProc& ReadDa
 const TFormValue& TReaderImpl::Current(const TReader::TState& S) {
     if (S.Cursor.empty()) RaiseInvalidPropertyValue<EReadError>();
     const auto& L = S.Cursor.back();
-    if (L.Index >= L.Items->size()) RaiseInvalidPropertyValue<EReadError>();
-    return (*L.Items)[L.Index];
+    if (L.Index >= L.Count) RaiseInvalidPropertyValue<EReadError>();
+    return L.Items[L.Index];
 }
 
 TValueType TReader::NextValue() const {
     if (FState->Cursor.empty()) return vaNull;
     const auto& L = FState->Cursor.back();
-    return L.Index < L.Items->size() ? (*L.Items)[L.Index].Type : vaNull;
+    return L.Index < L.Count ? L.Items[L.Index].Type : vaNull;
 }
 
 Int64 TReader::ReadInt64() {
@@ -724,13 +734,13 @@ char TReader::ReadChar() {
 void TReader::ReadListBegin() {
     const TFormValue& V = TReaderImpl::Current(*FState);
     if (V.Type != vaList) RaiseInvalidPropertyValue<EReadError>();
-    FState->Cursor.push_back({&V.Items, 0});
+    FState->Cursor.push_back({V.Items.data(), V.Items.size(), 0});
 }
 
 bool TReader::EndOfList() const {
     if (FState->Cursor.empty()) return true;
     const auto& L = FState->Cursor.back();
-    return L.Index >= L.Items->size();
+    return L.Index >= L.Count;
 }
 
 void TReader::ReadListEnd() {

@@ -7,9 +7,10 @@ namespace host {
 
 namespace {
 
+// Never destroyed: components freed during static destruction still look here.
 std::unordered_map<const TObject*, std::unique_ptr<TStreamedLayout>>& Layouts() {
-    static std::unordered_map<const TObject*, std::unique_ptr<TStreamedLayout>> Map;
-    return Map;
+    static auto* Map = new std::unordered_map<const TObject*, std::unique_ptr<TStreamedLayout>>;
+    return *Map;
 }
 
 } // namespace

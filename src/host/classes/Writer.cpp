@@ -28,6 +28,7 @@ struct TWriter::TState {
     std::unordered_set<const TObject*> Visiting;  // guards against cycles of sub-objects
     TStreamedLayout* Layout = nullptr;            // of the object being written, if it was read so
     bool Baseline = false;                        // recording what reading implies
+    TComponent* AncestorRoot = nullptr;           // the root as its ancestor's form makes it
 };
 
 namespace {
@@ -55,7 +56,9 @@ struct TWriterImpl {
     TWriter& W;
     TWriter::TState& S;
 
-    TFormObject WriteComponent(TComponent* C) {
+    // Ancestor is C's counterpart in the ancestor's form (visual form inheritance): then only
+    // what differs from it is written, under "inherited".
+    TFormObject WriteComponent(TComponent* C, TComponent* Ancestor = nullptr) {
         TFormObject O;
         O.Name = C->Name();
         O.ClassName = C->ClassName();
@@ -64,6 +67,7 @@ struct TWriterImpl {
             O.Kind = Layout->Kind;
             O.Index = Layout->Index;
         }
+        if (Ancestor) O.Kind = TFormObjectKind::Inherited;
         if (C->ComponentState().Contains(csInline)) O.Kind = TFormObjectKind::Inline;
         C->SetWriting(true);
         TStreamedLayout* SavedLayout = S.Layout;
@@ -72,8 +76,14 @@ struct TWriterImpl {
             WriteProperties(C, "", O.Props);
             ApplyLayout(Layout, O.Props);
             S.Layout = SavedLayout;
-            for (TComponent* Child : Children(C, Layout))
-                O.Children.push_back(WriteComponent(Child));
+            if (Ancestor) DropInherited(Ancestor, O.Props);
+            for (TComponent* Child : Children(C, Layout)) {
+                TComponent* Counterpart = AncestorOf(Child);
+                TFormObject Written = WriteComponent(Child, Counterpart);
+                // An inherited component that is as its ancestor has nothing to write.
+                if (!Counterpart || !Written.Props.empty() || !Written.Children.empty())
+                    O.Children.push_back(std::move(Written));
+            }
         } catch (...) {
             S.Layout = SavedLayout;
             C->SetWriting(false);
@@ -81,6 +91,22 @@ struct TWriterImpl {
         }
         C->SetWriting(false);
         return O;
+    }
+
+    TComponent* AncestorOf(const TComponent* Child) const {
+        if (!S.AncestorRoot || Child->Owner() != W.FRoot) return nullptr;
+        return S.AncestorRoot->FindComponent(Child->Name());
+    }
+
+    // Leaves the properties whose value differs from the ancestor's.
+    void DropInherited(TComponent* Ancestor, std::vector<TFormProperty>& Props) {
+        std::vector<TFormProperty> Inherited;
+        WriteProperties(Ancestor, "", Inherited);
+        std::erase_if(Props, [&](const TFormProperty& P) {
+            for (const TFormProperty& A : Inherited)
+                if (SameText(A.Name, P.Name)) return SameFormValue(A.Value, P.Value);
+            return false;
+        });
     }
 
     // The children a component writes; for one read in the tolerant mode, those it was
@@ -273,7 +299,11 @@ struct TWriterImpl {
 
     String ReferenceName(const TComponent* C) const {
         if (C->Name().empty()) return {};
-        if (C == W.FRoot || C->Owner() == W.FRoot) return C->Name();
+        // The ancestor's components stand for the root's of the same name.
+        if (S.AncestorRoot && C == S.AncestorRoot) return W.FRoot->Name();
+        if (C == W.FRoot || C->Owner() == W.FRoot ||
+            (S.AncestorRoot && C->Owner() == S.AncestorRoot))
+            return C->Name();
         if (C->Owner() && !C->Owner()->Name().empty()) return C->Owner()->Name() + "." + C->Name();
         return C->Name();
     }
@@ -325,7 +355,19 @@ TWriter::~TWriter() = default;
 
 TFormObject TWriter::WriteRootComponent(TComponent* Root) {
     FRoot = Root;
-    return TWriterImpl{*this, *FState}.WriteComponent(Root);
+    // A form class derived from one with a form writes its differences from that form.
+    String Text;
+    TClass AncestorClass =
+        Root->ClassType()->Parent ? FindClassFormText(Root->ClassType()->Parent, Text) : nullptr;
+    if (!AncestorClass || !AncestorClass->Create)
+        return TWriterImpl{*this, *FState}.WriteComponent(Root);
+    std::unique_ptr<TComponent, void (*)(TComponent*)> Ancestor(
+        CreateComponent(AncestorClass, nullptr), [](TComponent* C) { C->Free(); });
+    ReadComponentFromText(Text, Ancestor.get());
+    FState->AncestorRoot = Ancestor.get();
+    TFormObject Result = TWriterImpl{*this, *FState}.WriteComponent(Root, Ancestor.get());
+    FState->AncestorRoot = nullptr;
+    return Result;
 }
 
 // Runs a defined property's writer and takes the one value it wrote.

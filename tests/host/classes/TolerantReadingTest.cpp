@@ -242,6 +242,12 @@ TEST_F(TolerantReading, InheritedFormsReadOverTheirAncestorsForm) {
     Ok->FOnClick(Ok);
     EXPECT_EQ(Sheet->Clicks, 1);
     EXPECT_FALSE(Ok->ComponentState().Contains(csLoading));
+    // Written back: only what differs from the ancestor's form.
+    EXPECT_EQ(WriteComponentToText(Sheet), Normalised(DerivedForm));
+    Cancel->FCaption = "Stop";
+    EXPECT_NE(WriteComponentToText(Sheet).find(
+                  "  inherited Cancel: TPart\r\n    Caption = 'Stop'\r\n  end"),
+              String::npos);
     // Without the ancestor's form the strict reader cannot find the inherited objects.
     UnRegisterClassFormText(TBaseSheet::StaticClass());
     EXPECT_THROW_MSG(ReadComponentFromText(DerivedForm, nullptr), EReadError,
