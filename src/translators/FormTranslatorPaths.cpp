@@ -57,6 +57,27 @@ const TPropTable& PropTable(TClass Class) {
     return *Slot;
 }
 
+// Calls Visit(match, what follows the name) for each property Rest starts with, in the
+// class's order. A name ends at "." or "["; a class built for one object (a placeholder) is
+// not kept in the table, and may publish dotted names as written ("Font.Name"), so each of its
+// names is matched against Rest as a whole.
+template <class F> void ForEachNamed(TClass Class, std::string_view Rest, F&& Visit) {
+    if (Class->Transient) {
+        for (std::size_t i = 0; i < Class->Props.size(); ++i) {
+            PPropInfo P = Class->Props[i];
+            if (!tkProperties.Contains(P->Kind()) || !Rest.starts_with(P->Name)) continue;
+            std::string_view Tail = Rest.substr(P->Name.size());
+            if (Tail.empty() || Tail[0] == '.' || Tail[0] == '[')
+                Visit(TPropMatch{static_cast<int>(i), P}, Tail);
+        }
+        return;
+    }
+    std::string_view Name = Rest.substr(0, Rest.find_first_of(".["));
+    if (const std::vector<TPropMatch>* Matches = PropTable(Class).Find(Name))
+        for (const TPropMatch& M : *Matches)
+            Visit(M, Rest.substr(Name.size()));
+}
+
 // Key of a line: the text before its first "=".
 std::string_view KeyOf(std::string_view Line) {
     return Line.substr(0, Line.find('='));
@@ -74,14 +95,6 @@ bool TakeIndex(std::string_view& Rest, int& N) {
     if (Error != std::errc() || End != Digits.data() + Digits.size() || N < 0) return false;
     Rest.remove_prefix(Close + 1);
     return true;
-}
-
-// A property name at the start of Rest, up to the next "." or "[".
-std::string_view TakeName(std::string_view& Rest) {
-    std::size_t End = Rest.find_first_of(".[");
-    std::string_view Name = Rest.substr(0, End);
-    Rest.remove_prefix(Name.size());
-    return Name;
 }
 
 } // namespace
@@ -106,13 +119,9 @@ void TFormTranslator::ResolveBelow(TObject* Obj, std::string_view Rest,
                                    int Line, std::vector<TPathVisit>& Visits) const {
     // TranslateClass: a null object or one already on the path ends here.
     if (!Obj || std::find(Path.begin(), Path.end(), Obj) != Path.end()) return;
-    std::string_view Name = TakeName(Rest);
-    const std::vector<TPropMatch>* Matches = PropTable(Obj->ClassType()).Find(Name);
-    if (!Matches) return;
     Path.push_back(Obj);
-    for (const TPropMatch& M : *Matches) {
+    ForEachNamed(Obj->ClassType(), Rest, [&](const TPropMatch& M, std::string_view Tail) {
         Order.push_back(M.Position);
-        std::string_view Tail = Rest;
         if (M.Info->Kind() != tkClass) {
             if (Tail.empty()) Visits.push_back({Order, TPathVisit::vkProp, Obj, M.Info, -1, Line});
         } else if (!Tail.empty()) {
@@ -135,7 +144,7 @@ void TFormTranslator::ResolveBelow(TObject* Obj, std::string_view Rest,
             }
         }
         Order.pop_back();
-    }
+    });
     Path.pop_back();
 }
 

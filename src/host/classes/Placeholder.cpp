@@ -52,6 +52,7 @@ TValueType IntType(Int64 V) {
 TWrittenValues::TWrittenValues(TClass Base, const String& ClassName) {
     FInfo.ClassName = ClassName;
     FInfo.Parent = Base;
+    FInfo.Transient = true;
 }
 
 TWrittenValues::~TWrittenValues() = default;

@@ -38,6 +38,10 @@ struct TClassInfo {
     std::unordered_map<String, PPropInfo, TextHash, TextEqual> PropIndex;
     std::vector<TMethodEntry> Methods; // own published methods
     std::vector<TFieldEntry> Fields;   // own published fields
+    // Built for one object and freed with it, its properties growing as they are read (the
+    // tolerant reader's placeholders): whatever is kept per class must not keep this one, as
+    // its address may be reused by the next such class.
+    bool Transient = false;
 
     bool InheritsFrom(TClass Ancestor) const;
     // Property by name, case ignored; nullptr when there is none.
