@@ -199,6 +199,9 @@ TEST_F(ZbtTest, BuiltInTextsAreConvertedToTheProcessCodePage) {
     auto* T = new TButtonTranslator(Form);
     T->SetLanguage(lnRussian);
     EXPECT_EQ(T->Captions()->Strings(2), "OK|ОК"); // UTF-8 by default
+    T->SetLanguage(lnJapan);
+    EXPECT_EQ(T->Captions()->Strings(3), "Cancel|ｷｬﾝｾﾙ"); // half-width katakana
+    EXPECT_EQ(T->Captions()->Strings(0), "&Yes|はい");
     ASSERT_TRUE(SetProcessCodePage(1251));
     T->SetLanguage(lnRussian);
     SetProcessCodePage(CP_UTF8);

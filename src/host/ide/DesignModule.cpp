@@ -84,11 +84,12 @@ void TDesignModule::RestoreEvents(TFormObject& Obj, TComponent* Component) const
         }
         std::sort(Handlers.begin(), Handlers.end(),
                   [](const auto& A, const auto& B) { return A.first < B.first; });
-        for (auto& [Index, P] : Handlers) {
+        for (auto& Handler : Handlers) {
+            const auto Index = Handler.first; // a plain local: clang 14 cannot capture bindings
             auto Pos =
                 std::find_if(Obj.Props.begin(), Obj.Props.end(),
                              [&](const TFormProperty& Q) { return IndexOf(Q.Name) > Index; });
-            Obj.Props.insert(Pos, std::move(P));
+            Obj.Props.insert(Pos, std::move(Handler.second));
         }
     }
     for (TFormObject& Child : Obj.Children)
