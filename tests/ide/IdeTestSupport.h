@@ -13,6 +13,8 @@
 namespace zt_ide_test {
 
 inline const std::string PackageFile = ZT_PACKAGE_FILE;
+inline const std::string PackageD3File = ZT_PACKAGE_D3_FILE;
+inline const std::string PackageC3File = ZT_PACKAGE_C3_FILE;
 inline const std::string NoEntryPackageFile = ZT_NO_ENTRY_PACKAGE_FILE;
 inline const std::string FailingPackageFile = ZT_FAILING_PACKAGE_FILE;
 inline const std::string ZantorExe = ZT_ZANTOR_EXE;

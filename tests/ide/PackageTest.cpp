@@ -1,6 +1,12 @@
 #include "host/classes/Component.h"
+#include "host/classes/Filer.h"
+#include "host/controls/Application.h"
+#include "host/controls/Forms.h"
 #include "host/ide/DesignRegistry.h"
 #include "host/ide/Packages.h"
+#include "host/rtl/FormatSettings.h"
+#include "host/rtl/SysLocale.h"
+#include "host/winapi/LocaleInfo.h"
 
 #include "IdeTestSupport.h"
 
@@ -98,6 +104,38 @@ TEST_F(Packages, TheHostWillNotUnloadAPackageWhoseComponentsAreOnAnOpenForm) {
     EXPECT_TRUE(Host.CloseModule(M));
     Host.UnloadPackage(P);
     EXPECT_TRUE(host::PaletteEntries().empty());
+}
+
+// The three builds load alike; a locale switch writes the host's list separator only in the
+// version-4 build, since the version-3 run-time library has none (those builds keep their own).
+TEST_F(Packages, TheThreeBuildsDifferOnlyWhereTheRunTimeLibraryDoes) {
+    const struct {
+        const std::string& File;
+        bool HostHasListSeparator;
+    } Builds[] = {{PackageFile, true}, {PackageD3File, false}, {PackageC3File, false}};
+    const host::LCID ThreadLocale = host::GetThreadLocale();
+    host::TDesignHost Host;
+    for (const auto& B : Builds) {
+        host::TPackage* P = Host.LoadPackage(B.File);
+        EXPECT_EQ(P->Description(), "Tessavin Zantor");
+        EXPECT_EQ(Palette().size(), 5u);
+        EXPECT_NE(P->Entry("ZntNewProjectExpert"), nullptr);
+        host::FormatSettings().ListSeparator = "?";
+        auto* Form = new host::TForm(host::Application);
+        host::ReadComponentFromText("object F: TForm\n  object L: TLocaleTranslator\n"
+                                    "    Translations.Strings = (\n"
+                                    "      '00000407_LISTSEPARATOR=|')\n"
+                                    "    StartupLocale = 'German, Germany 00000407'\n"
+                                    "  end\nend\n",
+                                    Form);
+        EXPECT_EQ(host::FormatSettings().ListSeparator, B.HostHasListSeparator ? "|" : "?")
+            << B.File;
+        Form->Free();
+        Host.UnloadPackage(P);
+    }
+    host::ResetFormatSettings();
+    host::ResetSysLocale();
+    host::SetThreadLocale(ThreadLocale);
 }
 
 } // namespace
