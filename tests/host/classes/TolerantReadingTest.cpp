@@ -16,6 +16,11 @@ class TPart : public TComponent {
     ZT_CLASS(TPart, TComponent)
 public:
     using TComponent::TComponent;
+    ~TPart() override {
+        SetParentComponent(nullptr);
+        for (TPart* C : FKids)
+            C->FParent = nullptr;
+    }
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override { return FParent; }
     void SetParentComponent(TComponent* P) override;
