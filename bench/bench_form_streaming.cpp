@@ -188,9 +188,59 @@ void BM_ReadCorpus(benchmark::State& State) {
     State.counters["files"] = static_cast<double>(Texts.size());
 }
 
+// The last of a chain of forms, each inheriting the one before it, adding items of its own
+// and changing one of the first form's: the cost should follow the items read, whatever the
+// depth they come from.
+String LevelText(int Level, int PerLevel) {
+    String Name = "Level" + std::to_string(Level);
+    String Text = (Level ? "inherited " : "object ") + Name + ": T" + Name + "\n";
+    Text += "  Caption = 'Level " + std::to_string(Level) + "'\n";
+    if (Level)
+        Text += "  inherited L0Item0: TBenchItem\n    Caption = 'Changed at level " +
+                std::to_string(Level) + "'\n  end\n";
+    for (int i = 0; i < PerLevel; ++i)
+        Text += "  object L" + std::to_string(Level) + "Item" + std::to_string(i) +
+                ": TBenchItem\n    Caption = 'Item " + std::to_string(i) +
+                "'\n    Left = " + std::to_string(i) + "\n  end\n";
+    return Text + "end\n";
+}
+
+void BM_ReadInheritedForm(benchmark::State& State) {
+    RegisterClasses({TBenchItem::StaticClass()});
+    const int Depth = static_cast<int>(State.range(0));
+    std::vector<String> Texts;
+    std::size_t Bytes = 0;
+    for (int Level = 0; Level < Depth; ++Level) {
+        Texts.push_back(LevelText(Level, 50));
+        Bytes += Texts.back().size();
+    }
+    TFormReadOptions Options;
+    Options.Tolerant = true;
+    Options.FindFormText = [&Texts](const String& ClassName, bool Ancestor, String& Text) {
+        int Level = std::stoi(ClassName.substr(6)); // "TLevel<n>"
+        if (!Ancestor || Level == 0) return false;
+        Text = Texts[Level - 1];
+        return true;
+    };
+    for (auto _ : State) {
+        TComponent* Root = ReadComponentFromText(Texts.back(), nullptr, nullptr, Options);
+        State.PauseTiming();
+        if (Root->ComponentCount() != 50 * Depth) State.SkipWithError("wrong component count");
+        Root->Free();
+        State.ResumeTiming();
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Bytes));
+    State.SetComplexityN(Depth);
+}
+
 } // namespace
 
 BENCHMARK(BM_ReadCorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadInheritedForm)
+    ->RangeMultiplier(2)
+    ->Range(1, 32)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadFormControls)
     ->RangeMultiplier(4)
     ->Range(1250, 20000)
