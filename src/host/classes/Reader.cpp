@@ -338,13 +338,18 @@ struct TReaderImpl {
             Placeholder->Values().Add(Placeholder, P.Name, P.Value);
             return;
         }
-        if (!R.FTolerant) return ApplyProperty(Instance, InstancePath, P);
-        // Tolerant: kept as written in the text being written back, dropped in an ancestor's.
-        try {
-            ApplyProperty(Instance, InstancePath, P, Layout ? Instance : nullptr);
-        } catch (const Exception&) {
-            if (Layout) Layout->Kept.push_back(P);
+        if (!R.FTolerant) {
+            (void)ApplyProperty(Instance, InstancePath, P);
+            return;
         }
+        // Tolerant: kept as written in the text being written back, dropped in an ancestor's.
+        // What this program lacks (properties, handlers) is common there, and told without
+        // an exception.
+        try {
+            if (ApplyProperty(Instance, InstancePath, P, Layout ? Instance : nullptr, true)) return;
+        } catch (const Exception&) {
+        }
+        if (Layout) Layout->Kept.push_back(P);
     }
 
     // "Form1.Button1" and "Font.Name" give "Form1.Button1.Font.Name"; built only when a
@@ -358,8 +363,10 @@ struct TReaderImpl {
         return Path;
     }
 
-    void ApplyProperty(TObject* Instance, const String& InstancePath, const TFormProperty& P,
-                       TObject* Top = nullptr) {
+    // False (Quiet only) when a property or handler named by P does not exist; other
+    // failures raise.
+    bool ApplyProperty(TObject* Instance, const String& InstancePath, const TFormProperty& P,
+                       TObject* Top = nullptr, bool Quiet = false) {
         TObject* Target = Instance;
         std::string_view Rest = P.Name;
         for (std::size_t Dot; (Dot = Rest.find('.')) != std::string_view::npos;) {
@@ -368,23 +375,31 @@ struct TReaderImpl {
             std::string_view Walked =
                 std::string_view(P.Name).substr(0, P.Name.size() - Rest.size() - 1);
             PPropInfo Info = GetPropInfo(Target, Part);
+            if (Quiet && (!Info || Info->Kind() != tkClass)) return false;
             if (!Info || Info->Kind() != tkClass)
                 PropError(JoinPath(InstancePath, Walked),
                           "Property " + String(Part) + " does not exist", P.Line);
             Target = GetObjectProp(Target, Info);
+            if (!Target && Quiet) return false;
             if (!Target) PropError(JoinPath(InstancePath, Walked), "Invalid property path", P.Line);
         }
         try {
-            if (PPropInfo Info = GetPropInfo(Target, Rest))
+            if (PPropInfo Info = GetPropInfo(Target, Rest)) {
+                if (Quiet && Info->Kind() == tkMethod && P.Value.Type != vaNil &&
+                    !FindHandler(Info, P.Value))
+                    return false;
                 ReadPropValue(Target, Info, P.Value, InstancePath, Top, P.Name);
-            else if (!ReadDefined(Target, String(Rest), P.Value))
+            } else if (!ReadDefined(Target, String(Rest), P.Value)) {
+                if (Quiet) return false;
                 PropError(JoinPath(InstancePath, P.Name),
                           "Property " + String(Rest) + " does not exist", P.Line);
+            }
         } catch (const EPropertyReadError&) {
             throw;
         } catch (const Exception& E) {
             PropError(JoinPath(InstancePath, P.Name), E.Message(), P.Line);
         }
+        return true;
     }
 
     bool ReadDefined(TObject* Target, const String& Name, const TFormValue& Value) {
@@ -546,10 +561,17 @@ struct TReaderImpl {
             SetMethodProp(Target, Info, {});
             return;
         }
-        if (V.Type != vaIdent) InvalidValue();
-        const TMethodEntry* M = S.LookupRoot->ClassType()->FindMethod(V.Str);
-        if (!M || *M->Signature != *Info->PropType->MethodSignature) InvalidValue();
+        const TMethodEntry* M = FindHandler(Info, V);
+        if (!M) InvalidValue();
         SetMethodProp(Target, Info, {M->Code, S.LookupRoot});
+    }
+
+    // The published method of the root that a handler name stands for, with the property's
+    // signature; nullptr when there is none.
+    const TMethodEntry* FindHandler(PPropInfo Info, const TFormValue& V) const {
+        if (V.Type != vaIdent) return nullptr;
+        const TMethodEntry* M = S.LookupRoot->ClassType()->FindMethod(V.Str);
+        return M && *M->Signature == *Info->PropType->MethodSignature ? M : nullptr;
     }
 
     void ReadCollectionItems(TCollection* Coll, const TFormValue& V, const String& Path) {
