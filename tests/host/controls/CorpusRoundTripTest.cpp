@@ -14,7 +14,7 @@ using namespace host;
 
 namespace {
 
-class CorpusForms : public ControlsTest {
+class CorpusRoundTrip : public ControlsTest {
 protected:
     void SetUp() override {
         if (!std::filesystem::exists(Dir)) GTEST_SKIP() << "corpus not found at " << Dir;
@@ -43,7 +43,7 @@ TFreeComponent Owned(TComponent* C) {
     return TFreeComponent(C, [](TComponent* X) { X->Free(); });
 }
 
-TEST_F(CorpusForms, EveryFormReadsTolerantlyAndWritesBackTheSameText) {
+TEST_F(CorpusRoundTrip, EveryFormReadsTolerantlyAndWritesBackTheSameText) {
     int Count = 0;
     for (const auto& File : Files()) {
         SCOPED_TRACE(File.filename().string());
@@ -64,7 +64,7 @@ void CollectNames(const TFormObject& Obj, std::vector<String>& Names) {
     }
 }
 
-TEST_F(CorpusForms, InheritedFormsAndFramesReadOverTheirAncestorsInTheSameFolder) {
+TEST_F(CorpusRoundTrip, InheritedFormsAndFramesReadOverTheirAncestorsInTheSameFolder) {
     TFormFolder Folder(Dir.string());
     // What the units' class declarations say; the form files do not.
     const std::pair<const char*, const char*> Ancestry[] = {
@@ -114,7 +114,7 @@ TEST_F(CorpusForms, InheritedFormsAndFramesReadOverTheirAncestorsInTheSameFolder
 
 // A frame used inline brings its frame's objects, each frame its own, changed where the
 // using form says so.
-TEST_F(CorpusForms, InlineFramesOfTheCorpusHoldTheirFramesObjects) {
+TEST_F(CorpusRoundTrip, InlineFramesOfTheCorpusHoldTheirFramesObjects) {
     TFormFolder Folder(Dir.string());
     Folder.DeclareAncestor("TAboutDlg", "TGenericViewDlg");
     Folder.DeclareAncestor("TGenericViewDlg", "TGenericModalDlg");
