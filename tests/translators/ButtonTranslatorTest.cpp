@@ -12,20 +12,12 @@
 
 #include "LocaleTestSupport.h"
 #include "TestUtil.h"
+#include "host/controls/ControlsFixture.h"
 
 using namespace zantor;
 using namespace host;
 
-namespace host {
-void ResetWindowLayer();
-}
-
 namespace {
-
-struct TLayerScope {
-    TLayerScope() { ResetWindowLayer(); }
-    ~TLayerScope() { ResetWindowLayer(); }
-};
 
 struct TButtonHookScope {
     TButtonHookScope() { ResetButtonHookUnit(); }
@@ -51,7 +43,7 @@ protected:
     }
 
     TButtonHookScope Hook;
-    TLayerScope Layer;
+    TWindowLayerScope Layer;
     TApplicationScope App;
     TScriptedUiDriver Driver;
     TUiDriverGuard DriverGuard{Driver};

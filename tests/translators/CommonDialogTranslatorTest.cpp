@@ -11,6 +11,7 @@
 #include "host/winapi/WindowPos.h"
 
 #include "TestUtil.h"
+#include "host/controls/ControlsFixture.h"
 
 #include <cstdint>
 #include <map>
@@ -18,16 +19,7 @@
 using namespace zantor;
 using namespace host;
 
-namespace host {
-void ResetWindowLayer();
-}
-
 namespace {
-
-struct TLayerScope {
-    TLayerScope() { ResetWindowLayer(); }
-    ~TLayerScope() { ResetWindowLayer(); }
-};
 
 class ZctTest : public ::testing::Test {
 protected:
@@ -87,7 +79,7 @@ protected:
     }
 
     TCommonDialogUnitGuard Unit;
-    TLayerScope Layer;
+    TWindowLayerScope Layer;
     TApplicationScope App;
     TScriptedUiDriver Driver;
     TUiDriverGuard DriverGuard{Driver};
