@@ -35,15 +35,6 @@ TTypeInfo MakeSetTypeInfo(const char* Name, PTypeInfo Element) {
     return I;
 }
 
-TTypeInfo MakeIntegerTypeInfo(const char* Name) {
-    TTypeInfo I;
-    I.Kind = tkInteger;
-    I.Name = Name;
-    I.MinValue = INT32_MIN;
-    I.MaxValue = INT32_MAX;
-    return I;
-}
-
 namespace {
 
 TTypeInfo Ordinal(TTypeKind Kind, const char* Name, TOrdType Ord, Int64 Min, Int64 Max) {
@@ -65,6 +56,10 @@ TTypeInfo Float(const char* Name, TFloatType Type) {
 }
 
 } // namespace
+
+TTypeInfo MakeIntegerTypeInfo(const char* Name) {
+    return Ordinal(tkInteger, Name, otSLong, INT32_MIN, INT32_MAX);
+}
 
 #define ZT_BUILTIN(Type, Expr)                                                                     \
     PTypeInfo TTypeInfoOf<Type>::Get() {                                                           \
