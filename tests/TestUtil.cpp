@@ -1,5 +1,9 @@
 #include "TestUtil.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -30,6 +34,25 @@ std::string ReadAll(const std::string& FileName) {
 void WriteAll(const std::string& FileName, const std::string& Data) {
     std::ofstream out(FileName, std::ios::binary | std::ios::trunc);
     out << Data;
+}
+
+pid_t StartChild(const std::function<void()>& Body) {
+    pid_t Pid = ::fork();
+    if (Pid != 0) return Pid;
+    int Status = 0;
+    try {
+        Body();
+    } catch (...) {
+        Status = 1;
+    }
+    ::_exit(Status);
+}
+
+int WaitChild(pid_t Pid) {
+    int Status = 0;
+    while (::waitpid(Pid, &Status, 0) < 0)
+        if (errno != EINTR) return -1;
+    return WIFSIGNALED(Status) ? 128 + WTERMSIG(Status) : WEXITSTATUS(Status);
 }
 
 } // namespace zt_test

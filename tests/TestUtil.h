@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // Asserts that Stmt raises exactly ExcType (or a descendant) whose Message() is Msg.
@@ -37,5 +40,11 @@ private:
 
 std::string ReadAll(const std::string& FileName);
 void WriteAll(const std::string& FileName, const std::string& Data);
+
+// Runs Body in a forked child process, which ends with _exit: status 0 when Body returns,
+// 1 when it raises. Body must not use the test framework's assertions.
+pid_t StartChild(const std::function<void()>& Body);
+// Waits for a child of StartChild; its exit status, or 128 + the signal that ended it.
+int WaitChild(pid_t Pid);
 
 } // namespace zt_test

@@ -2,6 +2,7 @@
 
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/FileNames.h"
+#include "host/rtl/FileUpdateLock.h"
 #include "translators/TextLines.h"
 
 #include <algorithm>
@@ -16,11 +17,20 @@ String WriteString(std::string_view S) {
     Out.reserve(S.size() + 8);
     for (char C : S) {
         switch (C) {
-        case '\\': Out += "\\\\"; break;
-        case '\n': Out += "\\n"; break;
-        case '\r': Out += "\\r"; break;
-        case '\t': Out += "\\t"; break;
-        default: Out += C;
+        case '\\':
+            Out += "\\\\";
+            break;
+        case '\n':
+            Out += "\\n";
+            break;
+        case '\r':
+            Out += "\\r";
+            break;
+        case '\t':
+            Out += "\\t";
+            break;
+        default:
+            Out += C;
         }
     }
     return Out;
@@ -33,7 +43,11 @@ String ReadString(std::string_view S) {
         char C = S[i];
         if (C == '\\' && i + 1 < S.size()) {
             char N = S[i + 1];
-            char Mapped = N == '\\' ? '\\' : N == 'n' ? '\n' : N == 'r' ? '\r' : N == 't' ? '\t' : 0;
+            char Mapped = N == '\\'  ? '\\'
+                          : N == 'n' ? '\n'
+                          : N == 'r' ? '\r'
+                          : N == 't' ? '\t'
+                                     : 0;
             if (Mapped) {
                 Out += Mapped;
                 ++i;
@@ -47,19 +61,26 @@ String ReadString(std::string_view S) {
 
 namespace {
 
-std::string_view SourceOf(std::string_view Line) { return Line.substr(0, Line.find('\t')); }
+std::string_view SourceOf(std::string_view Line) {
+    return Line.substr(0, Line.find('\t'));
+}
 
 struct TViewHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view S) const noexcept { return std::hash<std::string_view>()(S); }
+    std::size_t operator()(std::string_view S) const noexcept {
+        return std::hash<std::string_view>()(S);
+    }
 };
 
 } // namespace
 
 // The file's lines stay views into its text; only the lines that change are new strings.
 void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool ReplaceObjects) {
-    String Text = host::FileExists(FileName) ? host::ReadFileBytes(FileName) : String();
-    std::vector<std::string_view> Lines = SplitLines(Text);
+    host::TFileUpdateLock Lock(FileName);
+    const String Text = host::FileExists(FileName) ? host::ReadFileBytes(FileName) : String();
+    const std::string_view Body = WithoutBom(Text);
+    const std::string_view Bom = std::string_view(Text).substr(0, Text.size() - Body.size());
+    std::vector<std::string_view> Lines = SplitLines(Body);
     // As SortInsert of every line would leave them: sorted, equal lines once when they
     // only replace objects.
     if (!IsSortedOrdinal(Lines)) std::stable_sort(Lines.begin(), Lines.end());
@@ -87,11 +108,12 @@ void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool R
     Merged.reserve(Lines.size() + Added.size());
     std::merge(Lines.begin(), Lines.end(), Added.begin(), Added.end(), std::back_inserter(Merged));
     if (ReplaceObjects) Merged.erase(std::unique(Merged.begin(), Merged.end()), Merged.end());
-    WriteLinesAtomic(FileName, Merged);
+    WriteLinesAtomic(FileName, Merged, Bom);
 }
 
 void ScanDictionary(std::string_view Text,
                     const std::function<void(std::string_view, std::string_view)>& Line) {
+    Text = WithoutBom(Text);
     String Unescaped;
     std::size_t Start = 0;
     while (Start < Text.size()) {

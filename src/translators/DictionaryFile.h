@@ -23,7 +23,8 @@ using TTextPairs = std::vector<std::pair<String, String>>;
 
 // Merges (source, translation) pairs of plain texts into FileName: the line of a source
 // text that the file has is replaced, other pairs are inserted in order, and lines of
-// texts not given stay. Creates the file when missing; replaces it atomically.
+// texts not given stay. Creates the file when missing; replaces it atomically under the
+// file's update lock. A byte-order mark at the start is skipped and kept.
 void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool ReplaceObjects);
 
 // The (source, translation) pairs of FileName in file order, unescaped; CR and LF both end
@@ -32,8 +33,9 @@ void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool R
 // The same for text already in memory.
 TTextPairs ParseDictionary(std::string_view Text);
 
-// Calls Line for every line of Text that has a TAB, with the unescaped source text and the
-// still escaped translation; fast for large files where most lines are not wanted.
+// Calls Line for every line of Text (a byte-order mark skipped) that has a TAB, with the unescaped
+// source text and the still escaped translation; fast for large files where most lines are not
+// wanted.
 void ScanDictionary(
     std::string_view Text,
     const std::function<void(std::string_view Source, std::string_view Translation)>& Line);

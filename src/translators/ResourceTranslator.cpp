@@ -1,6 +1,7 @@
 #include "translators/ResourceTranslator.h"
 
 #include "translators/Literals.h"
+#include "translators/TranslationFileResStrings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -141,15 +142,13 @@ void TResourceTranslator::WriteResStrings(TWriter* Writer) {
     Writer->WriteListEnd();
 }
 
-// Keys are positions in the sorted list of source texts; the -1 lines carry the texts.
-void TResourceTranslator::FileEntries(TKeyValues& Own, TKeyValues& Design) const {
-    Own.reserve(static_cast<std::size_t>(FResStrings->Count()));
-    Design.reserve(static_cast<std::size_t>(FResStrings->Count()));
-    for (int i = 0; i < FResStrings->Count(); ++i) {
-        String Key = "Res" + std::to_string(i);
-        Own.emplace_back(Key, ToLiterals(TranslationOf(i)));
-        Design.emplace_back(std::move(Key), ToLiterals(FResStrings->Line(i)));
-    }
+// Keys number the source texts of every locale sharing the head; the -1 lines carry the texts.
+void TResourceTranslator::SaveFileLines(const String& AFileName, const String& Head) const {
+    TKeyValues Texts;
+    Texts.reserve(static_cast<std::size_t>(FResStrings->Count()));
+    for (int i = 0; i < FResStrings->Count(); ++i)
+        Texts.emplace_back(FResStrings->Line(i), TranslationOf(i));
+    SaveResStringsFile(AFileName, Head, FLocale, Texts);
 }
 
 // The -1 lines rebuild the list of source texts (a new text comes with an empty translation),

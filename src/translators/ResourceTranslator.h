@@ -49,7 +49,7 @@ protected:
     void ReadStorage(TReader* Reader) override { ReadResStrings(Reader); }
     void WriteStorage(TWriter* Writer) override { WriteResStrings(Writer); }
 
-    void FileEntries(TKeyValues& Own, TKeyValues& Design) const override;
+    void SaveFileLines(const String& AFileName, const String& Head) const override;
     void ApplyFileEntries(const std::vector<TFileEntry>& Entries) override;
     void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const override;
     void ApplyDictionaryTranslation(const TDictionaryEntry& Entry,

@@ -6,6 +6,10 @@ using namespace host;
 
 namespace zantor {
 
+std::string_view WithoutBom(std::string_view Text) {
+    return Text.starts_with(Utf8Bom) ? Text.substr(Utf8Bom.size()) : Text;
+}
+
 std::vector<std::string_view> SplitLines(std::string_view Text) {
     std::vector<std::string_view> Lines;
     Lines.reserve(static_cast<std::size_t>(std::count(Text.begin(), Text.end(), '\n')) + 1);
@@ -17,7 +21,8 @@ std::vector<std::string_view> SplitLines(std::string_view Text) {
             break;
         }
         Lines.push_back(Text.substr(Start, End - Start));
-        Start = End + ((Text[End] == '\r' && End + 1 < Text.size() && Text[End + 1] == '\n') ? 2 : 1);
+        Start =
+            End + ((Text[End] == '\r' && End + 1 < Text.size() && Text[End + 1] == '\n') ? 2 : 1);
     }
     return Lines;
 }

@@ -10,12 +10,19 @@ namespace zantor {
 
 using host::String;
 
+// The UTF-8 byte-order mark an editor may put at the start of a text file.
+inline constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+// Text without a leading byte-order mark, which is no part of the first line.
+std::string_view WithoutBom(std::string_view Text);
+
 // Lines of Text: CR LF, LF or CR end a line; a final line break adds no empty line.
 // The views point into Text.
 std::vector<std::string_view> SplitLines(std::string_view Text);
 
-// Every line followed by CR LF, written atomically.
-template <class Lines> void WriteLinesAtomic(const String& FileName, const Lines& L);
+// Every line followed by CR LF, after Prefix (a byte-order mark to keep), written atomically.
+template <class Lines>
+void WriteLinesAtomic(const String& FileName, const Lines& L, std::string_view Prefix = {});
 
 // True when the lines are in ascending byte-wise order.
 bool IsSortedOrdinal(const std::vector<std::string_view>& Lines);
@@ -26,11 +33,14 @@ bool IsSortedOrdinal(const std::vector<std::string_view>& Lines);
 
 namespace zantor {
 
-template <class Lines> void WriteLinesAtomic(const String& FileName, const Lines& L) {
-    std::size_t Size = 0;
-    for (const auto& Line : L) Size += std::string_view(Line).size() + 2;
+template <class Lines>
+void WriteLinesAtomic(const String& FileName, const Lines& L, std::string_view Prefix) {
+    std::size_t Size = Prefix.size();
+    for (const auto& Line : L)
+        Size += std::string_view(Line).size() + 2;
     String Out;
     Out.reserve(Size);
+    Out += Prefix;
     for (const auto& Line : L) {
         Out += std::string_view(Line);
         Out += "\r\n";

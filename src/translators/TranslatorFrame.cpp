@@ -161,12 +161,15 @@ void TTranslatorFrame::ApplyFileEntries(const std::vector<TFileEntry>& Entries) 
     FTranslations->SetKeyValues(Values);
 }
 
-void TTranslatorFrame::SaveTo(const String& AFileName) {
-    THourglass Busy;
+void TTranslatorFrame::SaveFileLines(const String& AFileName, const String& Head) const {
     TKeyValues Own, Design;
     FileEntries(Own, Design);
-    SaveTranslationFile(AFileName, TranslationHeadName(), FLocale, Own, Design,
-                        FTranslations->ReplaceObjects());
+    SaveTranslationFile(AFileName, Head, FLocale, Own, Design, FTranslations->ReplaceObjects());
+}
+
+void TTranslatorFrame::SaveTo(const String& AFileName) {
+    THourglass Busy;
+    SaveFileLines(AFileName, TranslationHeadName());
 }
 
 bool TTranslatorFrame::LoadFrom(const String& AFileName) {

@@ -101,9 +101,11 @@ protected:
     // False while propagation must wait (the form translator until its loading is over).
     virtual bool CanPropagate() const { return true; }
 
-    // Translation-file shapes: the entries written with Locale and with -1; and applying
-    // this head's lines (default: the lines of Locale replace or join Translations).
+    // Translation-file shapes: the entries written with Locale and with -1; merging them
+    // into the file under Head (default: SaveTranslationFile); and applying this head's lines
+    // (default: the lines of Locale replace or join Translations).
     virtual void FileEntries(TKeyValues& Own, TKeyValues& Design) const;
+    virtual void SaveFileLines(const String& AFileName, const String& Head) const;
     virtual void ApplyFileEntries(const std::vector<TFileEntry>& Entries);
     // Dictionary shapes: entries that have a source text, and taking a translation.
     virtual void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const;

@@ -40,6 +40,9 @@ void RaiseFOpenError(std::string_view FileName) {
 void RaiseFCreateError(std::string_view FileName) {
     throw EFCreateError(FormatResString(SFCreateError, {Quoted(FileName)}));
 }
+void RaiseFWriteError(std::string_view FileName, std::string_view Reason) {
+    throw EWriteError(FormatResString(SFWriteError, {Quoted(FileName), Reason}));
+}
 void RaiseControlParentSetToSelf() {
     throw EInvalidOperation(LoadResString(SControlParentSetToSelf));
 }

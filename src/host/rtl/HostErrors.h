@@ -31,6 +31,8 @@ template <class E> [[noreturn]] void RaiseInvalidPropertyValue() {
 // The file name appears in double quotes.
 [[noreturn]] void RaiseFOpenError(std::string_view FileName);   // EFOpenError
 [[noreturn]] void RaiseFCreateError(std::string_view FileName); // EFCreateError
+// Reason: the system's description of what failed ("No space left on device").
+[[noreturn]] void RaiseFWriteError(std::string_view FileName, std::string_view Reason); // EWriteError
 [[noreturn]] void RaiseControlParentSetToSelf(); // EInvalidOperation
 [[noreturn]] void RaiseCannotFocus();            // EInvalidOperation
 [[noreturn]] void RaiseCannotShowModal();        // EInvalidOperation

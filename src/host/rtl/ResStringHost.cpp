@@ -50,6 +50,7 @@ ZT_RESOURCESTRING(RtlModule, SMenuIndexError, "Menu index out of range");
 ZT_RESOURCESTRING(RtlModule, SMenuReinserted, "Menu inserted twice");
 ZT_RESOURCESTRING(RtlModule, SMenuNotFound, "Sub-menu is not in menu");
 ZT_RESOURCESTRING(RtlModule, STabIndexError, "Tab index out of bounds");
+ZT_RESOURCESTRING(RtlModule, SFWriteError, "Cannot write file %s: %s");
 
 void detail::LinkHostResourceStrings() {}
 

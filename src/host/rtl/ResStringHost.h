@@ -47,6 +47,7 @@ extern const TResStringRec SInvalidFloat;           // "'%s' is not a valid floa
 extern const TResStringRec SInvalidDate;            // "'%s' is not a valid date"
 extern const TResStringRec SFOpenError;             // "Cannot open file %s"
 extern const TResStringRec SFCreateError;           // "Cannot create file %s"
+extern const TResStringRec SFWriteError;            // "Cannot write file %s: %s"
 extern const TResStringRec SInvalidPropertyValue;   // "Invalid property value"
 extern const TResStringRec SControlParentSetToSelf; // "A control cannot have itself as its parent"
 extern const TResStringRec SCannotFocus;            // "Cannot focus a disabled or invisible window"
