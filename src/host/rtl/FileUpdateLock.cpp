@@ -28,8 +28,12 @@ bool SameFile(int Fd, const String& Name) {
 
 } // namespace
 
-TFileUpdateLock::TFileUpdateLock(std::string_view FileName)
-    : FLockName(LockNameOf(WriteTargetOf(FileName))) {
+TFileUpdateLock::TFileUpdateLock(std::string_view FileName) {
+    const String Target = WriteTargetOf(FileName);
+    // A name that cannot be a file gets its error from the write.
+    if (FileName.find('\0') != std::string_view::npos || Target.empty() || Target.ends_with('/'))
+        return;
+    FLockName = LockNameOf(Target);
     for (;;) {
         int Fd = ::open(FLockName.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (Fd < 0) return;

@@ -51,6 +51,9 @@ TEST(FileUpdateLockTest, EveryNameOfAFileSharesOneLockAndAMissingFolderLocksNoth
     }
     TFileUpdateLock None(dir.File("missing/file.txt"));
     EXPECT_FALSE(None.Locked());
+    TFileUpdateLock NoName(dir.Path().string() + "/");
+    EXPECT_FALSE(NoName.Locked());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1); // just the link
 }
 
 } // namespace
