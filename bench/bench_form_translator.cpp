@@ -142,3 +142,112 @@ ZT_FORM_BENCH(BM_DirectSetters);
 ZT_FORM_BENCH(BM_SwitchOn);
 ZT_FORM_BENCH(BM_SwitchBetweenLanguages);
 ZT_FORM_BENCH(BM_CollectWalk);
+
+// The peer: Qt's own way of switching, as retranslateUi does it. A QTranslator per language is
+// loaded from a .qm file made here by lrelease; Count widgets in one window on the offscreen
+// platform get their text and tool tip again through QCoreApplication::translate.
+#ifdef ZT_BENCH_QT
+#include <QApplication>
+#include <QLabel>
+#include <QTranslator>
+#include <QWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+QApplication& QtApp() {
+    static int Argc = 1;
+    static char Name[] = "bench_form_translator";
+    static char* Argv[] = {Name, nullptr};
+    static QApplication* App = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(Argc, Argv);
+    }();
+    return *App;
+}
+
+// Writes a .ts file of Count captions and hints in Word's language and compiles it; the .qm
+// path, or "" when lrelease is missing.
+std::string MakeQm(int Count, const std::string& Word) {
+    namespace fs = std::filesystem;
+    fs::path Dir = fs::temp_directory_path() / "zt_bench_qt";
+    fs::create_directories(Dir);
+    fs::path Ts = Dir / (Word + std::to_string(Count) + ".ts");
+    fs::path Qm = Dir / (Word + std::to_string(Count) + ".qm");
+    {
+        std::ofstream Out(Ts);
+        Out << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\">\n"
+               "<context><name>BenchForm</name>\n";
+        for (int i = 0; i < Count; ++i)
+            Out << "<message><source>Caption " << i << "</source><translation>" << Word << " " << i
+                << "</translation></message>\n<message><source>Hint " << i
+                << "</source><translation>" << Word << " hint " << i
+                << "</translation></message>\n";
+        Out << "</context>\n</TS>\n";
+    }
+    for (const char* Tool :
+         {"lrelease", "/usr/lib/qt5/bin/lrelease", "/usr/lib/qt6/bin/lrelease"}) {
+        std::string Command = std::string(Tool) + " -silent '" + Ts.string() + "' -qm '" +
+                              Qm.string() + "' >/dev/null 2>&1";
+        if (std::system(Command.c_str()) == 0 && fs::exists(Qm)) return Qm.string();
+    }
+    return {};
+}
+
+void BM_QtRetranslate(benchmark::State& State) {
+    const int Count = static_cast<int>(State.range(0));
+    QtApp();
+    std::string German = MakeQm(Count, "Deutsch"), French = MakeQm(Count, "Francais");
+    if (German.empty() || French.empty()) {
+        State.SkipWithError("lrelease (package qttools5-dev-tools) is not installed: no Qt row");
+        return;
+    }
+    QTranslator ToGerman, ToFrench;
+    if (!ToGerman.load(QString::fromStdString(German)) ||
+        !ToFrench.load(QString::fromStdString(French))) {
+        State.SkipWithError("the generated .qm files do not load");
+        return;
+    }
+    QWidget Window;
+    std::vector<QLabel*> Labels;
+    std::vector<QByteArray> Captions, Hints;
+    for (int i = 0; i < Count; ++i) {
+        Captions.push_back(QByteArray("Caption ") + QByteArray::number(i));
+        Hints.push_back(QByteArray("Hint ") + QByteArray::number(i));
+        Labels.push_back(new QLabel(QString::fromLatin1(Captions.back()), &Window));
+    }
+    bool ToFrenchNext = true;
+    QCoreApplication::installTranslator(&ToGerman);
+    for (auto _ : State) {
+        QCoreApplication::removeTranslator(ToFrenchNext ? static_cast<QTranslator*>(&ToGerman)
+                                                        : &ToFrench);
+        QCoreApplication::installTranslator(ToFrenchNext ? &ToFrench : &ToGerman);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < Count; ++i) {
+            Labels[static_cast<std::size_t>(i)]->setText(QCoreApplication::translate(
+                "BenchForm", Captions[static_cast<std::size_t>(i)].constData()));
+            Labels[static_cast<std::size_t>(i)]->setToolTip(QCoreApplication::translate(
+                "BenchForm", Hints[static_cast<std::size_t>(i)].constData()));
+        }
+        ToFrenchNext = !ToFrenchNext;
+    }
+    if (Labels[1]->text() != QString("Deutsch 1") && Labels[1]->text() != QString("Francais 1"))
+        State.SkipWithError("Qt did not translate");
+    QCoreApplication::removeTranslator(&ToGerman);
+    QCoreApplication::removeTranslator(&ToFrench);
+    State.SetComplexityN(State.range(0));
+}
+
+} // namespace
+#else
+namespace {
+void BM_QtRetranslate(benchmark::State& State) {
+    State.SkipWithError(
+        "Qt development files (qtbase5-dev) were not found at configure time: no Qt row");
+}
+} // namespace
+#endif
+BENCHMARK(BM_QtRetranslate)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -114,13 +114,18 @@ bool TFormTranslator::FindPathLine(const TStrings& L, std::string_view Name, int
     }
     Index = SortedPosition(L, Name);
     if (Index == L.Count()) --Index;
-    if (StartsWithKey(LineAt(L, Index), Name)) return true;
+    // The translators' own lists are read in place; any other list through its accessor.
+    const auto* Sorted = As<TSortList>(&L);
+    auto Matches = [&](int I) {
+        return Sorted ? StartsWithKey(Sorted->Line(I), Name) : StartsWithKey(L.Strings(I), Name);
+    };
+    if (Matches(Index)) return true;
     // Deeper paths (Name.Sub=, Name[0]=) sort between Name and Name=: try the neighbours.
-    if (Index > 0 && StartsWithKey(LineAt(L, Index - 1), Name)) {
+    if (Index > 0 && Matches(Index - 1)) {
         --Index;
         return true;
     }
-    if (Index + 1 < L.Count() && StartsWithKey(LineAt(L, Index + 1), Name)) {
+    if (Index + 1 < L.Count() && Matches(Index + 1)) {
         ++Index;
         return true;
     }
