@@ -4,11 +4,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
 namespace zt_test {
+
+namespace {
+constexpr const char* LocaleVariables[] = {"LC_ALL", "LC_TIME", "LANG"};
+}
 
 TempDir::TempDir() {
     std::random_device rd;
@@ -53,6 +58,43 @@ int WaitChild(pid_t Pid) {
     while (::waitpid(Pid, &Status, 0) < 0)
         if (errno != EINTR) return -1;
     return WIFSIGNALED(Status) ? 128 + WTERMSIG(Status) : WEXITSTATUS(Status);
+}
+
+std::string HostText(std::string_view Text) {
+    std::string S;
+    S.reserve(Text.size());
+    for (char C : Text) {
+        if (C == '\n') S += '\r';
+        S += C;
+    }
+    return S;
+}
+
+TEnvGuard::TEnvGuard() {
+    for (const char* Name : LocaleVariables) {
+        const char* Value = std::getenv(Name);
+        FSaved.push_back(Value ? std::optional<std::string>(Value) : std::nullopt);
+        unsetenv(Name);
+    }
+}
+
+TEnvGuard::~TEnvGuard() {
+    for (std::size_t I = 0; I < FSaved.size(); ++I) {
+        if (FSaved[I])
+            setenv(LocaleVariables[I], FSaved[I]->c_str(), 1);
+        else
+            unsetenv(LocaleVariables[I]);
+    }
+}
+
+void TEnvGuard::Set(const char* Name, const char* Value) {
+    setenv(Name, Value, 1);
+}
+
+void TEnvGuard::SetUserLocale(const char* Name, const char* System) {
+    setenv("LC_ALL", Name, 1);
+    unsetenv("LC_TIME");
+    setenv("LANG", System ? System : Name, 1);
 }
 
 } // namespace zt_test

@@ -1,4 +1,5 @@
-// Shared test helpers: exception class and message checked together, temporary folders.
+// Shared test helpers: exception class and message checked together, temporary folders and
+// files, the locale environment, form text as the host writes it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,7 +8,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Asserts that Stmt raises exactly ExcType (or a descendant) whose Message() is Msg.
 #define EXPECT_THROW_MSG(Stmt, ExcType, Msg)                                                       \
@@ -46,5 +50,23 @@ void WriteAll(const std::string& FileName, const std::string& Data);
 pid_t StartChild(const std::function<void()>& Body);
 // Waits for a child of StartChild; its exit status, or 128 + the signal that ended it.
 int WaitChild(pid_t Pid);
+
+// Form text as the host's writer prints it: Text with its line ends made CR LF.
+std::string HostText(std::string_view Text);
+
+// Clears the locale variables (LC_ALL, LC_TIME, LANG) for the test and puts the old values back.
+class TEnvGuard {
+public:
+    TEnvGuard();
+    ~TEnvGuard();
+    TEnvGuard(const TEnvGuard&) = delete;
+    TEnvGuard& operator=(const TEnvGuard&) = delete;
+    void Set(const char* Name, const char* Value);
+    // LC_ALL := Name (the user's default locale), LANG := Name unless System is given.
+    void SetUserLocale(const char* Name, const char* System = nullptr);
+
+private:
+    std::vector<std::optional<std::string>> FSaved;
+};
 
 } // namespace zt_test

@@ -17,18 +17,9 @@
 
 namespace zlt_test {
 
-// Sets the locale variables for the test and puts the old values back.
-class TLocaleEnvGuard {
-public:
-    TLocaleEnvGuard();
-    ~TLocaleEnvGuard();
-    TLocaleEnvGuard(const TLocaleEnvGuard&) = delete;
-    TLocaleEnvGuard& operator=(const TLocaleEnvGuard&) = delete;
-    // LC_ALL := Name (the user's default locale), LANG := Name unless System is given.
-    void SetUserLocale(const char* Name, const char* System = nullptr);
-
-private:
-    std::vector<std::optional<std::string>> FSaved;
+// The locale variables set to a known user locale (en_US.UTF-8) for the test, then put back.
+struct TUserLocaleGuard : zt_test::TEnvGuard {
+    TUserLocaleGuard() { SetUserLocale("en_US.UTF-8"); }
 };
 
 // Restores format settings, the system-locale record, the thread locale and the code page.
@@ -48,7 +39,7 @@ protected:
                                              const char* Name = "LocaleTranslator1");
 
     TRtlStateGuard Rtl;
-    TLocaleEnvGuard Env;
+    TUserLocaleGuard Env;
     host::TApplicationScope App;
 };
 

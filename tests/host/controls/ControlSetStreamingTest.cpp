@@ -16,10 +16,7 @@ namespace {
 
 class ControlSetStreaming : public ControlsTest {};
 
-// Form text as the writer prints it, with CR LF line ends.
-String HostText(std::string_view Text) {
-    return StringReplace(Text, "\n", "\r\n");
-}
+using zt_test::HostText;
 
 // Every control of the set with properties off their defaults, as a designer would save it.
 const char* const FormText = R"(object Main: TForm

@@ -3,28 +3,23 @@
 #pragma once
 
 #include "host/controls/Application.h"
+#include "host/controls/Controls.h"
 #include "host/controls/ScriptedUiDriver.h"
+#include "host/winapi/WinApi.h"
 
 #include <gtest/gtest.h>
 
-namespace host {
-// From host/winapi/WinApi.h, which cannot be included here: its font header's character-set
-// constants share their names with those of host/controls/Graphics.h.
-void ResetWindowLayer();
-} // namespace host
-
-// Resets the window layer when made and after everything else of the test has gone.
-class TWindowLayerScope {
-public:
-    TWindowLayerScope() { host::ResetWindowLayer(); }
-    ~TWindowLayerScope() { host::ResetWindowLayer(); }
-    TWindowLayerScope(const TWindowLayerScope&) = delete;
-    TWindowLayerScope& operator=(const TWindowLayerScope&) = delete;
-};
+// A control of class T named Name, owned by Owner and shown in Parent.
+template <class T> T* MakeControl(host::TComponent* Owner, const char* Name, host::TWinControl* Parent) {
+    auto* C = new T(Owner);
+    C->SetName(Name);
+    C->SetParent(Parent);
+    return C;
+}
 
 class ControlsTest : public ::testing::Test {
 protected:
-    TWindowLayerScope WindowLayer;
+    host::TWindowLayerGuard WindowLayer; // made first, gone last
     host::TApplicationScope App;
     host::TScriptedUiDriver Driver;
     host::TUiDriverGuard DriverGuard{Driver};

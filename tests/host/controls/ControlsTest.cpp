@@ -37,10 +37,7 @@ std::vector<String> ChildNames(TWinControl* Parent) {
 }
 
 template <class T> T* Make(TComponent* Owner, const char* Name, TWinControl* Parent) {
-    auto* C = new T(Owner);
-    C->SetName(Name);
-    C->SetParent(Parent);
-    return C;
+    return MakeControl<T>(Owner, Name, Parent);
 }
 
 } // namespace

@@ -55,10 +55,7 @@ std::vector<String> ChildrenOf(TComponent* C, TComponent* Root) {
 }
 
 template <class T> T* Make(TComponent* Owner, const char* Name, TWinControl* Parent) {
-    auto* C = new T(Owner);
-    C->SetName(Name);
-    C->SetParent(Parent);
-    return C;
+    return MakeControl<T>(Owner, Name, Parent);
 }
 
 } // namespace

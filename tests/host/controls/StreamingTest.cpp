@@ -83,10 +83,7 @@ void Design(TOrderForm* F) {
     F->SetActiveControl(Edit);
 }
 
-// Form text as the writer prints it, with CR LF line ends.
-String HostText(std::string_view Text) {
-    return StringReplace(Text, "\n", "\r\n");
-}
+using zt_test::HostText;
 
 const char* const Expected = R"(object OrderForm: TOrderForm
   Left = 192

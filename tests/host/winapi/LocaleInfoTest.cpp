@@ -24,34 +24,6 @@ std::optional<std::string> Info(LCID Locale, LCTYPE Item) {
     return std::string(Buffer);
 }
 
-// Sets or clears environment variables and puts the old values back on destruction.
-class TEnvGuard {
-public:
-    TEnvGuard() {
-        for (const char* Name : Names) {
-            const char* Value = std::getenv(Name);
-            FSaved.push_back(Value ? std::optional<std::string>(Value) : std::nullopt);
-            unsetenv(Name);
-        }
-    }
-    ~TEnvGuard() {
-        for (std::size_t I = 0; I < FSaved.size(); ++I) {
-            if (FSaved[I]) {
-                setenv(Names[I], FSaved[I]->c_str(), 1);
-            } else {
-                unsetenv(Names[I]);
-            }
-        }
-    }
-    TEnvGuard(const TEnvGuard&) = delete;
-    TEnvGuard& operator=(const TEnvGuard&) = delete;
-    void Set(const char* Name, const char* Value) { setenv(Name, Value, 1); }
-
-private:
-    static constexpr const char* Names[] = {"LC_ALL", "LC_TIME", "LANG"};
-    std::vector<std::optional<std::string>> FSaved;
-};
-
 // Puts the process code page back to UTF-8.
 struct TCodePageGuard {
     ~TCodePageGuard() { SetProcessCodePage(CP_UTF8); }
@@ -253,7 +225,7 @@ TEST(LocaleInfoTest, TextsFollowTheProcessCodePage) {
 }
 
 TEST(LocaleInfoTest, DefaultLocalesComeFromTheEnvironment) {
-    TEnvGuard Env;
+    zt_test::TEnvGuard Env;
     EXPECT_EQ(GetUserDefaultLCID(), 1033u);
     EXPECT_EQ(GetSystemDefaultLCID(), 1033u);
 
@@ -356,7 +328,7 @@ TEST(LocaleInfoTest, EveryKnownLocaleAnswersTheSettingsItems) {
 TEST(LocaleInfoTest, ThreadLocaleIsPerThreadAndChecked) {
     // Run on a thread of its own so the test thread's locale stays unset.
     std::thread([] {
-        TEnvGuard Env;
+        zt_test::TEnvGuard Env;
         Env.Set("LANG", "de_DE.UTF-8");
         EXPECT_EQ(GetThreadLocale(), 1031u);
         EXPECT_TRUE(SetThreadLocale(1036));
@@ -392,7 +364,9 @@ TEST(LocaleTableTest, LooksUpBothWays) {
     EXPECT_EQ(LcidOfLocaleName("ko-KR"), 0x0412u); // not the Johab 0x0812
     const auto All = KnownLocales();
     for (std::size_t I = 0; I < All.size(); ++I) {
-        if (I > 0) EXPECT_LT(All[I - 1].Id, All[I].Id);
+        if (I > 0) {
+            EXPECT_LT(All[I - 1].Id, All[I].Id);
+        }
         // A name shared by two identifiers resolves to the first of them.
         const auto First = std::find_if(All.begin(), All.end(),
                                         [&](const auto& E) { return E.Name == All[I].Name; });
