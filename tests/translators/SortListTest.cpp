@@ -90,8 +90,9 @@ TEST(SortList, BulkInsertMatchesInsertingOneByOne) {
         }
         Many.SortInsertMany(Batch);
         EXPECT_EQ(LinesOf(One), LinesOf(Many));
-        if (ReplaceObjects)
+        if (ReplaceObjects) {
             for (int i = 0; i < One.Count(); ++i) EXPECT_EQ(One.Objects(i), Many.Objects(i));
+        }
     }
 }
 
