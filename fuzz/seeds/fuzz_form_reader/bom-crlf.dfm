@@ -1,0 +1,5 @@
+﻿object Root: TFuzzNode
+  Caption = 'café €'
+  Lines.Strings = (
+    '日本')
+end
