@@ -287,6 +287,14 @@ struct TWriterImpl {
         TObject* Value = GetObjectProp(Obj, P);
         if (!Value) return;
         if (auto* Comp = As<TComponent>(Value)) {
+            // A component owned by the object that publishes it (a sub-component, such as
+            // the label of a labeled edit) is written inline, as a nested object.
+            if (Comp->Owner() == Obj && Obj != W.FRoot &&
+                !Comp->ComponentState().Contains(csInline) &&
+                !static_cast<TComponent*>(Comp->Owner())->ComponentState().Contains(csInline)) {
+                WriteProperties(Comp, Name + ".", Props);
+                return;
+            }
             String Ref = ReferenceName(Comp);
             if (P->IsWritable() && !Ref.empty())
                 Props.push_back({Name, TextValue(vaIdent, Ref), 0});

@@ -2,6 +2,7 @@
 #include "host/controls/ComCtrls.h"
 #include "host/rtl/HostErrors.h"
 
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
@@ -24,8 +25,8 @@ TClass TTabSheet::StaticClass() {
         .Prop("Top", &TTabSheet::Top, &TTabSheet::SetTop).Stored(false)
         .Prop("Width", &TTabSheet::Width, &TTabSheet::SetWidth).Stored(false)
         .Prop("Height", &TTabSheet::Height, &TTabSheet::SetHeight).Stored(false)
-        .Prop("Caption", &TTabSheet::Caption, &TTabSheet::SetCaption)
-        .Prop("Enabled", &TTabSheet::Enabled, &TTabSheet::SetEnabled).Default(true)
+        .Prop("Caption", &TTabSheet::Caption, &TTabSheet::SetCaption).Stored(&TTabSheet::IsCaptionStored)
+        .Prop("Enabled", &TTabSheet::Enabled, &TTabSheet::SetEnabled).Default(true).Stored(&TTabSheet::IsEnabledStored)
         .Prop("Font", &TTabSheet::Font, &TTabSheet::SetFont).Stored(&TTabSheet::IsFontStored)
         .Prop("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex).Default(0)
         .Prop("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex).Stored(false)
@@ -34,7 +35,11 @@ TClass TTabSheet::StaticClass() {
         .Prop("PopupMenu", &TTabSheet::PopupMenu, &TTabSheet::SetPopupMenu)
         .Prop("ShowHint", &TTabSheet::ShowHint, &TTabSheet::SetShowHint).Stored(&TTabSheet::IsShowHintStored)
         .Prop("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).Default(true)
-        .Prop("OnResize", &TTabSheet::OnResize, &TTabSheet::SetOnResize);
+        .Prop("OnResize", &TTabSheet::OnResize, &TTabSheet::SetOnResize)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("BorderWidth", &TTabSheet::BorderWidth, &TTabSheet::SetBorderWidth).Default(0)
+        .Prop("Padding", &TTabSheet::Padding, &TTabSheet::SetPadding)
+        .Prop("ParentBackground", &TTabSheet::ParentBackground, &TTabSheet::SetParentBackground).Default(false);
     // clang-format on
     return &Info;
 }
@@ -79,7 +84,7 @@ TClass TPageControl::StaticClass() {
         .Prop("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
         .Prop("Align", &TPageControl::Align, &TPageControl::SetAlign).Default(alNone)
         .Prop("Anchors", &TPageControl::Anchors, &TPageControl::SetAnchors).Default(DefaultAnchors)
-        .Prop("Enabled", &TPageControl::Enabled, &TPageControl::SetEnabled).Default(true)
+        .Prop("Enabled", &TPageControl::Enabled, &TPageControl::SetEnabled).Default(true).Stored(&TPageControl::IsEnabledStored)
         .Prop("Font", &TPageControl::Font, &TPageControl::SetFont).Stored(&TPageControl::IsFontStored)
         .Prop("MultiLine", &TPageControl::MultiLine, &TPageControl::SetMultiLine).Default(false)
         .Prop("ParentFont", &TPageControl::ParentFont, &TPageControl::SetParentFont).Default(true)
@@ -90,9 +95,10 @@ TClass TPageControl::StaticClass() {
         .Prop("TabOrder", &TPageControl::TabOrder, &TPageControl::SetTabOrder).Default(-1)
         .Prop("TabStop", &TPageControl::TabStop, &TPageControl::SetTabStop).Default(true)
         .Prop("TabWidth", &TPageControl::TabWidth, &TPageControl::SetTabWidth).Default(0)
-        .Prop("Visible", &TPageControl::Visible, &TPageControl::SetVisible).Default(true)
+        .Prop("Visible", &TPageControl::Visible, &TPageControl::SetVisible).Default(true).Stored(&TPageControl::IsVisibleStored)
         .Prop("OnChange", &TPageControl::OnChange, &TPageControl::SetOnChange)
-        .Prop("OnChanging", &TPageControl::OnChanging, &TPageControl::SetOnChanging);
+        .Prop("OnChanging", &TPageControl::OnChanging, &TPageControl::SetOnChanging)
+        .With(WinControlProps).With(KeyEvents);
     // clang-format on
     return &Info;
 }

@@ -4,6 +4,7 @@
 
 #include "host/classes/Collection.h"
 #include "host/controls/Controls.h"
+#include "host/controls/Forms.h"
 
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace host {
 class TPageControl;
 
 ZT_EVENT_TYPE(TTabChangingEvent, TObject*, bool&);
+// Sender, the item, what changes (0 text, 1 image, 2 state), may the change happen.
+ZT_EVENT_TYPE(TLVChangingEvent, TObject*, TObject*, int, bool&);
 
 // A page of a page control: the control it is placed on (its parent) lists it.
 class TTabSheet : public TWinControl {
@@ -254,6 +257,10 @@ public:
     void SetRowSelect(bool Value) { FRowSelect = Value; }
     bool ShowColumnHeaders() const { return FShowColumnHeaders; }
     void SetShowColumnHeaders(bool Value) { FShowColumnHeaders = Value; }
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+    const TLVChangingEvent& OnChanging() const { return FOnChanging; }
+    void SetOnChanging(const TLVChangingEvent& Value) { FOnChanging = Value; }
 
 private:
     TListColumns* FColumns;
@@ -264,6 +271,8 @@ private:
     bool FReadOnly = false;
     bool FRowSelect = false;
     bool FShowColumnHeaders = true;
+    TFormBorderStyle FBorderStyle = bsSingle;
+    TLVChangingEvent FOnChanging;
 };
 
 } // namespace host

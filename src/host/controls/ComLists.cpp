@@ -1,6 +1,7 @@
 // Status bars and list views of ComCtrls.h, with the collections they stream.
 #include "host/controls/ComCtrls.h"
 
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
@@ -93,10 +94,11 @@ TClass TStatusBar::StaticClass() {
         .Prop("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).Default(false)
         .Prop("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
         .Prop("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip).Default(true)
-        .Prop("Visible", &TStatusBar::Visible, &TStatusBar::SetVisible).Default(true)
-        .Prop("OnClick", &TStatusBar::OnClick, &TStatusBar::SetOnClick)
+        .Prop("Visible", &TStatusBar::Visible, &TStatusBar::SetVisible).Default(true).Stored(&TStatusBar::IsVisibleStored)
+        .Prop("OnClick", &TStatusBar::OnClick, &TStatusBar::SetOnClick).Stored(&TStatusBar::IsOnClickStored)
         .Prop("OnDblClick", &TStatusBar::OnDblClick, &TStatusBar::SetOnDblClick)
-        .Prop("OnResize", &TStatusBar::OnResize, &TStatusBar::SetOnResize);
+        .Prop("OnResize", &TStatusBar::OnResize, &TStatusBar::SetOnResize)
+        .With(WinControlProps).With(KeyEvents);
     // clang-format on
     return &Info;
 }
@@ -186,7 +188,7 @@ TClass TListView::StaticClass() {
         .Prop("Color", &TListView::Color, &TListView::SetColor).Default(clWindow).Stored(&TListView::IsColorStored)
         .Prop("ColumnClick", &TListView::ColumnClick, &TListView::SetColumnClick).Default(true)
         .Prop("Columns", &TListView::Columns, &TListView::SetColumns)
-        .Prop("Enabled", &TListView::Enabled, &TListView::SetEnabled).Default(true)
+        .Prop("Enabled", &TListView::Enabled, &TListView::SetEnabled).Default(true).Stored(&TListView::IsEnabledStored)
         .Prop("Font", &TListView::Font, &TListView::SetFont).Stored(&TListView::IsFontStored)
         .Prop("HideSelection", &TListView::HideSelection, &TListView::SetHideSelection).Default(true)
         .Prop("MultiSelect", &TListView::MultiSelect, &TListView::SetMultiSelect).Default(false)
@@ -201,9 +203,12 @@ TClass TListView::StaticClass() {
         .Prop("TabOrder", &TListView::TabOrder, &TListView::SetTabOrder).Default(-1)
         .Prop("TabStop", &TListView::TabStop, &TListView::SetTabStop).Default(true)
         .Prop("ViewStyle", &TListView::ViewStyle, &TListView::SetViewStyle).Default(vsIcon)
-        .Prop("Visible", &TListView::Visible, &TListView::SetVisible).Default(true)
-        .Prop("OnClick", &TListView::OnClick, &TListView::SetOnClick)
-        .Prop("OnDblClick", &TListView::OnDblClick, &TListView::SetOnDblClick);
+        .Prop("Visible", &TListView::Visible, &TListView::SetVisible).Default(true).Stored(&TListView::IsVisibleStored)
+        .Prop("OnClick", &TListView::OnClick, &TListView::SetOnClick).Stored(&TListView::IsOnClickStored)
+        .Prop("OnDblClick", &TListView::OnDblClick, &TListView::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("BorderStyle", &TListView::BorderStyle, &TListView::SetBorderStyle).Default(bsSingle)
+        .Prop("OnChanging", &TListView::OnChanging, &TListView::SetOnChanging);
     // clang-format on
     return &Info;
 }

@@ -1,6 +1,9 @@
 #include "host/controls/Controls.h"
 #include "host/rtl/HostErrors.h"
 
+#include "host/classes/Filer.h"
+#include "host/controls/ActnList.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
 #include "host/rtl/Exceptions.h"
@@ -81,6 +84,23 @@ ZT_DEFINE_ENUM(TAlign, "alNone", "alTop", "alBottom", "alLeft", "alRight", "alCl
 ZT_DEFINE_ENUM(TAnchorKind, "akLeft", "akTop", "akRight", "akBottom")
 ZT_DEFINE_SET(TAnchors)
 ZT_DEFINE_ENUM(TAlignment, "taLeftJustify", "taRightJustify", "taCenter")
+ZT_DEFINE_ENUM(THelpType, "htKeyword", "htContext")
+ZT_DEFINE_ENUM(TBiDiMode, "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+               "bdRightToLeftReadingOnly")
+ZT_DEFINE_ENUM(TDragMode, "dmManual", "dmAutomatic")
+ZT_DEFINE_ENUM(TDragKind, "dkDrag", "dkDock")
+ZT_DEFINE_ENUM(TDragState, "dsDragEnter", "dsDragLeave", "dsDragMove")
+ZT_DEFINE_ENUM(TMouseButton, "mbLeft", "mbRight", "mbMiddle")
+ZT_DEFINE_ENUM(TShiftStateItem, "ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
+               "ssDouble")
+ZT_DEFINE_SET(TShiftState)
+ZT_DEFINE_ENUM(TMouseActivate, "maDefault", "maActivate", "maActivateAndEat", "maNoActivate",
+               "maNoActivateAndEat")
+ZT_DEFINE_ENUM(TBevelEdge, "beLeft", "beTop", "beRight", "beBottom")
+ZT_DEFINE_SET(TBevelEdges)
+ZT_DEFINE_ENUM(TBevelKind, "bkNone", "bkTile", "bkSoft", "bkFlat")
+ZT_DEFINE_ENUM(TStyleElement, "seFont", "seClient", "seBorder")
+ZT_DEFINE_SET(TStyleElements)
 
 PTypeInfo TTypeInfoOf<TCursor>::Get() {
     static const TTypeInfo Info = [] {
@@ -105,13 +125,21 @@ TClass TControl::StaticClass() {
         .Prop("Width", &TControl::Width, &TControl::SetWidth)
         .Prop("Height", &TControl::Height, &TControl::SetHeight)
         .Prop("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault)
-        .Prop("Hint", &TControl::Hint, &TControl::SetHint);
+        .Prop("Hint", &TControl::Hint, &TControl::SetHint).Stored(&TControl::IsHintStored)
+        .Prop("HelpType", &TControl::HelpType, &TControl::SetHelpType).Default(htContext)
+        .Prop("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword).Stored(&TControl::IsHelpContextStored)
+        .Prop("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0).Stored(&TControl::IsHelpContextStored)
+        .Prop("AlignWithMargins", &TControl::AlignWithMargins, &TControl::SetAlignWithMargins).Default(false)
+        .Prop("Margins", &TControl::Margins, &TControl::SetMargins);
     // clang-format on
     return &Info;
 }
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(new TFont) {
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), FFont(new TFont), FMargins(std::make_unique<TMargins>()),
+      FConstraints(std::make_unique<TSizeConstraints>()) {
     FFont->SetOnChange(TNotifyEvent(this, &TControl::FontChangedHandler));
+    FConstraints->SetOnChange(TNotifyEvent(this, &TControl::ConstraintsChanged));
 }
 
 TControl::~TControl() {
@@ -121,7 +149,188 @@ TControl::~TControl() {
 
 void TControl::BeforeDestruction() {
     SetParent(nullptr);
+    FActionLink.reset();
     inherited::BeforeDestruction();
+}
+
+// ---- actions ----
+
+TBasicAction* TControl::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+    if (!Value) {
+        if (FActionLink && FActionLink->Action())
+            FActionLink->Action()->RemoveFreeNotification(this);
+        FActionLink.reset();
+        return;
+    }
+    if (Action() == Value) return;
+    if (!FActionLink)
+        FActionLink = std::make_unique<TControlActionLink>(this);
+    else if (FActionLink->Action())
+        FActionLink->Action()->RemoveFreeNotification(this);
+    FActionLink->SetAction(Value);
+    ActionChange(Value, Value->ComponentState().Contains(csLoading));
+    Value->FreeNotification(this);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* A = As<TCustomAction>(Sender);
+    if (!A) return;
+    if (!CheckDefaults || Caption().empty() || Caption() == Name()) SetCaption(A->Caption());
+    if (!CheckDefaults || Enabled()) SetEnabled(A->Enabled());
+    if (!CheckDefaults || FHelpContext == 0) SetHelpContext(A->HelpContext());
+    if (!CheckDefaults || FHelpKeyword.empty()) SetHelpKeyword(A->HelpKeyword());
+    if (!CheckDefaults || FHelpType == htContext) SetHelpType(A->HelpType());
+    if (!CheckDefaults || FHint.empty()) SetHint(A->Hint());
+    if (!CheckDefaults || Visible()) SetVisible(A->Visible());
+    if (!CheckDefaults || !FOnClick) FOnClick = A->OnExecute();
+}
+
+bool TControl::UpdateAction() {
+    return FActionLink && FActionLink->Update();
+}
+
+bool TControl::IsCaptionStored() const {
+    return !FActionLink || !FActionLink->IsCaptionLinked();
+}
+bool TControl::IsHintStored() const {
+    return !FActionLink || !FActionLink->IsHintLinked();
+}
+bool TControl::IsEnabledStored() const {
+    return !FActionLink || !FActionLink->IsEnabledLinked();
+}
+bool TControl::IsVisibleStored() const {
+    return !FActionLink || !FActionLink->IsVisibleLinked();
+}
+bool TControl::IsOnClickStored() const {
+    return !FActionLink || !FActionLink->IsOnExecuteLinked();
+}
+bool TControl::IsHelpContextStored() const {
+    return !FActionLink || !FActionLink->IsHelpLinked();
+}
+
+void TControl::SetHelpKeyword(const String& Value) {
+    FHelpKeyword = Value;
+    if (!Value.empty()) FHelpType = htKeyword;
+}
+
+void TControl::SetHelpContext(int Value) {
+    FHelpContext = Value;
+    if (Value != 0) FHelpType = htContext;
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    FBiDiMode = Value;
+    FParentBiDiMode = false;
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    FParentBiDiMode = Value;
+    if (Value && FParent) FBiDiMode = FParent->FBiDiMode;
+}
+
+void TControl::ConstraintsChanged(TObject*) {
+    SetBounds(FLeft, FTop, FWidth, FHeight);
+}
+
+// ---- TSizeConstraints, TMargins ----
+
+TClass TSizeConstraints::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TSizeConstraints>("TSizeConstraints")
+        .Prop("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight).Default(0)
+        .Prop("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth).Default(0)
+        .Prop("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight).Default(0)
+        .Prop("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth).Default(0);
+    // clang-format on
+    return &Info;
+}
+
+void TSizeConstraints::Change(int& Field, int Value) {
+    if (Value < 0) Value = 0;
+    if (Field == Value) return;
+    Field = Value;
+    // A maximum below the minimum follows it, as the host keeps them ordered.
+    if (FMaxHeight > 0 && FMaxHeight < FMinHeight) {
+        if (&Field == &FMaxHeight)
+            FMinHeight = FMaxHeight;
+        else
+            FMaxHeight = FMinHeight;
+    }
+    if (FMaxWidth > 0 && FMaxWidth < FMinWidth) {
+        if (&Field == &FMaxWidth)
+            FMinWidth = FMaxWidth;
+        else
+            FMaxWidth = FMinWidth;
+    }
+    FOnChange(this);
+}
+
+int TSizeConstraints::ConstrainWidth(int Width) const {
+    if (FMaxWidth > 0 && Width > FMaxWidth) Width = FMaxWidth;
+    if (FMinWidth > 0 && Width < FMinWidth) Width = FMinWidth;
+    return Width;
+}
+
+int TSizeConstraints::ConstrainHeight(int Height) const {
+    if (FMaxHeight > 0 && Height > FMaxHeight) Height = FMaxHeight;
+    if (FMinHeight > 0 && Height < FMinHeight) Height = FMinHeight;
+    return Height;
+}
+
+void TSizeConstraints::Assign(const TPersistent* Source) {
+    auto* S = As<TSizeConstraints>(Source);
+    if (!S) return inherited::Assign(Source);
+    FMinHeight = S->FMinHeight;
+    FMaxHeight = S->FMaxHeight;
+    FMinWidth = S->FMinWidth;
+    FMaxWidth = S->FMaxWidth;
+    FOnChange(this);
+}
+
+TClass TMargins::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TMargins>("TMargins")
+        .Prop("Left", &TMargins::Left, &TMargins::SetLeft).Default(3)
+        .Prop("Top", &TMargins::Top, &TMargins::SetTop).Default(3)
+        .Prop("Right", &TMargins::Right, &TMargins::SetRight).Default(3)
+        .Prop("Bottom", &TMargins::Bottom, &TMargins::SetBottom).Default(3);
+    // clang-format on
+    return &Info;
+}
+
+TClass TPadding::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TPadding>("TPadding")
+        .Prop("Left", &TPadding::Left, &TPadding::SetLeft).Default(0)
+        .Prop("Top", &TPadding::Top, &TPadding::SetTop).Default(0)
+        .Prop("Right", &TPadding::Right, &TPadding::SetRight).Default(0)
+        .Prop("Bottom", &TPadding::Bottom, &TPadding::SetBottom).Default(0);
+    // clang-format on
+    return &Info;
+}
+
+void TMargins::Change(int& Field, int Value) {
+    if (Field == Value) return;
+    Field = Value;
+    FOnChange(this);
+}
+
+void TMargins::SetBounds(int ALeft, int ATop, int ARight, int ABottom) {
+    FLeft = ALeft;
+    FTop = ATop;
+    FRight = ARight;
+    FBottom = ABottom;
+    FOnChange(this);
+}
+
+void TMargins::Assign(const TPersistent* Source) {
+    auto* S = As<TMargins>(Source);
+    if (!S) return inherited::Assign(Source);
+    SetBounds(S->FLeft, S->FTop, S->FRight, S->FBottom);
 }
 
 TComponent* TControl::GetParentComponent() const {
@@ -166,11 +375,23 @@ void TControl::SetName(const String& NewName) {
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    AWidth = FConstraints->ConstrainWidth(AWidth);
+    AHeight = FConstraints->ConstrainHeight(AHeight);
     bool Resized = AWidth != FWidth || AHeight != FHeight;
+    bool Moved = Resized || ALeft != FLeft || ATop != FTop;
     FLeft = ALeft;
     FTop = ATop;
     FWidth = AWidth;
     FHeight = AHeight;
+    // Explicit bounds read from a form file stay until the control is really moved.
+    if (FExplicitRead && (IsLoading() || !Moved)) {
+    } else {
+        FExplicitRead = false;
+        FExplicitLeft = ALeft;
+        FExplicitTop = ATop;
+        FExplicitWidth = AWidth;
+        FExplicitHeight = AHeight;
+    }
     if (Resized && !IsLoading()) Resize();
 }
 
@@ -206,6 +427,9 @@ void TControl::SetPopupMenu(TPopupMenu* Value) {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (Operation == opRemove && FActionLink && !FActionLink->Action() &&
+        Is<TBasicAction>(AComponent))
+        FActionLink.reset();
 }
 
 void TControl::SetColor(TColor Value) {
@@ -264,14 +488,41 @@ void TControl::ParentShowHintChanged() {
 }
 
 void TControl::Click() {
-    FOnClick(this);
+    if (FOnClick && FActionLink && FActionLink->Action() &&
+        !(FOnClick == FActionLink->Action()->OnExecute()))
+        FOnClick(this);
+    else if (FActionLink && FActionLink->Action())
+        (void)FActionLink->Execute(this);
+    else
+        FOnClick(this);
 }
 
 void TControl::DblClick() {
     FOnDblClick(this);
 }
 
-void TControl::DefineProperties(TFiler*) {}
+void TControl::DefineProperties(TFiler* Filer) {
+    inherited::DefineProperties(Filer);
+    struct TExplicit {
+        const char* Name;
+        int TControl::*Explicit;
+        int TControl::*Actual;
+    };
+    static const TExplicit Bounds[] = {
+        {"ExplicitLeft", &TControl::FExplicitLeft, &TControl::FLeft},
+        {"ExplicitTop", &TControl::FExplicitTop, &TControl::FTop},
+        {"ExplicitWidth", &TControl::FExplicitWidth, &TControl::FWidth},
+        {"ExplicitHeight", &TControl::FExplicitHeight, &TControl::FHeight}};
+    for (const TExplicit& B : Bounds)
+        Filer->DefineProperty(
+            B.Name,
+            [this, &B](TReader* R) {
+                this->*B.Explicit = R->ReadInteger();
+                FExplicitRead = true;
+            },
+            [this, &B](TWriter* W) { W->WriteInteger(this->*B.Explicit); },
+            this->*B.Explicit != this->*B.Actual);
+}
 
 // ---- TWinControl ----
 
@@ -280,7 +531,63 @@ TClass TWinControl::StaticClass() {
     return &Info;
 }
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+TWinControl::TWinControl(TComponent* AOwner)
+    : TControl(AOwner), FPadding(std::make_unique<TPadding>()) {}
+
+void TWinControl::DefineProperties(TFiler* Filer) {
+    inherited::DefineProperties(Filer);
+    bool Anchored = false;
+    for (const TControl* C : FControls)
+        Anchored |= C->Anchors().Contains(akRight) || C->Anchors().Contains(akBottom);
+    for (const TControl* C : FWinControls)
+        Anchored |= C->Anchors().Contains(akRight) || C->Anchors().Contains(akBottom);
+    Filer->DefineProperty(
+        "DesignSize",
+        [this](TReader* R) {
+            R->ReadListBegin();
+            POINT P;
+            P.x = R->ReadInteger();
+            P.y = R->ReadInteger();
+            R->ReadListEnd();
+            FDesignSize = P;
+        },
+        [this](TWriter* W) {
+            POINT P = FDesignSize.value_or(POINT{ClientWidth(), ClientHeight()});
+            W->WriteListBegin();
+            W->WriteInteger(P.x);
+            W->WriteInteger(P.y);
+            W->WriteListEnd();
+        },
+        FDesignSize.has_value() || Anchored);
+}
+
+void TWinControl::SetCtl3D(bool Value) {
+    FCtl3D = Value;
+    FParentCtl3D = false;
+}
+
+void TWinControl::SetParentCtl3D(bool Value) {
+    FParentCtl3D = Value;
+    ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+    if (FParentCtl3D && Parent()) FCtl3D = Parent()->FCtl3D;
+}
+
+void TWinControl::SetDoubleBuffered(bool Value) {
+    FDoubleBuffered = Value;
+    FParentDoubleBuffered = false;
+}
+
+void TWinControl::SetParentDoubleBuffered(bool Value) {
+    FParentDoubleBuffered = Value;
+    ParentDoubleBufferedChanged();
+}
+
+void TWinControl::ParentDoubleBufferedChanged() {
+    if (FParentDoubleBuffered && Parent()) FDoubleBuffered = Parent()->FDoubleBuffered;
+}
 
 // Without the removal protocol (deleted directly) the window goes without telling this
 // partly destroyed control.

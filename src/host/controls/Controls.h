@@ -11,12 +11,17 @@
 #include "host/winapi/Messages.h"
 #include "host/winapi/WinTypes.h"
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace host {
 
 class TWinControl;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
+template <class T> class TClassBuilder;
 
 // A message as a control's WndProc sees it; handlers fill Result.
 struct TMessage {
@@ -52,6 +57,107 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum THelpType { htKeyword, htContext };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateItem>;
+enum TMouseActivate { maDefault, maActivate, maActivateAndEat, maNoActivate, maNoActivateAndEat };
+enum TBevelEdge { beLeft, beTop, beRight, beBottom };
+using TBevelEdges = TSet<TBevelEdge>;
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+// The frame of a windowed control's bevel; TBevelCut of the panels is the same type.
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// Which parts of a control follow the style of the application (later host versions).
+enum TStyleElement { seFont, seClient, seBorder };
+using TStyleElements = TSet<TStyleElement>;
+
+ZT_EVENT_TYPE(TMouseEvent, TObject*, TMouseButton, TShiftState, int, int);
+ZT_EVENT_TYPE(TMouseMoveEvent, TObject*, TShiftState, int, int);
+ZT_EVENT_TYPE(TMouseActivateEvent, TObject*, TMouseButton, TShiftState, int, int, int,
+              TMouseActivate&);
+ZT_EVENT_TYPE(TMouseWheelEvent, TObject*, TShiftState, int, POINT, bool&);
+ZT_EVENT_TYPE(TMouseWheelUpDownEvent, TObject*, TShiftState, POINT, bool&);
+ZT_EVENT_TYPE(TKeyEvent, TObject*, WORD&, TShiftState);
+ZT_EVENT_TYPE(TKeyPressEvent, TObject*, char&);
+ZT_EVENT_TYPE(TContextPopupEvent, TObject*, POINT, bool&);
+ZT_EVENT_TYPE(TDragDropEvent, TObject*, TObject*, int, int);
+ZT_EVENT_TYPE(TDragOverEvent, TObject*, TObject*, int, int, TDragState, bool&);
+ZT_EVENT_TYPE(TEndDragEvent, TObject*, TObject*, int, int);
+ZT_EVENT_TYPE(TStartDragEvent, TObject*, TObject*&);
+ZT_EVENT_TYPE(TCanResizeEvent, TObject*, int&, int&, bool&);
+ZT_EVENT_TYPE(TConstrainedResizeEvent, TObject*, int&, int&, int&, int&);
+
+// Smallest and largest size a control may take; 0 means no limit. A change is applied to
+// the control's present size at once.
+class TSizeConstraints : public TPersistent {
+    ZT_CLASS(TSizeConstraints, TPersistent)
+public:
+    TSizeConstraints() = default;
+    int MaxHeight() const { return FMaxHeight; }
+    void SetMaxHeight(int Value) { Change(FMaxHeight, Value); }
+    int MaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(int Value) { Change(FMaxWidth, Value); }
+    int MinHeight() const { return FMinHeight; }
+    void SetMinHeight(int Value) { Change(FMinHeight, Value); }
+    int MinWidth() const { return FMinWidth; }
+    void SetMinWidth(int Value) { Change(FMinWidth, Value); }
+    // Width and height within the limits.
+    int ConstrainWidth(int Width) const;
+    int ConstrainHeight(int Height) const;
+    const TNotifyEvent& OnChange() const { return FOnChange; }
+    void SetOnChange(const TNotifyEvent& Value) { FOnChange = Value; }
+    void Assign(const TPersistent* Source) override;
+
+private:
+    void Change(int& Field, int Value);
+    int FMaxHeight = 0;
+    int FMaxWidth = 0;
+    int FMinHeight = 0;
+    int FMinWidth = 0;
+    TNotifyEvent FOnChange;
+};
+
+// Space kept around a control aligned with margins (3 pixels by default).
+class TMargins : public TPersistent {
+    ZT_CLASS(TMargins, TPersistent)
+public:
+    TMargins() : TMargins(3) {}
+    int Left() const { return FLeft; }
+    void SetLeft(int Value) { Change(FLeft, Value); }
+    int Top() const { return FTop; }
+    void SetTop(int Value) { Change(FTop, Value); }
+    int Right() const { return FRight; }
+    void SetRight(int Value) { Change(FRight, Value); }
+    int Bottom() const { return FBottom; }
+    void SetBottom(int Value) { Change(FBottom, Value); }
+    void SetBounds(int ALeft, int ATop, int ARight, int ABottom);
+    const TNotifyEvent& OnChange() const { return FOnChange; }
+    void SetOnChange(const TNotifyEvent& Value) { FOnChange = Value; }
+    void Assign(const TPersistent* Source) override;
+
+protected:
+    explicit TMargins(int Default)
+        : FLeft(Default), FTop(Default), FRight(Default), FBottom(Default) {}
+
+private:
+    void Change(int& Field, int Value);
+    int FLeft;
+    int FTop;
+    int FRight;
+    int FBottom;
+    TNotifyEvent FOnChange;
+};
+
+// Space a container keeps inside its edges for its aligned children (none by default).
+class TPadding : public TMargins {
+    ZT_CLASS(TPadding, TMargins)
+public:
+    TPadding() : TMargins(0) {}
+};
 
 enum TControlStyleItem {
     csAcceptsControls,
@@ -188,11 +294,62 @@ public:
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* Value);
 
-    // What a click of the person does; fires OnClick.
+    // The action the control follows (caption, hint, enabled, visible, checked state and
+    // OnClick); forgotten when the action is freed. While reading, the control keeps what
+    // it was written with and takes from the action only what it left empty.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    // Told by the action link when a linked action changed, and once when it is linked;
+    // CheckDefaults leaves alone what the control has set itself.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    // Asks a linked action to update its state; true when it did.
+    bool UpdateAction();
+
+    // The bounds the control was given before alignment changed them; streamed as
+    // ExplicitLeft ... when they differ from the bounds.
+    int ExplicitLeft() const { return FExplicitLeft; }
+    int ExplicitTop() const { return FExplicitTop; }
+    int ExplicitWidth() const { return FExplicitWidth; }
+    int ExplicitHeight() const { return FExplicitHeight; }
+
+    bool AlignWithMargins() const { return FAlignWithMargins; }
+    void SetAlignWithMargins(bool Value) { FAlignWithMargins = Value; }
+    TMargins* Margins() const { return FMargins.get(); }
+    void SetMargins(TMargins* Value) { FMargins->Assign(Value); }
+    // Width and height are kept within these limits.
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
+    void SetConstraints(TSizeConstraints* Value) { FConstraints->Assign(Value); }
+    THelpType HelpType() const { return FHelpType; }
+    void SetHelpType(THelpType Value) { FHelpType = Value; }
+    // Setting one of HelpKeyword and HelpContext chooses the help type.
+    const String& HelpKeyword() const { return FHelpKeyword; }
+    void SetHelpKeyword(const String& Value);
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value);
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind Value) { FDragKind = Value; }
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    // Kept for streaming; sizing to the content comes with text measuring.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value) { FAutoSize = Value; }
+    TStyleElements StyleElements() const { return FStyleElements; }
+    void SetStyleElements(TStyleElements Value) { FStyleElements = Value; }
+
+    // What a click of the person does: a linked action executes unless the control has an
+    // OnClick of its own; otherwise OnClick fires.
     virtual void Click();
     virtual void DblClick();
 
-    // Controls stream their bounds as published properties, not as design positions.
+    // Controls stream their bounds as published properties, not as design positions; the
+    // explicit bounds follow them where they differ.
     void DefineProperties(TFiler* Filer) override;
     // Takes over the parent's font, colour and hint setting where the Parent* flags say so.
     void Loaded() override;
@@ -228,6 +385,42 @@ protected:
     bool IsFontStored() const { return !FParentFont; }
     bool IsColorStored() const { return !FParentColor; }
     bool IsShowHintStored() const { return !FParentShowHint; }
+    // What a linked action supplies is not stored.
+    bool IsCaptionStored() const;
+    bool IsHintStored() const;
+    bool IsEnabledStored() const;
+    bool IsVisibleStored() const;
+    bool IsOnClickStored() const;
+    bool IsHelpContextStored() const;
+    bool IsBiDiModeStored() const { return !FParentBiDiMode; }
+
+    // Groups of properties that most control classes publish, for their class builders:
+    // .With(ControlProps) and so on (ControlProps.h defines them).
+    template <class T> static void ControlProps(TClassBuilder<T>& B);
+    template <class T> static void MouseEvents(TClassBuilder<T>& B);
+    template <class T> static void DragEvents(TClassBuilder<T>& B);
+
+    TNotifyEvent FOnClick;
+    TNotifyEvent FOnDblClick;
+    TNotifyEvent FOnResize;
+    TContextPopupEvent FOnContextPopup;
+    TMouseEvent FOnMouseDown;
+    TMouseEvent FOnMouseUp;
+    TMouseMoveEvent FOnMouseMove;
+    TNotifyEvent FOnMouseEnter;
+    TNotifyEvent FOnMouseLeave;
+    TMouseActivateEvent FOnMouseActivate;
+    TMouseWheelEvent FOnMouseWheel;
+    TMouseWheelUpDownEvent FOnMouseWheelDown;
+    TMouseWheelUpDownEvent FOnMouseWheelUp;
+    TDragDropEvent FOnDragDrop;
+    TDragOverEvent FOnDragOver;
+    TEndDragEvent FOnEndDock;
+    TEndDragEvent FOnEndDrag;
+    TStartDragEvent FOnStartDock;
+    TStartDragEvent FOnStartDrag;
+    TCanResizeEvent FOnCanResize;
+    TConstrainedResizeEvent FOnConstrainedResize;
 
     // Told after a change, so that windowed controls pass it on to their children.
     virtual void FontChanged() {}
@@ -249,6 +442,7 @@ protected:
 
 private:
     friend class TWinControl;
+    friend class TControlActionLink;
     void FontChangedHandler(TObject* Sender);
 
     TWinControl* FParent = nullptr;
@@ -270,9 +464,27 @@ private:
     bool FEnabled = true;
     bool FVisible = true;
     TPopupMenu* FPopupMenu = nullptr;
-    TNotifyEvent FOnClick;
-    TNotifyEvent FOnDblClick;
-    TNotifyEvent FOnResize;
+    std::unique_ptr<TControlActionLink> FActionLink;
+    int FExplicitLeft = 0;
+    int FExplicitTop = 0;
+    int FExplicitWidth = 0;
+    int FExplicitHeight = 0;
+    bool FExplicitRead = false;
+    bool FAlignWithMargins = false;
+    std::unique_ptr<TMargins> FMargins;
+    std::unique_ptr<TSizeConstraints> FConstraints;
+    THelpType FHelpType = htContext;
+    String FHelpKeyword;
+    int FHelpContext = 0;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
+    TCursor FDragCursor = TCursor(-12);
+    TDragKind FDragKind = dkDrag;
+    TDragMode FDragMode = dmManual;
+    bool FAutoSize = false;
+    TStyleElements FStyleElements{seFont, seClient, seBorder};
+
+    void ConstraintsChanged(TObject* Sender);
 };
 
 // A control that contains other controls and owns a window. Child controls are listed
@@ -341,6 +553,38 @@ public:
     // Child controls whose owner is Root, in child list order.
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     void Loaded() override;
+    // The explicit bounds, then the design size where it was read or a child is anchored to
+    // the right or bottom edge.
+    void DefineProperties(TFiler* Filer) override;
+
+    TPadding* Padding() const { return FPadding.get(); }
+    void SetPadding(TPadding* Value) { FPadding->Assign(Value); }
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int Value) { FBorderWidth = Value; }
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value);
+    bool ParentDoubleBuffered() const { return FParentDoubleBuffered; }
+    void SetParentDoubleBuffered(bool Value);
+    // Whether the parent's background shows through (themed containers).
+    bool ParentBackground() const { return FParentBackground; }
+    void SetParentBackground(bool Value) { FParentBackground = Value; }
+    TBevelEdges BevelEdges() const { return FBevelEdges; }
+    void SetBevelEdges(TBevelEdges Value) { FBevelEdges = Value; }
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut Value) { FBevelInner = Value; }
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut Value) { FBevelOuter = Value; }
+    TBevelKind BevelKind() const { return FBevelKind; }
+    void SetBevelKind(TBevelKind Value) { FBevelKind = Value; }
+    int BevelWidth() const { return FBevelWidth; }
+    void SetBevelWidth(int Value) { FBevelWidth = Value; }
+    // The client size the control was designed with, as its form file holds it; anchored
+    // children keep their distance to the right and bottom edges from it.
+    std::optional<POINT> DesignSize() const { return FDesignSize; }
 
 protected:
     // Class, styles, position and text of the window to make. The default: a child window
@@ -374,6 +618,20 @@ protected:
     void UpdateBounds();
     // WM_COMMAND from a child window arrives at the child as CN_COMMAND.
     virtual void CNCommand(TMessage& Message) { DefaultHandler(Message); }
+    bool IsCtl3DStored() const { return !FParentCtl3D; }
+    bool IsDoubleBufferedStored() const { return !FParentDoubleBuffered; }
+    void ParentCtl3DChanged();
+    void ParentDoubleBufferedChanged();
+
+    template <class T> static void WinControlProps(TClassBuilder<T>& B);
+    template <class T> static void KeyEvents(TClassBuilder<T>& B);
+
+    TNotifyEvent FOnEnter;
+    TNotifyEvent FOnExit;
+    TKeyEvent FOnKeyDown;
+    TKeyPressEvent FOnKeyPress;
+    TKeyEvent FOnKeyUp;
+
     // Tells the parent's window WM_COMMAND(Code) as the standard controls do; without
     // windows the notification goes straight to CNCommand.
     void NotifyParent(WORD Code);
@@ -399,6 +657,19 @@ private:
     bool FTabStop = false;
     HWND FHandle = nullptr;
     WNDPROC FDefWndProc = nullptr;
+    std::unique_ptr<TPadding> FPadding;
+    int FBorderWidth = 0;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+    bool FDoubleBuffered = false;
+    bool FParentDoubleBuffered = true;
+    bool FParentBackground = false;
+    TBevelEdges FBevelEdges{beLeft, beTop, beRight, beBottom};
+    TBevelCut FBevelInner = bvRaised;
+    TBevelCut FBevelOuter = bvLowered;
+    TBevelKind FBevelKind = bkNone;
+    int FBevelWidth = 1;
+    std::optional<POINT> FDesignSize;
 };
 
 // The window procedure of every control window: finds the control and calls its WndProc.
@@ -411,3 +682,18 @@ ZT_DECLARE_TYPEINFO(host::TAnchorKind);
 ZT_DECLARE_TYPEINFO(host::TAnchors);
 ZT_DECLARE_TYPEINFO(host::TAlignment);
 ZT_DECLARE_TYPEINFO(host::TCursor);
+ZT_DECLARE_TYPEINFO(host::THelpType);
+ZT_DECLARE_TYPEINFO(host::TBiDiMode);
+ZT_DECLARE_TYPEINFO(host::TDragMode);
+ZT_DECLARE_TYPEINFO(host::TDragKind);
+ZT_DECLARE_TYPEINFO(host::TDragState);
+ZT_DECLARE_TYPEINFO(host::TMouseButton);
+ZT_DECLARE_TYPEINFO(host::TShiftStateItem);
+ZT_DECLARE_TYPEINFO(host::TShiftState);
+ZT_DECLARE_TYPEINFO(host::TMouseActivate);
+ZT_DECLARE_TYPEINFO(host::TBevelEdge);
+ZT_DECLARE_TYPEINFO(host::TBevelEdges);
+ZT_DECLARE_TYPEINFO(host::TBevelKind);
+ZT_DECLARE_TYPEINFO(host::TBevelCut);
+ZT_DECLARE_TYPEINFO(host::TStyleElement);
+ZT_DECLARE_TYPEINFO(host::TStyleElements);

@@ -4,6 +4,7 @@
 
 #include "host/classes/Filer.h"
 #include "host/classes/Streams.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
@@ -35,9 +36,9 @@ TClass TPanel::StaticClass() {
         .Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter).Default(bvRaised)
         .Prop("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1)
         .Prop("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0)
-        .Prop("Caption", &TPanel::Caption, &TPanel::SetCaption)
+        .Prop("Caption", &TPanel::Caption, &TPanel::SetCaption).Stored(&TPanel::IsCaptionStored)
         .Prop("Color", &TPanel::Color, &TPanel::SetColor).Default(clBtnFace).Stored(&TPanel::IsColorStored)
-        .Prop("Enabled", &TPanel::Enabled, &TPanel::SetEnabled).Default(true)
+        .Prop("Enabled", &TPanel::Enabled, &TPanel::SetEnabled).Default(true).Stored(&TPanel::IsEnabledStored)
         .Prop("Font", &TPanel::Font, &TPanel::SetFont).Stored(&TPanel::IsFontStored)
         .Prop("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(true)
         .Prop("ParentFont", &TPanel::ParentFont, &TPanel::SetParentFont).Default(true)
@@ -46,10 +47,14 @@ TClass TPanel::StaticClass() {
         .Prop("ShowHint", &TPanel::ShowHint, &TPanel::SetShowHint).Stored(&TPanel::IsShowHintStored)
         .Prop("TabOrder", &TPanel::TabOrder, &TPanel::SetTabOrder).Default(-1)
         .Prop("TabStop", &TPanel::TabStop, &TPanel::SetTabStop).Default(false)
-        .Prop("Visible", &TPanel::Visible, &TPanel::SetVisible).Default(true)
-        .Prop("OnClick", &TPanel::OnClick, &TPanel::SetOnClick)
+        .Prop("Visible", &TPanel::Visible, &TPanel::SetVisible).Default(true).Stored(&TPanel::IsVisibleStored)
+        .Prop("OnClick", &TPanel::OnClick, &TPanel::SetOnClick).Stored(&TPanel::IsOnClickStored)
         .Prop("OnDblClick", &TPanel::OnDblClick, &TPanel::SetOnDblClick)
-        .Prop("OnResize", &TPanel::OnResize, &TPanel::SetOnResize);
+        .Prop("OnResize", &TPanel::OnResize, &TPanel::SetOnResize)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("AutoSize", &TPanel::AutoSize, &TPanel::SetAutoSize).Default(false)
+        .Prop("Padding", &TPanel::Padding, &TPanel::SetPadding)
+        .Prop("ParentBackground", &TPanel::ParentBackground, &TPanel::SetParentBackground).Default(true);
     // clang-format on
     return &Info;
 }
@@ -59,6 +64,7 @@ TCustomPanel::TCustomPanel(TComponent* AOwner) : TWinControl(AOwner) {
                      csOpaque,          csDoubleClicks, csReplicatable};
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
+    SetParentBackground(true);
     SetParentColor(true);
 }
 
@@ -73,7 +79,8 @@ TClass TBevel::StaticClass() {
         .Prop("Shape", &TBevel::Shape, &TBevel::SetShape).Default(bsBox)
         .Prop("ShowHint", &TBevel::ShowHint, &TBevel::SetShowHint).Stored(&TBevel::IsShowHintStored)
         .Prop("Style", &TBevel::Style, &TBevel::SetStyle).Default(bsLowered)
-        .Prop("Visible", &TBevel::Visible, &TBevel::SetVisible).Default(true);
+        .Prop("Visible", &TBevel::Visible, &TBevel::SetVisible).Default(true).Stored(&TBevel::IsVisibleStored)
+        .With(ControlProps).With(MouseEvents).With(DragEvents);
     // clang-format on
     return &Info;
 }
@@ -143,9 +150,11 @@ TClass TImage::StaticClass() {
         .Prop("ShowHint", &TImage::ShowHint, &TImage::SetShowHint).Stored(&TImage::IsShowHintStored)
         .Prop("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false)
         .Prop("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false)
-        .Prop("Visible", &TImage::Visible, &TImage::SetVisible).Default(true)
-        .Prop("OnClick", &TImage::OnClick, &TImage::SetOnClick)
-        .Prop("OnDblClick", &TImage::OnDblClick, &TImage::SetOnDblClick);
+        .Prop("Visible", &TImage::Visible, &TImage::SetVisible).Default(true).Stored(&TImage::IsVisibleStored)
+        .Prop("OnClick", &TImage::OnClick, &TImage::SetOnClick).Stored(&TImage::IsOnClickStored)
+        .Prop("OnDblClick", &TImage::OnDblClick, &TImage::SetOnDblClick)
+        .With(ControlProps).With(MouseEvents).With(DragEvents)
+        .Prop("Proportional", &TImage::Proportional, &TImage::SetProportional).Default(false);
     // clang-format on
     return &Info;
 }

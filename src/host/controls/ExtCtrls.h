@@ -11,7 +11,6 @@ namespace host {
 
 class TStringList;
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
 enum TBevelStyle { bsLowered, bsRaised };
 
@@ -250,17 +249,19 @@ public:
     void SetStretch(bool Value) { FStretch = Value; }
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool Value) { FTransparent = Value; }
+    bool Proportional() const { return FProportional; }
+    void SetProportional(bool Value) { FProportional = Value; }
 
 private:
     TPicture* FPicture;
     bool FAutoSize = false;
     bool FCenter = false;
     bool FStretch = false;
+    bool FProportional = false;
     bool FTransparent = false;
 };
 
 } // namespace host
 
-ZT_DECLARE_TYPEINFO(host::TBevelCut);
 ZT_DECLARE_TYPEINFO(host::TBevelShape);
 ZT_DECLARE_TYPEINFO(host::TBevelStyle);

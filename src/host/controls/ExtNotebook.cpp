@@ -1,4 +1,5 @@
 // Notebooks of ExtCtrls.h and their pages.
+#include "host/controls/ControlProps.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -73,7 +74,7 @@ TClass TNotebook::StaticClass() {
         .Prop("Align", &TNotebook::Align, &TNotebook::SetAlign).Default(alNone)
         .Prop("Anchors", &TNotebook::Anchors, &TNotebook::SetAnchors).Default(DefaultAnchors)
         .Prop("Color", &TNotebook::Color, &TNotebook::SetColor).Default(clBtnFace).Stored(&TNotebook::IsColorStored)
-        .Prop("Enabled", &TNotebook::Enabled, &TNotebook::SetEnabled).Default(true)
+        .Prop("Enabled", &TNotebook::Enabled, &TNotebook::SetEnabled).Default(true).Stored(&TNotebook::IsEnabledStored)
         .Prop("Font", &TNotebook::Font, &TNotebook::SetFont).Stored(&TNotebook::IsFontStored)
         .Prop("ActivePage", &TNotebook::ActivePage, &TNotebook::SetActivePage).Stored(false)
         .Prop("PageIndex", &TNotebook::PageIndex, &TNotebook::SetPageIndex).Default(0)
@@ -84,8 +85,9 @@ TClass TNotebook::StaticClass() {
         .Prop("ShowHint", &TNotebook::ShowHint, &TNotebook::SetShowHint).Stored(&TNotebook::IsShowHintStored)
         .Prop("TabOrder", &TNotebook::TabOrder, &TNotebook::SetTabOrder).Default(-1)
         .Prop("TabStop", &TNotebook::TabStop, &TNotebook::SetTabStop).Default(false)
-        .Prop("Visible", &TNotebook::Visible, &TNotebook::SetVisible).Default(true)
-        .Prop("OnPageChanged", &TNotebook::OnPageChanged, &TNotebook::SetOnPageChanged);
+        .Prop("Visible", &TNotebook::Visible, &TNotebook::SetVisible).Default(true).Stored(&TNotebook::IsVisibleStored)
+        .Prop("OnPageChanged", &TNotebook::OnPageChanged, &TNotebook::SetOnPageChanged)
+        .With(WinControlProps).With(KeyEvents);
     // clang-format on
     return &Info;
 }

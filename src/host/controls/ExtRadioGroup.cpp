@@ -2,6 +2,7 @@
 #include "host/classes/StringList.h"
 #include "host/rtl/HostErrors.h"
 #include "host/controls/ControlMessages.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -61,10 +62,10 @@ TClass TRadioGroup::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TRadioGroup>("TRadioGroup")
         .Prop("Align", &TRadioGroup::Align, &TRadioGroup::SetAlign).Default(alNone)
         .Prop("Anchors", &TRadioGroup::Anchors, &TRadioGroup::SetAnchors).Default(DefaultAnchors)
-        .Prop("Caption", &TRadioGroup::Caption, &TRadioGroup::SetCaption)
+        .Prop("Caption", &TRadioGroup::Caption, &TRadioGroup::SetCaption).Stored(&TRadioGroup::IsCaptionStored)
         .Prop("Color", &TRadioGroup::Color, &TRadioGroup::SetColor).Default(clBtnFace).Stored(&TRadioGroup::IsColorStored)
         .Prop("Columns", &TRadioGroup::Columns, &TRadioGroup::SetColumns).Default(1)
-        .Prop("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled).Default(true)
+        .Prop("Enabled", &TRadioGroup::Enabled, &TRadioGroup::SetEnabled).Default(true).Stored(&TRadioGroup::IsEnabledStored)
         .Prop("Font", &TRadioGroup::Font, &TRadioGroup::SetFont).Stored(&TRadioGroup::IsFontStored)
         .Prop("ItemIndex", &TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex).Default(-1)
         .Prop("Items", &TRadioGroup::Items, &TRadioGroup::SetItems)
@@ -75,8 +76,10 @@ TClass TRadioGroup::StaticClass() {
         .Prop("ShowHint", &TRadioGroup::ShowHint, &TRadioGroup::SetShowHint).Stored(&TRadioGroup::IsShowHintStored)
         .Prop("TabOrder", &TRadioGroup::TabOrder, &TRadioGroup::SetTabOrder).Default(-1)
         .Prop("TabStop", &TRadioGroup::TabStop, &TRadioGroup::SetTabStop).Default(false)
-        .Prop("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible).Default(true)
-        .Prop("OnClick", &TRadioGroup::OnClick, &TRadioGroup::SetOnClick);
+        .Prop("Visible", &TRadioGroup::Visible, &TRadioGroup::SetVisible).Default(true).Stored(&TRadioGroup::IsVisibleStored)
+        .Prop("OnClick", &TRadioGroup::OnClick, &TRadioGroup::SetOnClick).Stored(&TRadioGroup::IsOnClickStored)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("ParentBackground", &TRadioGroup::ParentBackground, &TRadioGroup::SetParentBackground).Default(true);
     // clang-format on
     return &Info;
 }

@@ -3,6 +3,7 @@
 
 #include "host/classes/Filer.h"
 #include "host/controls/Application.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/controls/Screen.h"
 #include "host/controls/UiDriver.h"
@@ -22,7 +23,11 @@ ZT_DEFINE_ENUM(TFormBorderStyle, "bsNone", "bsSingle", "bsSizeable", "bsDialog",
 ZT_DEFINE_ENUM(TBorderIcon, "biSystemMenu", "biMinimize", "biMaximize", "biHelp")
 ZT_DEFINE_SET(TBorderIcons)
 ZT_DEFINE_ENUM(TPosition, "poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-               "poScreenCenter", "poDesktopCenter")
+               "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter")
+ZT_DEFINE_ENUM(TPopupMode, "pmNone", "pmAuto", "pmExplicit")
+ZT_DEFINE_ENUM(TScrollBarKind, "sbHorizontal", "sbVertical")
+ZT_DEFINE_ENUM(TScrollBarStyle, "ssRegular", "ssFlat", "ssHotTrack")
+ZT_DEFINE_ENUM(TDefaultMonitor, "dmDesktop", "dmPrimary", "dmMainForm", "dmActiveForm")
 ZT_DEFINE_ENUM(TWindowState, "wsNormal", "wsMinimized", "wsMaximized")
 
 namespace {
@@ -105,12 +110,182 @@ TClass TForm::StaticClass() {
         .Prop("OnDeactivate", &TForm::OnDeactivate, &TForm::SetOnDeactivate)
         .Prop("OnHide", &TForm::OnHide, &TForm::SetOnHide)
         .Prop("OnResize", &TForm::OnResize, &TForm::SetOnResize)
-        .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow);
+        .Prop("OnShow", &TForm::OnShow, &TForm::SetOnShow)
+        .Prop("AlphaBlend", &TForm::AlphaBlend, &TForm::SetAlphaBlend).Default(false)
+        .Prop("AlphaBlendValue", &TForm::AlphaBlendValue, &TForm::SetAlphaBlendValue).Default(255)
+        .Prop("Anchors", &TForm::Anchors, &TForm::SetAnchors).Default(TAnchors{akLeft, akTop})
+        .Prop("BorderWidth", &TForm::BorderWidth, &TForm::SetBorderWidth).Default(0)
+        .Prop("DefaultMonitor", &TForm::DefaultMonitor, &TForm::SetDefaultMonitor).Default(dmActiveForm)
+        .Prop("HorzScrollBar", &TForm::HorzScrollBar, &TForm::SetHorzScrollBar)
+        .Prop("Padding", &TForm::Padding, &TForm::SetPadding)
+        .Prop("ParentBackground", &TForm::ParentBackground, &TForm::SetParentBackground).Default(false)
+        .Prop("PopupMode", &TForm::PopupMode, &TForm::SetPopupMode).Default(pmNone)
+        .Prop("VertScrollBar", &TForm::VertScrollBar, &TForm::SetVertScrollBar)
+        .Prop("OnHelp", &TForm::OnHelp, &TForm::SetOnHelp)
+        .Prop("OnShortCut", &TForm::OnShortCut, &TForm::SetOnShortCut)
+        .With(WinControlProps).With(KeyEvents);
     // clang-format on
     return &Info;
 }
 
-TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
+// ---- TControlScrollBar, TScrollingWinControl ----
+
+TClass TControlScrollBar::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TControlScrollBar>("TControlScrollBar")
+        .Prop("ButtonSize", &TControlScrollBar::ButtonSize, &TControlScrollBar::SetButtonSize).Default(0)
+        .Prop("Color", &TControlScrollBar::Color, &TControlScrollBar::SetColor).Default(clBtnHighlight).Stored(&TControlScrollBar::IsColorStored)
+        .Prop("Increment", &TControlScrollBar::Increment, &TControlScrollBar::SetIncrement).Default(8)
+        .Prop("Margin", &TControlScrollBar::Margin, &TControlScrollBar::SetMargin).Default(0)
+        .Prop("ParentColor", &TControlScrollBar::ParentColor, &TControlScrollBar::SetParentColor).Default(true)
+        .Prop("Position", &TControlScrollBar::Position, &TControlScrollBar::SetPosition).Default(0)
+        .Prop("Range", &TControlScrollBar::Range, &TControlScrollBar::SetRange).Default(0)
+        .Prop("Smooth", &TControlScrollBar::Smooth, &TControlScrollBar::SetSmooth).Default(false)
+        .Prop("Size", &TControlScrollBar::Size, &TControlScrollBar::SetSize).Default(0)
+        .Prop("Style", &TControlScrollBar::Style, &TControlScrollBar::SetStyle).Default(ssRegular)
+        .Prop("ThumbSize", &TControlScrollBar::ThumbSize, &TControlScrollBar::SetThumbSize).Default(0)
+        .Prop("Tracking", &TControlScrollBar::Tracking, &TControlScrollBar::SetTracking).Default(false)
+        .Prop("Visible", &TControlScrollBar::Visible, &TControlScrollBar::SetVisible).Default(true);
+    // clang-format on
+    return &Info;
+}
+
+void TControlScrollBar::SetRange(int Value) {
+    FRange = Value < 0 ? 0 : Value;
+    if (FPosition > FRange) FPosition = FRange;
+}
+
+void TControlScrollBar::SetPosition(int Value) {
+    FPosition = std::clamp(Value, 0, std::max(FRange, 0));
+}
+
+void TControlScrollBar::Assign(const TPersistent* Source) {
+    auto* S = As<TControlScrollBar>(Source);
+    if (!S) return inherited::Assign(Source);
+    FButtonSize = S->FButtonSize;
+    FColor = S->FColor;
+    FIncrement = S->FIncrement;
+    FMargin = S->FMargin;
+    FParentColor = S->FParentColor;
+    FRange = S->FRange;
+    FPosition = S->FPosition;
+    FSmooth = S->FSmooth;
+    FSize = S->FSize;
+    FStyle = S->FStyle;
+    FThumbSize = S->FThumbSize;
+    FTracking = S->FTracking;
+    FVisible = S->FVisible;
+}
+
+TClass TScrollingWinControl::StaticClass() {
+    static const TClassInfo Info =
+        TClassBuilder<TScrollingWinControl>("TScrollingWinControl").NoCreate();
+    return &Info;
+}
+
+TScrollingWinControl::TScrollingWinControl(TComponent* AOwner)
+    : TWinControl(AOwner), FHorzScrollBar(new TControlScrollBar(sbHorizontal)),
+      FVertScrollBar(new TControlScrollBar(sbVertical)) {}
+
+TScrollingWinControl::~TScrollingWinControl() {
+    delete FHorzScrollBar;
+    delete FVertScrollBar;
+}
+
+// ---- TCustomFrame, TScrollBox ----
+
+TClass TCustomFrame::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TCustomFrame>("TCustomFrame").NoCreate();
+    return &Info;
+}
+
+TClass TFrame::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TFrame>("TFrame")
+        .Prop("Align", &TFrame::Align, &TFrame::SetAlign).Default(alNone)
+        .Prop("Anchors", &TFrame::Anchors, &TFrame::SetAnchors).Default(TAnchors{akLeft, akTop})
+        .Prop("AutoSize", &TFrame::AutoSize, &TFrame::SetAutoSize).Default(false)
+        .Prop("Color", &TFrame::Color, &TFrame::SetColor).Stored(&TFrame::IsColorStored)
+        .Prop("Enabled", &TFrame::Enabled, &TFrame::SetEnabled).Default(true)
+        .Prop("Font", &TFrame::Font, &TFrame::SetFont).Stored(&TFrame::IsFontStored)
+        .Prop("HorzScrollBar", &TFrame::HorzScrollBar, &TFrame::SetHorzScrollBar)
+        .Prop("Padding", &TFrame::Padding, &TFrame::SetPadding)
+        .Prop("ParentBackground", &TFrame::ParentBackground, &TFrame::SetParentBackground).Default(true)
+        .Prop("ParentColor", &TFrame::ParentColor, &TFrame::SetParentColor).Default(true)
+        .Prop("ParentFont", &TFrame::ParentFont, &TFrame::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TFrame::ParentShowHint, &TFrame::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TFrame::PopupMenu, &TFrame::SetPopupMenu)
+        .Prop("ShowHint", &TFrame::ShowHint, &TFrame::SetShowHint).Stored(&TFrame::IsShowHintStored)
+        .Prop("TabOrder", &TFrame::TabOrder, &TFrame::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TFrame::TabStop, &TFrame::SetTabStop).Default(false)
+        .Prop("VertScrollBar", &TFrame::VertScrollBar, &TFrame::SetVertScrollBar)
+        .Prop("Visible", &TFrame::Visible, &TFrame::SetVisible).Default(true)
+        .Prop("OnClick", &TFrame::OnClick, &TFrame::SetOnClick)
+        .Prop("OnDblClick", &TFrame::OnDblClick, &TFrame::SetOnDblClick)
+        .Prop("OnResize", &TFrame::OnResize, &TFrame::SetOnResize)
+        .With(WinControlProps).With(KeyEvents);
+    // clang-format on
+    return &Info;
+}
+
+TCustomFrame::TCustomFrame(TComponent* AOwner) : TScrollingWinControl(AOwner) {
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                     csDoubleClicks};
+    SetBounds(0, 0, 320, 240);
+    SetParentBackground(true);
+}
+
+void TCustomFrame::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
+    inherited::GetChildren(Proc, Root);
+    if (Root != this) return;
+    for (int i = 0; i < ComponentCount(); ++i) {
+        TComponent* C = Components(i);
+        if (!C->HasParent()) Proc(C);
+    }
+}
+
+TClass TScrollBox::StaticClass() {
+    // clang-format off
+    static const TClassInfo Info = TClassBuilder<TScrollBox>("TScrollBox")
+        .Prop("Align", &TScrollBox::Align, &TScrollBox::SetAlign).Default(alNone)
+        .Prop("Anchors", &TScrollBox::Anchors, &TScrollBox::SetAnchors).Default(TAnchors{akLeft, akTop})
+        .Prop("AutoScroll", &TScrollBox::AutoScroll, &TScrollBox::SetAutoScroll).Default(true)
+        .Prop("AutoSize", &TScrollBox::AutoSize, &TScrollBox::SetAutoSize).Default(false)
+        .Prop("BevelEdges", &TScrollBox::BevelEdges, &TScrollBox::SetBevelEdges).Default(TBevelEdges{beLeft, beTop, beRight, beBottom})
+        .Prop("BevelInner", &TScrollBox::BevelInner, &TScrollBox::SetBevelInner).Default(bvRaised)
+        .Prop("BevelKind", &TScrollBox::BevelKind, &TScrollBox::SetBevelKind).Default(bkNone)
+        .Prop("BevelOuter", &TScrollBox::BevelOuter, &TScrollBox::SetBevelOuter).Default(bvLowered)
+        .Prop("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle).Default(bsSingle)
+        .Prop("Color", &TScrollBox::Color, &TScrollBox::SetColor).Stored(&TScrollBox::IsColorStored)
+        .Prop("Enabled", &TScrollBox::Enabled, &TScrollBox::SetEnabled).Default(true)
+        .Prop("Font", &TScrollBox::Font, &TScrollBox::SetFont).Stored(&TScrollBox::IsFontStored)
+        .Prop("HorzScrollBar", &TScrollBox::HorzScrollBar, &TScrollBox::SetHorzScrollBar)
+        .Prop("Padding", &TScrollBox::Padding, &TScrollBox::SetPadding)
+        .Prop("ParentBackground", &TScrollBox::ParentBackground, &TScrollBox::SetParentBackground).Default(false)
+        .Prop("ParentColor", &TScrollBox::ParentColor, &TScrollBox::SetParentColor).Default(true)
+        .Prop("ParentFont", &TScrollBox::ParentFont, &TScrollBox::SetParentFont).Default(true)
+        .Prop("ParentShowHint", &TScrollBox::ParentShowHint, &TScrollBox::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TScrollBox::PopupMenu, &TScrollBox::SetPopupMenu)
+        .Prop("ShowHint", &TScrollBox::ShowHint, &TScrollBox::SetShowHint).Stored(&TScrollBox::IsShowHintStored)
+        .Prop("TabOrder", &TScrollBox::TabOrder, &TScrollBox::SetTabOrder).Default(-1)
+        .Prop("TabStop", &TScrollBox::TabStop, &TScrollBox::SetTabStop).Default(false)
+        .Prop("VertScrollBar", &TScrollBox::VertScrollBar, &TScrollBox::SetVertScrollBar)
+        .Prop("Visible", &TScrollBox::Visible, &TScrollBox::SetVisible).Default(true)
+        .Prop("OnClick", &TScrollBox::OnClick, &TScrollBox::SetOnClick)
+        .Prop("OnDblClick", &TScrollBox::OnDblClick, &TScrollBox::SetOnDblClick)
+        .Prop("OnResize", &TScrollBox::OnResize, &TScrollBox::SetOnResize)
+        .With(WinControlProps).With(KeyEvents);
+    // clang-format on
+    return &Info;
+}
+
+TScrollBox::TScrollBox(TComponent* AOwner) : TScrollingWinControl(AOwner) {
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                     csDoubleClicks};
+    SetBounds(0, 0, 185, 41);
+}
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TScrollingWinControl(AOwner) {
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
                      csDoubleClicks};
     SetBounds(0, 0, 320, 240);

@@ -23,21 +23,104 @@ enum TPosition {
     poDefaultPosOnly,
     poDefaultSizeOnly,
     poScreenCenter,
-    poDesktopCenter
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
 };
+// Which window a form stays in front of (later host versions).
+enum TPopupMode { pmNone, pmAuto, pmExplicit };
+enum TScrollBarKind { sbHorizontal, sbVertical };
+enum TScrollBarStyle { ssRegular, ssFlat, ssHotTrack };
+enum TDefaultMonitor { dmDesktop, dmPrimary, dmMainForm, dmActiveForm };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 ZT_EVENT_TYPE(TCloseEvent, TObject*, TCloseAction&);
 ZT_EVENT_TYPE(TCloseQueryEvent, TObject*, bool&);
+// Command, data, whether to call the help system, and the handler's result.
+ZT_EVENT_TYPE(THelpEvent, WORD, long, bool&, bool&);
+ZT_EVENT_TYPE(TShortCutEvent, TObject*, bool&);
+
+// One scroll bar of a scrolling control (form, frame, scroll box): Range is the size of the
+// scrolled area, Position the scrolled distance.
+class TControlScrollBar : public TPersistent {
+    ZT_CLASS(TControlScrollBar, TPersistent)
+public:
+    explicit TControlScrollBar(TScrollBarKind Kind = sbVertical) : FKind(Kind) {}
+    TScrollBarKind Kind() const { return FKind; }
+    int ButtonSize() const { return FButtonSize; }
+    void SetButtonSize(int Value) { FButtonSize = Value; }
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value) {
+        FColor = Value;
+        FParentColor = false;
+    }
+    int Increment() const { return FIncrement; }
+    void SetIncrement(int Value) { FIncrement = Value; }
+    int Margin() const { return FMargin; }
+    void SetMargin(int Value) { FMargin = Value; }
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool Value) { FParentColor = Value; }
+    // Kept within 0 .. Range.
+    int Position() const { return FPosition; }
+    void SetPosition(int Value);
+    int Range() const { return FRange; }
+    void SetRange(int Value);
+    bool Smooth() const { return FSmooth; }
+    void SetSmooth(bool Value) { FSmooth = Value; }
+    int Size() const { return FSize; }
+    void SetSize(int Value) { FSize = Value; }
+    TScrollBarStyle Style() const { return FStyle; }
+    void SetStyle(TScrollBarStyle Value) { FStyle = Value; }
+    int ThumbSize() const { return FThumbSize; }
+    void SetThumbSize(int Value) { FThumbSize = Value; }
+    bool Tracking() const { return FTracking; }
+    void SetTracking(bool Value) { FTracking = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { FVisible = Value; }
+    bool IsColorStored() const { return !FParentColor; }
+    void Assign(const TPersistent* Source) override;
+
+private:
+    TScrollBarKind FKind;
+    int FButtonSize = 0;
+    TColor FColor = clBtnHighlight;
+    int FIncrement = 8;
+    int FMargin = 0;
+    bool FParentColor = true;
+    int FPosition = 0;
+    int FRange = 0;
+    bool FSmooth = false;
+    int FSize = 0;
+    TScrollBarStyle FStyle = ssRegular;
+    int FThumbSize = 0;
+    bool FTracking = false;
+    bool FVisible = true;
+};
+
+// A windowed control whose content can be larger than itself and is scrolled.
+class TScrollingWinControl : public TWinControl {
+    ZT_CLASS(TScrollingWinControl, TWinControl)
+public:
+    explicit TScrollingWinControl(TComponent* AOwner);
+    ~TScrollingWinControl() override;
+    TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
+    void SetHorzScrollBar(TControlScrollBar* Value) { FHorzScrollBar->Assign(Value); }
+    TControlScrollBar* VertScrollBar() const { return FVertScrollBar; }
+    void SetVertScrollBar(TControlScrollBar* Value) { FVertScrollBar->Assign(Value); }
+
+private:
+    TControlScrollBar* FHorzScrollBar;
+    TControlScrollBar* FVertScrollBar;
+};
 
 // Constructor tag of application form classes: an instance without its form file, to read
 // another form text into.
 struct TCreateNew {};
 inline constexpr TCreateNew CreateNew{};
 
-class TCustomForm : public TWinControl {
-    ZT_CLASS(TCustomForm, TWinControl)
+class TCustomForm : public TScrollingWinControl {
+    ZT_CLASS(TCustomForm, TScrollingWinControl)
 public:
     // An empty form (the host's CreateNew); it is listed in Screen's forms.
     explicit TCustomForm(TComponent* AOwner);
@@ -76,6 +159,19 @@ public:
     void SetFormStyle(TFormStyle Value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    TPopupMode PopupMode() const { return FPopupMode; }
+    void SetPopupMode(TPopupMode Value) { FPopupMode = Value; }
+    TDefaultMonitor DefaultMonitor() const { return FDefaultMonitor; }
+    void SetDefaultMonitor(TDefaultMonitor Value) { FDefaultMonitor = Value; }
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
+    int AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(int Value) { FAlphaBlendValue = Value; }
+    bool ShowInTaskBar() const { return FShowInTaskBar; }
+    const THelpEvent& OnHelp() const { return FOnHelp; }
+    void SetOnHelp(const THelpEvent& Value) { FOnHelp = Value; }
+    const TShortCutEvent& OnShortCut() const { return FOnShortCut; }
+    void SetOnShortCut(const TShortCutEvent& Value) { FOnShortCut = Value; }
     // A visible window is maximized, minimized or restored at once; a hidden one when shown
     // (MDI children when made). The window's own changes (WM_SIZE) come back here.
     TWindowState WindowState() const { return FWindowState; }
@@ -205,6 +301,13 @@ private:
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TFormStyle FFormStyle = fsNormal;
     TPosition FPosition = poDesigned;
+    TPopupMode FPopupMode = pmNone;
+    TDefaultMonitor FDefaultMonitor = dmActiveForm;
+    bool FAlphaBlend = false;
+    int FAlphaBlendValue = 255;
+    bool FShowInTaskBar = false;
+    THelpEvent FOnHelp;
+    TShortCutEvent FOnShortCut;
     TWindowState FWindowState = wsNormal;
     bool FKeyPreview = false;
     bool FAutoScroll = true;
@@ -233,6 +336,54 @@ class TForm : public TCustomForm {
     ZT_CLASS(TForm, TCustomForm)
 public:
     explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+};
+
+// A piece of form designed on its own and placed on forms (inline), with the controls and
+// components it owns.
+class TCustomFrame : public TScrollingWinControl {
+    ZT_CLASS(TCustomFrame, TScrollingWinControl)
+public:
+    explicit TCustomFrame(TComponent* AOwner);
+    using TControl::Color;
+    using TControl::Font;
+    using TControl::ParentColor;
+    using TControl::ParentFont;
+    using TControl::SetColor;
+    using TControl::SetFont;
+    using TControl::SetParentColor;
+    using TControl::SetParentFont;
+    // The controls owned by Root, then, for the frame itself, its owned components that
+    // have no parent.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+};
+
+class TFrame : public TCustomFrame {
+    ZT_CLASS(TFrame, TCustomFrame)
+public:
+    explicit TFrame(TComponent* AOwner) : TCustomFrame(AOwner) {}
+};
+
+// A bordered area whose controls scroll.
+class TScrollBox : public TScrollingWinControl {
+    ZT_CLASS(TScrollBox, TScrollingWinControl)
+public:
+    explicit TScrollBox(TComponent* AOwner);
+    using TControl::Color;
+    using TControl::Font;
+    using TControl::ParentColor;
+    using TControl::ParentFont;
+    using TControl::SetColor;
+    using TControl::SetFont;
+    using TControl::SetParentColor;
+    using TControl::SetParentFont;
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool Value) { FAutoScroll = Value; }
+
+private:
+    TFormBorderStyle FBorderStyle = bsSingle;
+    bool FAutoScroll = true;
 };
 
 // The form a control is on (the top of its parent chain), or nullptr.
@@ -291,3 +442,7 @@ ZT_DECLARE_TYPEINFO(host::TBorderIcon);
 ZT_DECLARE_TYPEINFO(host::TBorderIcons);
 ZT_DECLARE_TYPEINFO(host::TPosition);
 ZT_DECLARE_TYPEINFO(host::TWindowState);
+ZT_DECLARE_TYPEINFO(host::TPopupMode);
+ZT_DECLARE_TYPEINFO(host::TScrollBarKind);
+ZT_DECLARE_TYPEINFO(host::TScrollBarStyle);
+ZT_DECLARE_TYPEINFO(host::TDefaultMonitor);

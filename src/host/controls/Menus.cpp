@@ -2,6 +2,8 @@
 #include "host/controls/Menus.h"
 #include "host/rtl/HostErrors.h"
 
+#include "host/controls/ImgList.h"
+
 #include "host/controls/ControlMessages.h"
 #include "host/typinfo/ClassBuilder.h"
 #include "host/winapi/Menus.h"
@@ -61,16 +63,20 @@ void ReleaseCommand(UINT Id) {
 TClass TMenuItem::StaticClass() {
     // clang-format off
     static const TClassInfo Info = TClassBuilder<TMenuItem>("TMenuItem")
-        .Prop("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-        .Prop("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false)
+        .Prop("Action", &TMenuItem::Action, &TMenuItem::SetAction)
+        .Prop("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).Default(false).Stored(&TMenuItem::IsAutoCheckStored)
+        .Prop("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption).Stored(&TMenuItem::IsCaptionStored)
+        .Prop("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false).Stored(&TMenuItem::IsCheckedStored)
         .Prop("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(false)
-        .Prop("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true)
-        .Prop("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).Default(0)
-        .Prop("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
+        .Prop("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true).Stored(&TMenuItem::IsEnabledStored)
+        .Prop("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).Default(0).Stored(&TMenuItem::IsGroupIndexStored)
+        .Prop("HelpContext", &TMenuItem::HelpContext, &TMenuItem::SetHelpContext).Default(0)
+        .Prop("Hint", &TMenuItem::Hint, &TMenuItem::SetHint).Stored(&TMenuItem::IsHintStored)
+        .Prop("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex).Default(-1).Stored(&TMenuItem::IsImageIndexStored)
         .Prop("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).Default(false)
-        .Prop("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Default(0)
-        .Prop("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true)
-        .Prop("OnClick", &TMenuItem::OnClick, &TMenuItem::SetOnClick);
+        .Prop("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Default(0).Stored(&TMenuItem::IsShortCutStored)
+        .Prop("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true).Stored(&TMenuItem::IsVisibleStored)
+        .Prop("OnClick", &TMenuItem::OnClick, &TMenuItem::SetOnClick).Stored(&TMenuItem::IsOnClickStored);
     // clang-format on
     return &Info;
 }
@@ -203,8 +209,170 @@ void TMenuItem::SetChildOrder(TComponent* Child, int Order) {
 
 void TMenuItem::Click() {
     if (!FEnabled) return;
+    if (FAutoCheck && !(FActionLink && FActionLink->IsAutoCheckLinked())) SetChecked(!FChecked);
     if (FRadioItem) SetChecked(true);
-    FOnClick(this);
+    TBasicAction* A = Action();
+    if (FOnClick && A && !(FOnClick == A->OnExecute()))
+        FOnClick(this);
+    else if (A)
+        (void)FActionLink->Execute(this);
+    else
+        FOnClick(this);
+}
+
+// ---- actions ----
+
+TBasicAction* TMenuItem::Action() const {
+    return FActionLink ? FActionLink->Action() : nullptr;
+}
+
+void TMenuItem::SetAction(TBasicAction* Value) {
+    if (!Value) {
+        if (FActionLink && FActionLink->Action())
+            FActionLink->Action()->RemoveFreeNotification(this);
+        FActionLink.reset();
+        return;
+    }
+    if (Action() == Value) return;
+    if (!FActionLink)
+        FActionLink = std::make_unique<TMenuActionLink>(this);
+    else if (FActionLink->Action())
+        FActionLink->Action()->RemoveFreeNotification(this);
+    FActionLink->SetAction(Value);
+    ActionChange(Value, Value->ComponentState().Contains(csLoading));
+    Value->FreeNotification(this);
+}
+
+void TMenuItem::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* A = As<TCustomAction>(Sender);
+    if (!A) return;
+    if (!CheckDefaults || !FAutoCheck) SetAutoCheck(A->AutoCheck());
+    if (!CheckDefaults || FCaption.empty()) SetCaption(A->Caption());
+    if (!CheckDefaults || !FChecked) SetChecked(A->Checked());
+    if (!CheckDefaults || FEnabled) SetEnabled(A->Enabled());
+    if (!CheckDefaults || FGroupIndex == 0) SetGroupIndex(A->GroupIndex());
+    if (!CheckDefaults || FHelpContext == 0) SetHelpContext(A->HelpContext());
+    if (!CheckDefaults || FHint.empty()) SetHint(A->Hint());
+    if (!CheckDefaults || FImageIndex == -1) SetImageIndex(A->ImageIndex());
+    if (!CheckDefaults || FShortCut == 0) SetShortCut(A->ShortCut());
+    if (!CheckDefaults || FVisible) SetVisible(A->Visible());
+    if (!CheckDefaults || !FOnClick) FOnClick = A->OnExecute();
+}
+
+void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && FActionLink && !FActionLink->Action() &&
+        Is<TBasicAction>(AComponent))
+        FActionLink.reset();
+}
+
+bool TMenuItem::IsCaptionStored() const {
+    return !FActionLink || !FActionLink->IsCaptionLinked();
+}
+bool TMenuItem::IsCheckedStored() const {
+    return !FActionLink || !FActionLink->IsCheckedLinked();
+}
+bool TMenuItem::IsEnabledStored() const {
+    return !FActionLink || !FActionLink->IsEnabledLinked();
+}
+bool TMenuItem::IsHintStored() const {
+    return !FActionLink || !FActionLink->IsHintLinked();
+}
+bool TMenuItem::IsShortCutStored() const {
+    return !FActionLink || !FActionLink->IsShortCutLinked();
+}
+bool TMenuItem::IsVisibleStored() const {
+    return !FActionLink || !FActionLink->IsVisibleLinked();
+}
+bool TMenuItem::IsImageIndexStored() const {
+    return !FActionLink || !FActionLink->IsImageIndexLinked();
+}
+bool TMenuItem::IsOnClickStored() const {
+    return !FActionLink || !FActionLink->IsOnExecuteLinked();
+}
+bool TMenuItem::IsAutoCheckStored() const {
+    return !FActionLink || !FActionLink->IsAutoCheckLinked();
+}
+bool TMenuItem::IsGroupIndexStored() const {
+    return !FActionLink || !FActionLink->IsGroupIndexLinked();
+}
+
+// ---- TMenuActionLink ----
+
+TClass TMenuActionLink::StaticClass() {
+    static const TClassInfo Info = TClassBuilder<TMenuActionLink>("TMenuActionLink").NoCreate();
+    return &Info;
+}
+
+bool TMenuActionLink::IsAutoCheckLinked() const {
+    return inherited::IsAutoCheckLinked() && FClient->AutoCheck() == Custom()->AutoCheck();
+}
+bool TMenuActionLink::IsCaptionLinked() const {
+    return inherited::IsCaptionLinked() && FClient->Caption() == Custom()->Caption();
+}
+bool TMenuActionLink::IsCheckedLinked() const {
+    return inherited::IsCheckedLinked() && FClient->Checked() == Custom()->Checked();
+}
+bool TMenuActionLink::IsEnabledLinked() const {
+    return inherited::IsEnabledLinked() && FClient->Enabled() == Custom()->Enabled();
+}
+bool TMenuActionLink::IsGroupIndexLinked() const {
+    return inherited::IsGroupIndexLinked() && FClient->GroupIndex() == Custom()->GroupIndex();
+}
+bool TMenuActionLink::IsHelpLinked() const {
+    return inherited::IsHelpLinked() && FClient->HelpContext() == Custom()->HelpContext();
+}
+bool TMenuActionLink::IsHintLinked() const {
+    return inherited::IsHintLinked() && FClient->Hint() == Custom()->Hint();
+}
+bool TMenuActionLink::IsImageIndexLinked() const {
+    return inherited::IsImageIndexLinked() && FClient->ImageIndex() == Custom()->ImageIndex();
+}
+bool TMenuActionLink::IsShortCutLinked() const {
+    return inherited::IsShortCutLinked() && FClient->ShortCut() == Custom()->ShortCut();
+}
+bool TMenuActionLink::IsVisibleLinked() const {
+    return inherited::IsVisibleLinked() && FClient->Visible() == Custom()->Visible();
+}
+bool TMenuActionLink::IsOnExecuteLinked() const {
+    return inherited::IsOnExecuteLinked() && FClient->OnClick() == Action()->OnExecute();
+}
+void TMenuActionLink::SetAutoCheck(bool Value) {
+    if (IsAutoCheckLinked()) FClient->SetAutoCheck(Value);
+}
+void TMenuActionLink::SetCaption(const String& Value) {
+    if (IsCaptionLinked()) FClient->SetCaption(Value);
+}
+void TMenuActionLink::SetChecked(bool Value) {
+    if (IsCheckedLinked()) FClient->SetChecked(Value);
+}
+void TMenuActionLink::SetEnabled(bool Value) {
+    if (IsEnabledLinked()) FClient->SetEnabled(Value);
+}
+void TMenuActionLink::SetGroupIndex(int Value) {
+    if (IsGroupIndexLinked()) FClient->SetGroupIndex(Value);
+}
+void TMenuActionLink::SetHelpContext(int Value) {
+    if (IsHelpLinked()) FClient->SetHelpContext(Value);
+}
+void TMenuActionLink::SetHint(const String& Value) {
+    if (IsHintLinked()) FClient->SetHint(Value);
+}
+void TMenuActionLink::SetImageIndex(int Value) {
+    if (IsImageIndexLinked()) FClient->SetImageIndex(Value);
+}
+void TMenuActionLink::SetShortCut(TShortCut Value) {
+    if (IsShortCutLinked()) FClient->SetShortCut(Value);
+}
+void TMenuActionLink::SetVisible(bool Value) {
+    if (IsVisibleLinked()) FClient->SetVisible(Value);
+}
+void TMenuActionLink::SetOnExecute(const TNotifyEvent& Value) {
+    if (IsOnExecuteLinked()) FClient->SetOnClick(Value);
+}
+void TMenuActionLink::Change() {
+    inherited::Change();
+    FClient->ActionChange(Action(), false);
 }
 
 // ---- properties that show in the menu handle ----
@@ -315,12 +483,25 @@ void TMenu::SetChildOrder(TComponent* Child, int Order) {
     FItems->SetChildOrder(Child, Order);
 }
 
+void TMenu::SetImages(TCustomImageList* Value) {
+    if (FImages == Value) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
+}
+
 // ---- TMainMenu, TPopupMenu ----
 
 TClass TMainMenu::StaticClass() {
     // clang-format off
     static const TClassInfo Info = TClassBuilder<TMainMenu>("TMainMenu")
-        .Prop("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false);
+        .Prop("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false)
+        .Prop("Images", &TMainMenu::Images, &TMainMenu::SetImages);
     // clang-format on
     return &Info;
 }
@@ -336,6 +517,7 @@ TClass TPopupMenu::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TPopupMenu>("TPopupMenu")
         .Prop("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft)
         .Prop("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true)
+        .Prop("Images", &TPopupMenu::Images, &TPopupMenu::SetImages)
         .Prop("OnPopup", &TPopupMenu::OnPopup, &TPopupMenu::SetOnPopup);
     // clang-format on
     return &Info;

@@ -8,14 +8,17 @@
 #include "host/rtl/Exceptions.h"
 #include "host/winapi/WinTypes.h"
 
+#include "host/controls/ActnList.h"
+
+#include <memory>
 #include <vector>
 
 namespace host {
 
 class TMenu;
+class TMenuActionLink;
+class TCustomImageList;
 
-// Key and modifiers of a menu shortcut, as the host packs them (streamed as an integer).
-using TShortCut = int;
 
 class TMenuItem : public TComponent {
     ZT_CLASS(TMenuItem, TComponent)
@@ -49,6 +52,31 @@ public:
     void SetVisible(bool Value);
     const TNotifyEvent& OnClick() const { return FOnClick; }
     void SetOnClick(const TNotifyEvent& Value) { FOnClick = Value; }
+    // Clicking an AutoCheck item toggles Checked.
+    bool AutoCheck() const { return FAutoCheck; }
+    void SetAutoCheck(bool Value) { FAutoCheck = Value; }
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value) { FImageIndex = Value; }
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value) { FHelpContext = Value; }
+
+    // The action the item follows (caption, hint, shortcut, checked, enabled, visible,
+    // image, OnClick), as a control does.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+    TMenuActionLink* ActionLink() const { return FActionLink.get(); }
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    bool IsCaptionStored() const;
+    bool IsCheckedStored() const;
+    bool IsEnabledStored() const;
+    bool IsHintStored() const;
+    bool IsShortCutStored() const;
+    bool IsVisibleStored() const;
+    bool IsImageIndexStored() const;
+    bool IsOnClickStored() const;
+    bool IsAutoCheckStored() const;
+    bool IsGroupIndexStored() const;
 
     int Count() const { return static_cast<int>(FItems.size()); }
     // Raises EMenuError "Menu index out of range" for a bad index.
@@ -119,6 +147,10 @@ private:
     bool FVisible = true;
     int FGroupIndex = 0;
     TShortCut FShortCut = 0;
+    bool FAutoCheck = false;
+    int FImageIndex = -1;
+    int FHelpContext = 0;
+    std::unique_ptr<TMenuActionLink> FActionLink;
     TNotifyEvent FOnClick;
     UINT FCommand;
     std::vector<TMenuItem*> FItems;
@@ -142,6 +174,9 @@ public:
     // The item of this menu with that command, or nullptr.
     TMenuItem* FindCommand(UINT Command) const;
 
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     // The top-level items, written as this menu's children.
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
     void SetChildOrder(TComponent* Child, int Order) override;
@@ -156,6 +191,40 @@ protected:
 private:
     friend class TMenuItem;
     TMenuItem* FItems;
+    TCustomImageList* FImages = nullptr;
+};
+
+// The link of a menu item: everything an action has comes over while the item shows it.
+class TMenuActionLink : public TActionLink {
+    ZT_CLASS(TMenuActionLink, TActionLink)
+public:
+    explicit TMenuActionLink(TMenuItem* Client) : FClient(Client) {}
+    bool IsAutoCheckLinked() const override;
+    bool IsCaptionLinked() const override;
+    bool IsCheckedLinked() const override;
+    bool IsEnabledLinked() const override;
+    bool IsGroupIndexLinked() const override;
+    bool IsHelpLinked() const override;
+    bool IsHintLinked() const override;
+    bool IsImageIndexLinked() const override;
+    bool IsShortCutLinked() const override;
+    bool IsVisibleLinked() const override;
+    bool IsOnExecuteLinked() const override;
+    void SetAutoCheck(bool Value) override;
+    void SetCaption(const String& Value) override;
+    void SetChecked(bool Value) override;
+    void SetEnabled(bool Value) override;
+    void SetGroupIndex(int Value) override;
+    void SetHelpContext(int Value) override;
+    void SetHint(const String& Value) override;
+    void SetImageIndex(int Value) override;
+    void SetShortCut(TShortCut Value) override;
+    void SetVisible(bool Value) override;
+    void SetOnExecute(const TNotifyEvent& Value) override;
+    void Change() override;
+
+private:
+    TMenuItem* FClient;
 };
 
 // The menu bar of a form: the form's Menu property names it.

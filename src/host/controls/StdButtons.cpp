@@ -1,5 +1,7 @@
 // Push buttons, check boxes and radio buttons.
+#include "host/controls/ActnList.h"
 #include "host/controls/ControlMessages.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
@@ -50,9 +52,9 @@ TClass TButton::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TButton>("TButton")
         .Prop("Anchors", &TButton::Anchors, &TButton::SetAnchors).Default(DefaultAnchors)
         .Prop("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
-        .Prop("Caption", &TButton::Caption, &TButton::SetCaption)
+        .Prop("Caption", &TButton::Caption, &TButton::SetCaption).Stored(&TButton::IsCaptionStored)
         .Prop("Default", &TButton::Default, &TButton::SetDefault).Default(false)
-        .Prop("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true)
+        .Prop("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true).Stored(&TButton::IsEnabledStored)
         .Prop("Font", &TButton::Font, &TButton::SetFont).Stored(&TButton::IsFontStored)
         .Prop("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(mrNone)
         .Prop("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true)
@@ -61,8 +63,11 @@ TClass TButton::StaticClass() {
         .Prop("ShowHint", &TButton::ShowHint, &TButton::SetShowHint).Stored(&TButton::IsShowHintStored)
         .Prop("TabOrder", &TButton::TabOrder, &TButton::SetTabOrder).Default(-1)
         .Prop("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true)
-        .Prop("Visible", &TButton::Visible, &TButton::SetVisible).Default(true)
-        .Prop("OnClick", &TButton::OnClick, &TButton::SetOnClick);
+        .Prop("Visible", &TButton::Visible, &TButton::SetVisible).Default(true).Stored(&TButton::IsVisibleStored)
+        .Prop("OnClick", &TButton::OnClick, &TButton::SetOnClick).Stored(&TButton::IsOnClickStored)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("Align", &TButton::Align, &TButton::SetAlign).Default(alNone)
+        .Prop("WordWrap", &TButton::WordWrap, &TButton::SetWordWrap).Default(false);
     // clang-format on
     return &Info;
 }
@@ -96,10 +101,10 @@ TClass TCheckBox::StaticClass() {
         .Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment).Default(taRightJustify)
         .Prop("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed).Default(false)
         .Prop("Anchors", &TCheckBox::Anchors, &TCheckBox::SetAnchors).Default(DefaultAnchors)
-        .Prop("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption)
+        .Prop("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption).Stored(&TCheckBox::IsCaptionStored)
         .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Default(false)
         .Prop("Color", &TCheckBox::Color, &TCheckBox::SetColor).Default(clWindow).Stored(&TCheckBox::IsColorStored)
-        .Prop("Enabled", &TCheckBox::Enabled, &TCheckBox::SetEnabled).Default(true)
+        .Prop("Enabled", &TCheckBox::Enabled, &TCheckBox::SetEnabled).Default(true).Stored(&TCheckBox::IsEnabledStored)
         .Prop("Font", &TCheckBox::Font, &TCheckBox::SetFont).Stored(&TCheckBox::IsFontStored)
         .Prop("ParentColor", &TCheckBox::ParentColor, &TCheckBox::SetParentColor).Default(true)
         .Prop("ParentFont", &TCheckBox::ParentFont, &TCheckBox::SetParentFont).Default(true)
@@ -109,8 +114,11 @@ TClass TCheckBox::StaticClass() {
         .Prop("State", &TCheckBox::State, &TCheckBox::SetState).Default(cbUnchecked)
         .Prop("TabOrder", &TCheckBox::TabOrder, &TCheckBox::SetTabOrder).Default(-1)
         .Prop("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(true)
-        .Prop("Visible", &TCheckBox::Visible, &TCheckBox::SetVisible).Default(true)
-        .Prop("OnClick", &TCheckBox::OnClick, &TCheckBox::SetOnClick);
+        .Prop("Visible", &TCheckBox::Visible, &TCheckBox::SetVisible).Default(true).Stored(&TCheckBox::IsVisibleStored)
+        .Prop("OnClick", &TCheckBox::OnClick, &TCheckBox::SetOnClick).Stored(&TCheckBox::IsOnClickStored)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("Align", &TCheckBox::Align, &TCheckBox::SetAlign).Default(alNone)
+        .Prop("WordWrap", &TCheckBox::WordWrap, &TCheckBox::SetWordWrap).Default(false);
     // clang-format on
     return &Info;
 }
@@ -131,6 +139,14 @@ void TCustomCheckBox::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
     Params.Style |= FAllowGrayed ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
     if (FAlignment == taLeftJustify) Params.Style |= BS_LEFTTEXT;
+}
+
+void TCustomCheckBox::ActionChange(TObject* Sender, bool CheckDefaults) {
+    inherited::ActionChange(Sender, CheckDefaults);
+    if (auto* A = As<TCustomAction>(Sender); A && (!CheckDefaults || FState == cbUnchecked)) {
+        // Quietly: following the action is no click.
+        FState = A->Checked() ? cbChecked : cbUnchecked;
+    }
 }
 
 void TCustomCheckBox::Toggle() {
@@ -154,10 +170,10 @@ TClass TRadioButton::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TRadioButton>("TRadioButton")
         .Prop("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment).Default(taRightJustify)
         .Prop("Anchors", &TRadioButton::Anchors, &TRadioButton::SetAnchors).Default(DefaultAnchors)
-        .Prop("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption)
+        .Prop("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption).Stored(&TRadioButton::IsCaptionStored)
         .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false)
         .Prop("Color", &TRadioButton::Color, &TRadioButton::SetColor).Default(clWindow).Stored(&TRadioButton::IsColorStored)
-        .Prop("Enabled", &TRadioButton::Enabled, &TRadioButton::SetEnabled).Default(true)
+        .Prop("Enabled", &TRadioButton::Enabled, &TRadioButton::SetEnabled).Default(true).Stored(&TRadioButton::IsEnabledStored)
         .Prop("Font", &TRadioButton::Font, &TRadioButton::SetFont).Stored(&TRadioButton::IsFontStored)
         .Prop("ParentColor", &TRadioButton::ParentColor, &TRadioButton::SetParentColor).Default(true)
         .Prop("ParentFont", &TRadioButton::ParentFont, &TRadioButton::SetParentFont).Default(true)
@@ -166,9 +182,11 @@ TClass TRadioButton::StaticClass() {
         .Prop("ShowHint", &TRadioButton::ShowHint, &TRadioButton::SetShowHint).Stored(&TRadioButton::IsShowHintStored)
         .Prop("TabOrder", &TRadioButton::TabOrder, &TRadioButton::SetTabOrder).Default(-1)
         .Prop("TabStop", &TRadioButton::TabStop, &TRadioButton::SetTabStop).Default(false)
-        .Prop("Visible", &TRadioButton::Visible, &TRadioButton::SetVisible).Default(true)
-        .Prop("OnClick", &TRadioButton::OnClick, &TRadioButton::SetOnClick)
-        .Prop("OnDblClick", &TRadioButton::OnDblClick, &TRadioButton::SetOnDblClick);
+        .Prop("Visible", &TRadioButton::Visible, &TRadioButton::SetVisible).Default(true).Stored(&TRadioButton::IsVisibleStored)
+        .Prop("OnClick", &TRadioButton::OnClick, &TRadioButton::SetOnClick).Stored(&TRadioButton::IsOnClickStored)
+        .Prop("OnDblClick", &TRadioButton::OnDblClick, &TRadioButton::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("Align", &TRadioButton::Align, &TRadioButton::SetAlign).Default(alNone);
     // clang-format on
     return &Info;
 }

@@ -3,6 +3,7 @@
 #include "host/controls/StdCtrls.h"
 
 #include "host/controls/ControlMessages.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
@@ -31,9 +32,9 @@ TClass TLabel::StaticClass() {
         .Prop("Alignment", &TLabel::Alignment, &TLabel::SetAlignment).Default(taLeftJustify)
         .Prop("Anchors", &TLabel::Anchors, &TLabel::SetAnchors).Default(DefaultAnchors)
         .Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true)
-        .Prop("Caption", &TLabel::Caption, &TLabel::SetCaption)
+        .Prop("Caption", &TLabel::Caption, &TLabel::SetCaption).Stored(&TLabel::IsCaptionStored)
         .Prop("Color", &TLabel::Color, &TLabel::SetColor).Default(clWindow).Stored(&TLabel::IsColorStored)
-        .Prop("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(true)
+        .Prop("Enabled", &TLabel::Enabled, &TLabel::SetEnabled).Default(true).Stored(&TLabel::IsEnabledStored)
         .Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
         .Prop("Font", &TLabel::Font, &TLabel::SetFont).Stored(&TLabel::IsFontStored)
         .Prop("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor).Default(true)
@@ -44,10 +45,11 @@ TClass TLabel::StaticClass() {
         .Prop("ShowHint", &TLabel::ShowHint, &TLabel::SetShowHint).Stored(&TLabel::IsShowHintStored)
         .Prop("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false)
         .Prop("Layout", &TLabel::Layout, &TLabel::SetLayout).Default(tlTop)
-        .Prop("Visible", &TLabel::Visible, &TLabel::SetVisible).Default(true)
+        .Prop("Visible", &TLabel::Visible, &TLabel::SetVisible).Default(true).Stored(&TLabel::IsVisibleStored)
         .Prop("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false)
-        .Prop("OnClick", &TLabel::OnClick, &TLabel::SetOnClick)
-        .Prop("OnDblClick", &TLabel::OnDblClick, &TLabel::SetOnDblClick);
+        .Prop("OnClick", &TLabel::OnClick, &TLabel::SetOnClick).Stored(&TLabel::IsOnClickStored)
+        .Prop("OnDblClick", &TLabel::OnDblClick, &TLabel::SetOnDblClick)
+        .With(ControlProps).With(MouseEvents).With(DragEvents);
     // clang-format on
     return &Info;
 }
@@ -79,9 +81,9 @@ TClass TGroupBox::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TGroupBox>("TGroupBox")
         .Prop("Align", &TGroupBox::Align, &TGroupBox::SetAlign).Default(alNone)
         .Prop("Anchors", &TGroupBox::Anchors, &TGroupBox::SetAnchors).Default(DefaultAnchors)
-        .Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)
+        .Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption).Stored(&TGroupBox::IsCaptionStored)
         .Prop("Color", &TGroupBox::Color, &TGroupBox::SetColor).Default(clBtnFace).Stored(&TGroupBox::IsColorStored)
-        .Prop("Enabled", &TGroupBox::Enabled, &TGroupBox::SetEnabled).Default(true)
+        .Prop("Enabled", &TGroupBox::Enabled, &TGroupBox::SetEnabled).Default(true).Stored(&TGroupBox::IsEnabledStored)
         .Prop("Font", &TGroupBox::Font, &TGroupBox::SetFont).Stored(&TGroupBox::IsFontStored)
         .Prop("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor).Default(true)
         .Prop("ParentFont", &TGroupBox::ParentFont, &TGroupBox::SetParentFont).Default(true)
@@ -90,9 +92,12 @@ TClass TGroupBox::StaticClass() {
         .Prop("ShowHint", &TGroupBox::ShowHint, &TGroupBox::SetShowHint).Stored(&TGroupBox::IsShowHintStored)
         .Prop("TabOrder", &TGroupBox::TabOrder, &TGroupBox::SetTabOrder).Default(-1)
         .Prop("TabStop", &TGroupBox::TabStop, &TGroupBox::SetTabStop).Default(false)
-        .Prop("Visible", &TGroupBox::Visible, &TGroupBox::SetVisible).Default(true)
-        .Prop("OnClick", &TGroupBox::OnClick, &TGroupBox::SetOnClick)
-        .Prop("OnDblClick", &TGroupBox::OnDblClick, &TGroupBox::SetOnDblClick);
+        .Prop("Visible", &TGroupBox::Visible, &TGroupBox::SetVisible).Default(true).Stored(&TGroupBox::IsVisibleStored)
+        .Prop("OnClick", &TGroupBox::OnClick, &TGroupBox::SetOnClick).Stored(&TGroupBox::IsOnClickStored)
+        .Prop("OnDblClick", &TGroupBox::OnDblClick, &TGroupBox::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("Padding", &TGroupBox::Padding, &TGroupBox::SetPadding)
+        .Prop("ParentBackground", &TGroupBox::ParentBackground, &TGroupBox::SetParentBackground).Default(true);
     // clang-format on
     return &Info;
 }
@@ -102,6 +107,7 @@ TCustomGroupBox::TCustomGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
                      csSetCaption,      csDoubleClicks, csReplicatable};
     SetBounds(0, 0, 185, 105);
     SetColor(clBtnFace);
+    SetParentBackground(true);
     SetParentColor(true);
 }
 
@@ -119,9 +125,9 @@ TClass TStaticText::StaticClass() {
         .Prop("Alignment", &TStaticText::Alignment, &TStaticText::SetAlignment).Default(taLeftJustify)
         .Prop("Anchors", &TStaticText::Anchors, &TStaticText::SetAnchors).Default(DefaultAnchors)
         .Prop("AutoSize", &TStaticText::AutoSize, &TStaticText::SetAutoSize).Default(true)
-        .Prop("Caption", &TStaticText::Caption, &TStaticText::SetCaption)
+        .Prop("Caption", &TStaticText::Caption, &TStaticText::SetCaption).Stored(&TStaticText::IsCaptionStored)
         .Prop("Color", &TStaticText::Color, &TStaticText::SetColor).Default(clBtnFace).Stored(&TStaticText::IsColorStored)
-        .Prop("Enabled", &TStaticText::Enabled, &TStaticText::SetEnabled).Default(true)
+        .Prop("Enabled", &TStaticText::Enabled, &TStaticText::SetEnabled).Default(true).Stored(&TStaticText::IsEnabledStored)
         .Prop("Font", &TStaticText::Font, &TStaticText::SetFont).Stored(&TStaticText::IsFontStored)
         .Prop("ParentColor", &TStaticText::ParentColor, &TStaticText::SetParentColor).Default(true)
         .Prop("ParentFont", &TStaticText::ParentFont, &TStaticText::SetParentFont).Default(true)
@@ -131,9 +137,10 @@ TClass TStaticText::StaticClass() {
         .Prop("ShowHint", &TStaticText::ShowHint, &TStaticText::SetShowHint).Stored(&TStaticText::IsShowHintStored)
         .Prop("TabOrder", &TStaticText::TabOrder, &TStaticText::SetTabOrder).Default(-1)
         .Prop("TabStop", &TStaticText::TabStop, &TStaticText::SetTabStop).Default(false)
-        .Prop("Visible", &TStaticText::Visible, &TStaticText::SetVisible).Default(true)
-        .Prop("OnClick", &TStaticText::OnClick, &TStaticText::SetOnClick)
-        .Prop("OnDblClick", &TStaticText::OnDblClick, &TStaticText::SetOnDblClick);
+        .Prop("Visible", &TStaticText::Visible, &TStaticText::SetVisible).Default(true).Stored(&TStaticText::IsVisibleStored)
+        .Prop("OnClick", &TStaticText::OnClick, &TStaticText::SetOnClick).Stored(&TStaticText::IsOnClickStored)
+        .Prop("OnDblClick", &TStaticText::OnDblClick, &TStaticText::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents);
     // clang-format on
     return &Info;
 }

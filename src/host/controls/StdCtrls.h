@@ -109,6 +109,8 @@ public:
     void SetCancel(bool Value) { FCancel = Value; }
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value) { FModalResult = Value; }
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value) { FWordWrap = Value; }
 
     void Click() override;
 
@@ -119,6 +121,7 @@ protected:
 private:
     bool FDefault = false;
     bool FCancel = false;
+    bool FWordWrap = false;
     TModalResult FModalResult = mrNone;
 };
 
@@ -150,6 +153,10 @@ public:
     void SetChecked(bool Value) { SetState(Value ? cbChecked : cbUnchecked); }
     // What a click of the person does: unchecked, (grayed when allowed,) checked, unchecked.
     void Toggle();
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value) { FWordWrap = Value; }
+    // A linked action's Checked comes over too.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
@@ -159,6 +166,7 @@ protected:
 private:
     TAlignment FAlignment = taRightJustify;
     bool FAllowGrayed = false;
+    bool FWordWrap = false;
     TCheckBoxState FState = cbUnchecked;
 };
 
@@ -284,6 +292,11 @@ public:
 
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+    // Shown greyed while the edit is empty.
+    const String& TextHint() const { return FTextHint; }
+    void SetTextHint(const String& Value) { FTextHint = Value; }
+    bool NumbersOnly() const { return FNumbersOnly; }
+    void SetNumbersOnly(bool Value) { FNumbersOnly = Value; }
     // Kept for streaming; sizing to the font comes with text measuring.
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value) { FAutoSize = Value; }
@@ -311,6 +324,8 @@ protected:
 
 private:
     bool FAutoSelect = true;
+    bool FNumbersOnly = false;
+    String FTextHint;
     bool FAutoSize = true;
     TEditCharCase FCharCase = ecNormal;
     bool FHideSelection = true;
@@ -484,6 +499,12 @@ public:
     void SetItemHeight(int Value) { FItemHeight = Value; }
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int Value) { FMaxLength = Value; }
+    bool AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool Value) { FAutoComplete = Value; }
+    bool AutoDropDown() const { return FAutoDropDown; }
+    void SetAutoDropDown(bool Value) { FAutoDropDown = Value; }
+    const String& TextHint() const { return FTextHint; }
+    void SetTextHint(const String& Value) { FTextHint = Value; }
 
     const TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(const TNotifyEvent& Value) { FOnChange = Value; }
@@ -508,6 +529,9 @@ private:
     int FDropDownCount = 8;
     int FItemHeight = 16;
     int FMaxLength = 0;
+    bool FAutoComplete = true;
+    bool FAutoDropDown = false;
+    String FTextHint;
     TNotifyEvent FOnChange;
     TNotifyEvent FOnDropDown;
 };

@@ -3,6 +3,7 @@
 
 #include "host/classes/StringList.h"
 #include "host/controls/ControlMessages.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -45,7 +46,7 @@ TClass TEdit::StaticClass() {
         .Prop("AutoSize", &TEdit::AutoSize, &TEdit::SetAutoSize).Default(true)
         .Prop("CharCase", &TEdit::CharCase, &TEdit::SetCharCase).Default(ecNormal)
         .Prop("Color", &TEdit::Color, &TEdit::SetColor).Default(clWindow).Stored(&TEdit::IsColorStored)
-        .Prop("Enabled", &TEdit::Enabled, &TEdit::SetEnabled).Default(true)
+        .Prop("Enabled", &TEdit::Enabled, &TEdit::SetEnabled).Default(true).Stored(&TEdit::IsEnabledStored)
         .Prop("Font", &TEdit::Font, &TEdit::SetFont).Stored(&TEdit::IsFontStored)
         .Prop("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection).Default(true)
         .Prop("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0)
@@ -59,10 +60,18 @@ TClass TEdit::StaticClass() {
         .Prop("TabOrder", &TEdit::TabOrder, &TEdit::SetTabOrder).Default(-1)
         .Prop("TabStop", &TEdit::TabStop, &TEdit::SetTabStop).Default(true)
         .Prop("Text", &TEdit::Text, &TEdit::SetText)
-        .Prop("Visible", &TEdit::Visible, &TEdit::SetVisible).Default(true)
+        .Prop("Visible", &TEdit::Visible, &TEdit::SetVisible).Default(true).Stored(&TEdit::IsVisibleStored)
         .Prop("OnChange", &TEdit::OnChange, &TEdit::SetOnChange)
-        .Prop("OnClick", &TEdit::OnClick, &TEdit::SetOnClick)
-        .Prop("OnDblClick", &TEdit::OnDblClick, &TEdit::SetOnDblClick);
+        .Prop("OnClick", &TEdit::OnClick, &TEdit::SetOnClick).Stored(&TEdit::IsOnClickStored)
+        .Prop("OnDblClick", &TEdit::OnDblClick, &TEdit::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("Align", &TEdit::Align, &TEdit::SetAlign).Default(alNone)
+        .Prop("NumbersOnly", &TEdit::NumbersOnly, &TEdit::SetNumbersOnly).Default(false)
+        .Prop("TextHint", &TEdit::TextHint, &TEdit::SetTextHint)
+        .Prop("BevelEdges", &TEdit::BevelEdges, &TEdit::SetBevelEdges).Default(TBevelEdges{beLeft, beTop, beRight, beBottom})
+        .Prop("BevelInner", &TEdit::BevelInner, &TEdit::SetBevelInner).Default(bvRaised)
+        .Prop("BevelKind", &TEdit::BevelKind, &TEdit::SetBevelKind).Default(bkNone)
+        .Prop("BevelOuter", &TEdit::BevelOuter, &TEdit::SetBevelOuter).Default(bvLowered);
     // clang-format on
     return &Info;
 }
@@ -113,7 +122,7 @@ TClass TMemo::StaticClass() {
         .Prop("Alignment", &TMemo::Alignment, &TMemo::SetAlignment).Default(taLeftJustify)
         .Prop("Anchors", &TMemo::Anchors, &TMemo::SetAnchors).Default(DefaultAnchors)
         .Prop("Color", &TMemo::Color, &TMemo::SetColor).Default(clWindow).Stored(&TMemo::IsColorStored)
-        .Prop("Enabled", &TMemo::Enabled, &TMemo::SetEnabled).Default(true)
+        .Prop("Enabled", &TMemo::Enabled, &TMemo::SetEnabled).Default(true).Stored(&TMemo::IsEnabledStored)
         .Prop("Font", &TMemo::Font, &TMemo::SetFont).Stored(&TMemo::IsFontStored)
         .Prop("HideSelection", &TMemo::HideSelection, &TMemo::SetHideSelection).Default(true)
         .Prop("Lines", &TMemo::Lines, &TMemo::SetLines)
@@ -127,13 +136,18 @@ TClass TMemo::StaticClass() {
         .Prop("ShowHint", &TMemo::ShowHint, &TMemo::SetShowHint).Stored(&TMemo::IsShowHintStored)
         .Prop("TabOrder", &TMemo::TabOrder, &TMemo::SetTabOrder).Default(-1)
         .Prop("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).Default(true)
-        .Prop("Visible", &TMemo::Visible, &TMemo::SetVisible).Default(true)
+        .Prop("Visible", &TMemo::Visible, &TMemo::SetVisible).Default(true).Stored(&TMemo::IsVisibleStored)
         .Prop("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(true)
         .Prop("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(false)
         .Prop("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap).Default(true)
         .Prop("OnChange", &TMemo::OnChange, &TMemo::SetOnChange)
-        .Prop("OnClick", &TMemo::OnClick, &TMemo::SetOnClick)
-        .Prop("OnDblClick", &TMemo::OnDblClick, &TMemo::SetOnDblClick);
+        .Prop("OnClick", &TMemo::OnClick, &TMemo::SetOnClick).Stored(&TMemo::IsOnClickStored)
+        .Prop("OnDblClick", &TMemo::OnDblClick, &TMemo::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("BevelEdges", &TMemo::BevelEdges, &TMemo::SetBevelEdges).Default(TBevelEdges{beLeft, beTop, beRight, beBottom})
+        .Prop("BevelInner", &TMemo::BevelInner, &TMemo::SetBevelInner).Default(bvRaised)
+        .Prop("BevelKind", &TMemo::BevelKind, &TMemo::SetBevelKind).Default(bkNone)
+        .Prop("BevelOuter", &TMemo::BevelOuter, &TMemo::SetBevelOuter).Default(bvLowered);
     // clang-format on
     return &Info;
 }

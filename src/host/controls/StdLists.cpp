@@ -1,6 +1,7 @@
 // List boxes and combo boxes of StdCtrls.h.
 #include "host/classes/StringList.h"
 #include "host/controls/ControlMessages.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
 #include "host/typinfo/ClassBuilder.h"
@@ -51,7 +52,7 @@ TClass TListBox::StaticClass() {
         .Prop("Anchors", &TListBox::Anchors, &TListBox::SetAnchors).Default(DefaultAnchors)
         .Prop("Color", &TListBox::Color, &TListBox::SetColor).Default(clWindow).Stored(&TListBox::IsColorStored)
         .Prop("Columns", &TListBox::Columns, &TListBox::SetColumns).Default(0)
-        .Prop("Enabled", &TListBox::Enabled, &TListBox::SetEnabled).Default(true)
+        .Prop("Enabled", &TListBox::Enabled, &TListBox::SetEnabled).Default(true).Stored(&TListBox::IsEnabledStored)
         .Prop("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true)
         .Prop("Font", &TListBox::Font, &TListBox::SetFont).Stored(&TListBox::IsFontStored)
         .Prop("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight).Default(false)
@@ -67,9 +68,10 @@ TClass TListBox::StaticClass() {
         .Prop("TabOrder", &TListBox::TabOrder, &TListBox::SetTabOrder).Default(-1)
         .Prop("TabStop", &TListBox::TabStop, &TListBox::SetTabStop).Default(true)
         .Prop("TabWidth", &TListBox::TabWidth, &TListBox::SetTabWidth).Default(0)
-        .Prop("Visible", &TListBox::Visible, &TListBox::SetVisible).Default(true)
-        .Prop("OnClick", &TListBox::OnClick, &TListBox::SetOnClick)
-        .Prop("OnDblClick", &TListBox::OnDblClick, &TListBox::SetOnDblClick);
+        .Prop("Visible", &TListBox::Visible, &TListBox::SetVisible).Default(true).Stored(&TListBox::IsVisibleStored)
+        .Prop("OnClick", &TListBox::OnClick, &TListBox::SetOnClick).Stored(&TListBox::IsOnClickStored)
+        .Prop("OnDblClick", &TListBox::OnDblClick, &TListBox::SetOnDblClick)
+        .With(WinControlProps).With(KeyEvents);
     // clang-format on
     return &Info;
 }
@@ -176,7 +178,7 @@ TClass TComboBox::StaticClass() {
         .Prop("Anchors", &TComboBox::Anchors, &TComboBox::SetAnchors).Default(DefaultAnchors)
         .Prop("Color", &TComboBox::Color, &TComboBox::SetColor).Default(clWindow).Stored(&TComboBox::IsColorStored)
         .Prop("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8)
-        .Prop("Enabled", &TComboBox::Enabled, &TComboBox::SetEnabled).Default(true)
+        .Prop("Enabled", &TComboBox::Enabled, &TComboBox::SetEnabled).Default(true).Stored(&TComboBox::IsEnabledStored)
         .Prop("Font", &TComboBox::Font, &TComboBox::SetFont).Stored(&TComboBox::IsFontStored)
         .Prop("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight).Default(16)
         .Prop("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex).Default(-1)
@@ -190,12 +192,17 @@ TClass TComboBox::StaticClass() {
         .Prop("TabOrder", &TComboBox::TabOrder, &TComboBox::SetTabOrder).Default(-1)
         .Prop("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(true)
         .Prop("Text", &TComboBox::Text, &TComboBox::SetText)
-        .Prop("Visible", &TComboBox::Visible, &TComboBox::SetVisible).Default(true)
+        .Prop("Visible", &TComboBox::Visible, &TComboBox::SetVisible).Default(true).Stored(&TComboBox::IsVisibleStored)
         .Prop("OnChange", &TComboBox::OnChange, &TComboBox::SetOnChange)
-        .Prop("OnClick", &TComboBox::OnClick, &TComboBox::SetOnClick)
+        .Prop("OnClick", &TComboBox::OnClick, &TComboBox::SetOnClick).Stored(&TComboBox::IsOnClickStored)
         .Prop("OnDblClick", &TComboBox::OnDblClick, &TComboBox::SetOnDblClick)
         .Prop("OnDropDown", &TComboBox::OnDropDown, &TComboBox::SetOnDropDown)
-        .Prop("Items", &TComboBox::Items, &TComboBox::SetItems);
+        .Prop("Items", &TComboBox::Items, &TComboBox::SetItems)
+        .With(WinControlProps).With(KeyEvents)
+        .Prop("Align", &TComboBox::Align, &TComboBox::SetAlign).Default(alNone)
+        .Prop("AutoComplete", &TComboBox::AutoComplete, &TComboBox::SetAutoComplete).Default(true)
+        .Prop("AutoDropDown", &TComboBox::AutoDropDown, &TComboBox::SetAutoDropDown).Default(false)
+        .Prop("TextHint", &TComboBox::TextHint, &TComboBox::SetTextHint);
     // clang-format on
     return &Info;
 }

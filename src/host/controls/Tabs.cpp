@@ -2,6 +2,7 @@
 #include "host/rtl/HostErrors.h"
 
 #include "host/classes/StringList.h"
+#include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/typinfo/ClassBuilder.h"
 
@@ -33,9 +34,10 @@ TClass TTabSet::StaticClass() {
         .Prop("Tabs", &TTabSet::Tabs, &TTabSet::SetTabs)
         .Prop("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex).Default(-1)
         .Prop("UnselectedColor", &TTabSet::UnselectedColor, &TTabSet::SetUnselectedColor).Default(clWindow)
-        .Prop("Visible", &TTabSet::Visible, &TTabSet::SetVisible).Default(true)
+        .Prop("Visible", &TTabSet::Visible, &TTabSet::SetVisible).Default(true).Stored(&TTabSet::IsVisibleStored)
         .Prop("OnChange", &TTabSet::OnChange, &TTabSet::SetOnChange)
-        .Prop("OnClick", &TTabSet::OnClick, &TTabSet::SetOnClick);
+        .Prop("OnClick", &TTabSet::OnClick, &TTabSet::SetOnClick).Stored(&TTabSet::IsOnClickStored)
+        .With(ControlProps).With(MouseEvents).With(DragEvents);
     // clang-format on
     return &Info;
 }

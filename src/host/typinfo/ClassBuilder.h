@@ -52,7 +52,8 @@ public:
         Last().Default = static_cast<Integer>(Value);
         return *this;
     }
-    template <class E> requires std::is_enum_v<E> TClassBuilder& Default(E Value) {
+    template <class E>
+    requires std::is_enum_v<E> TClassBuilder& Default(E Value) {
         return Default(static_cast<Int64>(Value));
     }
     template <class E> TClassBuilder& Default(TSet<E> Value) {
@@ -72,8 +73,7 @@ public:
     template <class B, class... A> TClassBuilder& Method(const char* Name, void (B::*M)(A...)) {
         static_assert(std::is_base_of_v<B, T>);
         using Sig = void (TObject::*)(A...);
-        FInfo.Methods.push_back(
-            {Name, EraseMethod(static_cast<Sig>(M)), &typeid(Sig)});
+        FInfo.Methods.push_back({Name, EraseMethod(static_cast<Sig>(M)), &typeid(Sig)});
         return *this;
     }
 
@@ -90,6 +90,12 @@ public:
             return static_cast<const T*>(Self)->*Member;
         };
         FInfo.Fields.push_back(std::move(E));
+        return *this;
+    }
+
+    // Adds a group of properties that many classes publish alike.
+    TClassBuilder& With(void (*Group)(TClassBuilder&)) {
+        Group(*this);
         return *this;
     }
 
@@ -128,14 +134,19 @@ private:
     template <class V, class Getter, class Setter>
     static void BindAccessors(TPropInfo& P, Getter Get, Setter Set) {
         constexpr bool HasSetter = !std::is_same_v<Setter, std::nullptr_t>;
-        auto get = [Get](const TObject* O) -> V { return std::invoke(Get, *static_cast<const T*>(O)); };
+        auto get = [Get](const TObject* O) -> V {
+            return std::invoke(Get, *static_cast<const T*>(O));
+        };
         if constexpr (std::is_same_v<V, String>) {
             P.GetStr = get;
             if constexpr (HasSetter)
-                P.SetStr = [Set](TObject* O, const String& S) { Assign<V>(static_cast<T*>(O), Set, S); };
+                P.SetStr = [Set](TObject* O, const String& S) {
+                    Assign<V>(static_cast<T*>(O), Set, S);
+                };
         } else if constexpr (std::is_pointer_v<V>) {
             using C = std::remove_pointer_t<V>;
-            static_assert(std::is_base_of_v<TObject, C>, "object properties hold TObject descendants");
+            static_assert(std::is_base_of_v<TObject, C>,
+                          "object properties hold TObject descendants");
             P.GetObj = [get](const TObject* O) -> TObject* { return get(O); };
             if constexpr (HasSetter)
                 P.SetObj = [Set](TObject* O, TObject* Value) {
@@ -155,7 +166,10 @@ private:
                 P.SetFloat = [Set](TObject* O, Extended X) {
                     Assign<V>(static_cast<T*>(O), Set, static_cast<V>(X));
                 };
-        } else if constexpr (requires(V s) { s.Bits(); V::FromBits(0u); }) {
+        } else if constexpr (requires(V s) {
+                                 s.Bits();
+                                 V::FromBits(0u);
+                             }) {
             P.GetOrd = [get](const TObject* O) -> Int64 { return get(O).Bits(); };
             if constexpr (HasSetter)
                 P.SetOrd = [Set](TObject* O, Int64 X) {
