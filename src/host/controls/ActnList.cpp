@@ -3,6 +3,7 @@
 #include "host/classes/StringList.h"
 #include "host/controls/ImgList.h"
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
@@ -353,8 +354,7 @@ void TCustomActionList::BeforeDestruction() {
 }
 
 TContainedAction* TCustomActionList::Actions(int Index) const {
-    if (Index < 0 || Index >= ActionCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= ActionCount()) RaiseListIndexError<EListError>(Index);
     return FActions[static_cast<std::size_t>(Index)];
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/HostErrors.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
 
@@ -335,8 +336,7 @@ void TDataSet::BeforeDestruction() {
 }
 
 TField* TDataSet::Fields(int Index) const {
-    if (Index < 0 || Index >= FieldCount())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= FieldCount()) RaiseListIndexError<EListError>(Index);
     return FFields[static_cast<std::size_t>(Index)];
 }
 

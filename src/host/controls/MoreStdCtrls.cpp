@@ -3,6 +3,7 @@
 #include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
@@ -129,8 +130,7 @@ TClass TCheckListBox::StaticClass() {
 }
 
 TCheckBoxState TCheckListBox::State(int Index) const {
-    if (Index < 0 || Index >= Items()->Count())
-        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= Items()->Count()) RaiseListIndexError<EListError>(Index);
     return static_cast<std::size_t>(Index) < FStates.size()
                ? FStates[static_cast<std::size_t>(Index)]
                : cbUnchecked;

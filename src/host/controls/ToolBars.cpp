@@ -4,6 +4,7 @@
 #include "host/controls/ImgList.h"
 #include "host/controls/Menus.h"
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {
@@ -89,7 +90,7 @@ int TToolBar::ButtonCount() const {
 TToolButton* TToolBar::Buttons(int Index) const {
     for (int i = 0, Seen = 0; i < ControlCount(); ++i)
         if (auto* B = As<TToolButton>(Controls(i)); B && Seen++ == Index) return B;
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    RaiseListIndexError<EListError>(Index);
 }
 
 void TToolBar::Notification(TComponent* AComponent, TOperation Operation) {

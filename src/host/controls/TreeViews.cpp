@@ -7,6 +7,7 @@
 #include "host/controls/ImgList.h"
 #include "host/controls/Menus.h"
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <cstdint>
@@ -129,7 +130,7 @@ TTreeNode* TTreeNode::Item(int Index) const {
             if (N->FLevel <= FLevel) break;
             if (N->FLevel == FLevel + 1 && Seen++ == Index) return N;
         }
-    throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    RaiseListIndexError<EListError>(Index);
 }
 
 void TTreeNode::Assign(const TPersistent* Source) {
