@@ -62,6 +62,7 @@ void RegisterControlClasses() {
                      TBlobField::StaticClass(),     TMemoField::StaticClass(),
                      TDataSetField::StaticClass(),  TDBGrid::StaticClass(),
                      TDBNavigator::StaticClass()});
+    RegisterDialogClasses();
 }
 
 } // namespace host
