@@ -42,9 +42,12 @@ String TColumnTitle::Caption() const {
     return FColumn->FieldName();
 }
 
+// The default caption set again counts as none, so that putting the design text back (as
+// the form translator does) leaves the title unassigned.
 void TColumnTitle::SetCaption(const String& Value) {
-    FCaption = Value;
-    FCaptionAssigned = true;
+    FCaptionAssigned = false;
+    FCaptionAssigned = Value != Caption();
+    FCaption = FCaptionAssigned ? Value : String();
 }
 
 void TColumnTitle::Assign(const TPersistent* Source) {

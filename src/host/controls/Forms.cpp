@@ -414,8 +414,7 @@ bool TCustomForm::CloseModal() {
 }
 
 TModalResult TCustomForm::ShowModal() {
-    if (Visible() || !Enabled() || FModal || FFormStyle == fsMDIChild)
-        RaiseCannotShowModal();
+    if (Visible() || !Enabled() || FModal || FFormStyle == fsMDIChild) RaiseCannotShowModal();
     FModalResult = mrNone;
     FModal = true;
     try {
@@ -519,6 +518,10 @@ void TDataModule::DefineProperties(TFiler* Filer) {
     Filer->DefineProperty(
         "Width", [this](TReader* R) { FDesignWidth = R->ReadInteger(); },
         [this](TWriter* W) { W->WriteInteger(FDesignWidth); }, true);
+    // Later host versions write the design resolution of data modules too; it means nothing
+    // for a module without controls, so it is read and not written again.
+    Filer->DefineProperty(
+        "PixelsPerInch", [](TReader* R) { (void)R->ReadInteger(); }, nullptr, false);
 }
 
 // ---- InitForm ----

@@ -10,8 +10,11 @@
 #include "host/controls/DbGrids.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/ExtEdits.h"
+#include "host/controls/Grids.h"
 #include "host/controls/ImgList.h"
 #include "host/controls/Menus.h"
+#include "host/controls/MoreComCtrls.h"
+#include "host/controls/MoreExtCtrls.h"
 #include "host/controls/MoreStdCtrls.h"
 #include "host/controls/Shapes.h"
 #include "host/controls/Splitters.h"
@@ -45,6 +48,10 @@ void RegisterControlClasses() {
                      TTreeView::StaticClass(), TLabeledEdit::StaticClass(),
                      TButtonedEdit::StaticClass(), TScrollBar::StaticClass(),
                      TCheckListBox::StaticClass()});
+    RegisterClasses({TTabControl::StaticClass(), TDateTimePicker::StaticClass(),
+                     TComboBoxEx::StaticClass(), TRichEdit::StaticClass(), TSpinEdit::StaticClass(),
+                     TMaskEdit::StaticClass(), TLinkLabel::StaticClass(), TColorBox::StaticClass(),
+                     TStringGrid::StaticClass(), TValueListEditor::StaticClass()});
     // Standard actions.
     RegisterClasses({TWindowClose::StaticClass(), TWindowCascade::StaticClass(),
                      TWindowTileHorizontal::StaticClass(), TWindowTileVertical::StaticClass(),

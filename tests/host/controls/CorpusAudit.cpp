@@ -104,20 +104,26 @@ const std::set<String, std::less<>>& StandardClasses() {
     return Names;
 }
 
-TClass RootClassFor(const TFormObject& Root) {
+} // namespace
+
+TClass AuditRootClass(const TFormObject& Root) {
     bool Visual = false;
     bool Framed = false;
     for (const TFormProperty& P : Root.Props) {
         if (SameText(P.Name, "ClientHeight") || SameText(P.Name, "Caption") ||
             StartsText("Font.", P.Name))
             Visual = true;
-        if (SameText(P.Name, "TabOrder")) Framed = true;
+        if (SameText(P.Name, "TabOrder") || StartsText("Explicit", P.Name) ||
+            SameText(P.Name, "DesignSize"))
+            Framed = true;
     }
-    if (Framed) {
+    if (Framed && !Visual) {
         if (TClass Frame = GetClass("TFrame")) return Frame;
     }
     return GetClass(Visual || Framed ? "TForm" : "TDataModule");
 }
+
+namespace {
 
 int LineOf(const String& Message) {
     const std::size_t At = Message.rfind(" on line ");
@@ -176,13 +182,16 @@ String TryRead(const TFormObject& Obj, TClass RootClass) {
 
 } // namespace
 
-std::vector<TGap> AuditForm(const String& Text) {
+std::vector<TGap> AuditForm(const String& Text, TFormObject* Pruned) {
     TFormObject Obj = ParseFormText(Text);
-    const TClass RootClass = RootClassFor(Obj);
+    const TClass RootClass = AuditRootClass(Obj);
     std::vector<TGap> Gaps;
     for (int Round = 0; Round < 5000; ++Round) {
         const String Error = TryRead(Obj, RootClass);
-        if (Error.empty()) return Gaps;
+        if (Error.empty()) {
+            if (Pruned) *Pruned = std::move(Obj);
+            return Gaps;
+        }
         const int Line = LineOf(Error);
         TFormObject Gone;
         TFormProperty Prop;

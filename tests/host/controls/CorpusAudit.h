@@ -6,6 +6,7 @@
 #pragma once
 
 #include "host/classes/FormText.h"
+#include "host/typinfo/Object.h"
 
 #include <vector>
 
@@ -28,7 +29,10 @@ struct TGap {
 
 // Every gap, in the order the reader met them. The root is read into an instance of TForm,
 // TFrame or TDataModule, whichever the root's properties suggest.
-std::vector<TGap> AuditForm(const host::String& Text);
+// With Pruned, the parsed form without the objects and properties that were missing.
+std::vector<TGap> AuditForm(const host::String& Text, host::TFormObject* Pruned = nullptr);
+// The class a form's root is read into: TForm, TFrame or TDataModule.
+host::TClass AuditRootClass(const host::TFormObject& Root);
 
 // True for the gaps that the host's standard library must not have.
 bool IsStandardGap(const TGap& Gap);
