@@ -14,7 +14,7 @@ test: deps
 demo: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target zantor_demo
-	cd examples && ../build/release/examples/zantor_demo
+	cd examples && ../build/release/examples/zantor_demo --pictures ../build/demo-pictures
 
 bench: deps
 	cmake --preset release

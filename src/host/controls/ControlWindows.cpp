@@ -1,8 +1,9 @@
 // The windows of windowed controls: making and destroying them, the window procedure that
 // leads to WndProc, and keeping a control and its window in step.
 #include "host/controls/ControlMessages.h"
-#include "host/rtl/HostErrors.h"
+#include "host/controls/ControlPaint.h"
 #include "host/controls/Controls.h"
+#include "host/rtl/HostErrors.h"
 #include "host/winapi/WindowPos.h"
 #include "host/winapi/Windows.h"
 
@@ -190,9 +191,18 @@ void TWinControl::WndProc(TMessage& Message) {
         return;
     case WM_NCDESTROY:
         DefaultHandler(Message);
+        ForgetUiState(*this);
         WindowGone();
         return;
+    case WM_PAINT:
+        PaintControl(*this);
+        return;
+    case WM_ERASEBKGND:
+        // Each painter fills its whole client area.
+        Message.Result = 1;
+        return;
     default:
+        if (HandleControlInput(*this, Message)) return;
         DefaultHandler(Message);
     }
 }

@@ -1,5 +1,6 @@
 #include "host/controls/Controls.h"
 #include "host/rtl/HostErrors.h"
+#include "host/winapi/Gdi.h"
 
 #include "host/classes/Filer.h"
 #include "host/controls/ActnList.h"
@@ -414,7 +415,13 @@ void TControl::SetText(const String& Value) {
 void TControl::SetTextBuf(const String& Value) {
     String Old = StoredText();
     StoreText(Value);
-    if (StoredText() != Old) TextChanged();
+    if (StoredText() == Old) return;
+    TextChanged();
+    // A control without a window is drawn by its parent.
+    if (FParent && FParent->HandleAllocated() && FVisible) {
+        const RECT R{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+        InvalidateRect(FParent->WindowHandle(), &R, true);
+    }
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
@@ -617,8 +624,7 @@ void TWinControl::DestroyChildControls() {
 }
 
 TControl* TWinControl::Controls(int Index) const {
-    if (Index < 0 || Index >= ControlCount())
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= ControlCount()) RaiseListIndexError<EListError>(Index);
     auto I = static_cast<std::size_t>(Index);
     return I < FControls.size() ? FControls[I] : FWinControls[I - FControls.size()];
 }

@@ -1,5 +1,6 @@
 // The active top-level window and the focus window, with the CBT hook's say over both.
 #include "host/winapi/Activation.h"
+#include "host/winapi/Gdi.h"
 #include "host/winapi/Hooks.h"
 #include "host/winapi/WinInternal.h"
 #include "host/winapi/WindowPos.h"
@@ -36,6 +37,9 @@ HWND MoveFocus(HWND Wnd) {
     const HWND Old = State().Focus;
     if (Old == Wnd) return Old;
     State().Focus = Wnd;
+    // The focus shows (focus rectangle, caret), so both windows paint again.
+    if (Old && IsWindow(Old)) InvalidateRect(Old, nullptr, true);
+    if (Wnd) InvalidateRect(Wnd, nullptr, true);
     if (Old && IsWindow(Old)) SendMessageA(Old, WM_KILLFOCUS, WPARAM(Wnd), 0);
     if (Wnd && State().Focus == Wnd && IsWindow(Wnd))
         SendMessageA(Wnd, WM_SETFOCUS, WPARAM(Old), 0);
@@ -134,7 +138,9 @@ HWND SetActiveWindow(HWND Wnd) {
         if (!W || Wnd == GetDesktopWindow()) return nullptr;
         if (detail::IsChildStyle(*W)) return Old;
     }
-    return Activate(Wnd) ? Old : nullptr;
+    if (!Activate(Wnd)) return nullptr;
+    if (Wnd && Wnd != Old) detail::NotifyPlatform(Wnd, TWindowChange::Activation);
+    return Old;
 }
 
 HWND GetForegroundWindow() {

@@ -1,5 +1,6 @@
 // Font objects: descriptions kept by handle, and the stock fonts.
 #include "host/winapi/Fonts.h"
+#include "host/winapi/DeviceContext.h"
 #include "host/winapi/WinInternal.h"
 
 #include <algorithm>
@@ -106,10 +107,11 @@ int GetObjectA(HGDIOBJ Object, int Size, LPVOID Buffer) {
 BOOL DeleteObject(HGDIOBJ Object) {
     auto& T = Table();
     if (T.Stock.count(Object)) return true;
-    return T.Fonts.erase(Object) != 0;
+    return T.Fonts.erase(Object) != 0 || detail::DeleteBrush(Object);
 }
 
 HGDIOBJ GetStockObject(int Index) {
+    if (Index == DC_BRUSH) return DcBrush();
     const auto& ByIndex = Table().StockByIndex;
     const auto It = ByIndex.find(Index);
     return It == ByIndex.end() ? nullptr : It->second;

@@ -106,6 +106,7 @@ HMENU NewMenu(bool Popup) {
 }
 
 BOOL RemoveItem(HMENU Menu, UINT Position, UINT Flags, bool DestroySubMenu) {
+    detail::MenuBarChanged(Menu);
     const auto Ref = FindItem(Menu, Position, Flags);
     if (!Ref) return false;
     const TMenuItem Item = Ref->Item();
@@ -147,6 +148,7 @@ BOOL IsMenu(HMENU Menu) {
 }
 
 BOOL AppendMenuA(HMENU Menu, UINT Flags, UINT_PTR IdNewItem, LPCSTR Item) {
+    detail::MenuBarChanged(Menu);
     TMenu* M = FindMenu(Menu);
     TMenuItem NewItem;
     if (!M || !MakeItem(Flags, IdNewItem, Item, NewItem)) return false;
@@ -155,6 +157,7 @@ BOOL AppendMenuA(HMENU Menu, UINT Flags, UINT_PTR IdNewItem, LPCSTR Item) {
 }
 
 BOOL InsertMenuA(HMENU Menu, UINT Position, UINT Flags, UINT_PTR IdNewItem, LPCSTR Item) {
+    detail::MenuBarChanged(Menu);
     TMenu* M = FindMenu(Menu);
     TMenuItem NewItem;
     if (!M || !MakeItem(Flags, IdNewItem, Item, NewItem)) return false;
@@ -170,6 +173,7 @@ BOOL InsertMenuA(HMENU Menu, UINT Position, UINT Flags, UINT_PTR IdNewItem, LPCS
 }
 
 BOOL ModifyMenuA(HMENU Menu, UINT Position, UINT Flags, UINT_PTR IdNewItem, LPCSTR Item) {
+    detail::MenuBarChanged(Menu);
     const auto Ref = FindItem(Menu, Position, Flags);
     TMenuItem NewItem;
     if (!Ref || !MakeItem(Flags, IdNewItem, Item, NewItem)) return false;
@@ -224,6 +228,7 @@ UINT GetMenuState(HMENU Menu, UINT Id, UINT Flags) {
 }
 
 DWORD CheckMenuItem(HMENU Menu, UINT IdItem, UINT Check) {
+    detail::MenuBarChanged(Menu);
     const auto Ref = FindItem(Menu, IdItem, Check);
     if (!Ref) return 0xFFFFFFFF;
     UINT& State = Ref->Item().Flags;
@@ -233,6 +238,7 @@ DWORD CheckMenuItem(HMENU Menu, UINT IdItem, UINT Check) {
 }
 
 BOOL EnableMenuItem(HMENU Menu, UINT IdItem, UINT Enable) {
+    detail::MenuBarChanged(Menu);
     const auto Ref = FindItem(Menu, IdItem, Enable);
     if (!Ref) return -1;
     UINT& State = Ref->Item().Flags;

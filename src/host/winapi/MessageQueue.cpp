@@ -6,6 +6,7 @@
 #include "host/winapi/Windows.h"
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 
 namespace host {
@@ -45,6 +46,7 @@ void Post(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
 }
 
 bool Peek(MSG& Msg, HWND Wnd, UINT FilterMin, UINT FilterMax, bool Remove) {
+    CurrentPlatform().PumpInput();
     auto& Q = Queue();
     const auto It = std::find_if(Q.Posted.begin(), Q.Posted.end(), [&](const MSG& M) {
         return detail::MessageMatches(M.hwnd, M.message, Wnd, FilterMin, FilterMax);
@@ -59,11 +61,27 @@ bool Peek(MSG& Msg, HWND Wnd, UINT FilterMin, UINT FilterMax, bool Remove) {
         if (Remove) Q.QuitPosted = false;
         return true;
     }
+    if (auto Paint = detail::TakePaintMessage(Wnd, FilterMin, FilterMax)) {
+        Msg = *Paint;
+        return true;
+    }
     if (auto Timer = detail::TakeDueTimer(Wnd, FilterMin, FilterMax, Remove)) {
         Msg = *Timer;
         return true;
     }
     return false;
+}
+
+bool WaitForInputOrTimer() {
+    TPlatform& Platform = CurrentPlatform();
+    if (!Platform.RealTime()) return false;
+    const int Next = detail::MillisecondsToNextTimer();
+    const auto Start = std::chrono::steady_clock::now();
+    if (!Platform.WaitForInput(Next)) return false;
+    const auto Elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - Start);
+    if (Elapsed.count() > 0) AdvanceClock(DWORD(Elapsed.count()));
+    return true;
 }
 
 } // namespace
@@ -120,7 +138,9 @@ BOOL GetMessageA(MSG* Msg, HWND Wnd, UINT FilterMin, UINT FilterMax) {
     while (!Peek(*Msg, Wnd, FilterMin, FilterMax, true)) {
         // A copy, because the handler may replace itself.
         const TIdleHandler Idle = Queue().Idle;
-        if (!Idle || !Idle()) {
+        if (Idle && Idle()) continue;
+        // With a display the loop waits for the person or the next timer, on real time.
+        if (!WaitForInputOrTimer()) {
             *Msg = QuitMessage(0);
             return 0;
         }
@@ -143,6 +163,15 @@ LRESULT DispatchMessageA(const MSG* Msg) {
         if (detail::IsTimerProc(Msg->hwnd, Msg->wParam, Proc))
             Proc(Msg->hwnd, WM_TIMER, Msg->wParam, GetTickCount());
         return 0;
+    }
+    if (Msg->message == WM_PAINT) {
+        const LRESULT Result = SendMessageA(Msg->hwnd, WM_PAINT, Msg->wParam, Msg->lParam);
+        // A procedure that never calls BeginPaint would get WM_PAINT for ever.
+        if (detail::TWindowRec* W = detail::FindWindowRec(Msg->hwnd)) {
+            W->Update = {};
+            W->FrameInvalid = false;
+        }
+        return Result;
     }
     return SendMessageA(Msg->hwnd, Msg->message, Msg->wParam, Msg->lParam);
 }

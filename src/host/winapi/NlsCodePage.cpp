@@ -76,4 +76,16 @@ std::string ConvertCodePage(std::string_view Text, unsigned From, unsigned To) {
     return Utf8ToCodePage(Utf8, To);
 }
 
+std::string CodePageToUtf8(std::string_view Text, unsigned CodePage) {
+    if (CodePage == CP_UTF8) return std::string(Text);
+    TConverterPtr Source = OpenConverter(CodePage);
+    if (!Source) return std::string(Text);
+    UErrorCode Status = U_ZERO_ERROR;
+    const icu::UnicodeString Wide(Text.data(), static_cast<int32_t>(Text.size()), Source.get(),
+                                  Status);
+    std::string Out;
+    if (U_SUCCESS(Status)) Wide.toUTF8String(Out);
+    return Out;
+}
+
 } // namespace host

@@ -20,5 +20,7 @@ std::string Utf8ToCodePage(std::string_view Utf8, unsigned CodePage);
 // 8-bit text of code page From in code page To (unchanged when both are the same); characters
 // that To cannot represent become "?". Unknown pages leave the text as it is.
 std::string ConvertCodePage(std::string_view Text, unsigned From, unsigned To);
+// Text in CodePage as UTF-8 (unknown pages pass the bytes through).
+std::string CodePageToUtf8(std::string_view Text, unsigned CodePage);
 
 } // namespace host

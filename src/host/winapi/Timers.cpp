@@ -74,6 +74,17 @@ bool IsTimerProc(HWND Wnd, UINT_PTR IdEvent, TIMERPROC Proc) {
     return It != State().Timers.end() && It->Proc == Proc;
 }
 
+int MillisecondsToNextTimer() {
+    const auto& S = State();
+    std::int64_t Best = -1;
+    for (const TTimer& T : S.Timers) {
+        if (T.PendingSince) return 0;
+        const std::int64_t Left = T.Due > S.Now ? std::int64_t(T.Due - S.Now) : 0;
+        if (Best < 0 || Left < Best) Best = Left;
+    }
+    return int(Best);
+}
+
 void ResetTimers() {
     State() = TTimerState{};
 }

@@ -4,6 +4,7 @@
 
 #include "host/rtl/Types.h"
 #include "host/winapi/Messages.h"
+#include "host/winapi/Platform.h"
 #include "host/winapi/WinTypes.h"
 
 #include <cstdint>
@@ -62,6 +63,11 @@ struct TWindowRec {
     HMENU SysMenu = nullptr;
     std::vector<unsigned char> Extra;
     bool Destroying = false;
+    // Paint cycle: bounding rectangle of the update region (client coordinates), whether the
+    // background is to be erased, and whether the frame (caption, borders, menu bar) is due.
+    RECT Update;
+    bool UpdateErase = false;
+    bool FrameInvalid = false;
 };
 
 // Window store (WindowStore.cpp).
@@ -120,12 +126,38 @@ std::optional<MSG> TakeDueTimer(HWND Filter, UINT FilterMin, UINT FilterMax, boo
 void KillWindowTimers(HWND Wnd);
 bool IsTimerProc(HWND Wnd, UINT_PTR IdEvent, TIMERPROC Proc);
 void ResetTimers();
+// Time until the next timer is due (0 when one is); -1 when no timer runs.
+int MillisecondsToNextTimer();
 
 // Hooks, menus, fonts, process (their own files).
 void ResetHooks();
 void ResetMenus();
 void ResetFonts();
 void ResetProcess();
+
+// Painting (Painting.cpp, NonClient.cpp, Platform.cpp).
+// WM_PAINT for the first window due (parents before children) that matches the filter.
+std::optional<MSG> TakePaintMessage(HWND Filter, UINT FilterMin, UINT FilterMax);
+// Invalidates the window's frame and client area (shown, moved, resized, restyled).
+void InvalidateWholeWindow(HWND Wnd);
+// Invalidates the area a window covered in its parent (hidden, moved, destroyed).
+void InvalidateUnder(const TWindowRec& W);
+// Tells the platform about a change of a top-level window.
+void NotifyPlatform(HWND Wnd, TWindowChange Change);
+void PlatformWindowCreated(HWND Wnd);
+void PlatformWindowDestroyed(HWND Wnd);
+// Draws the frame of a window: borders, caption and caption buttons, menu bar.
+void PaintFrame(HWND Wnd);
+// Rectangles (window coordinates) of the menu bar items of a top-level window.
+std::vector<RECT> MenuBarItemRects(HWND Wnd);
+void ResetPainting();
+// WM_NCHITTEST of the default window procedure.
+LRESULT HitTest(HWND Wnd, POINT ScreenPoint);
+void ResetInput();
+// The menu window class's procedure (MenuTracking.cpp).
+LRESULT MenuWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+// A menu changed: a window showing it as its menu bar draws its frame again.
+void MenuBarChanged(HMENU Menu);
 
 // MDI (MdiClient.cpp).
 void MdiChildCreated(HWND Client, HWND Child);

@@ -31,6 +31,7 @@ const TPredefinedClass PredefinedClasses[] = {
     {WC_COMBOBOX, 0x0085, DefWindowProcA, 0},
     {WC_MDICLIENT, 0xC001, MdiClientProc, 0},
     {WC_DIALOG, 0x8002, DefWindowProcA, DLGWINDOWEXTRA},
+    {"#32768", 0x8000, detail::MenuWindowProc, 0},
 };
 
 constexpr ATOM FirstProgramAtom = 0xC100;

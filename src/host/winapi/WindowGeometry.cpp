@@ -84,6 +84,24 @@ void Reorder(TWindowRec& W, HWND InsertAfter) {
     detail::LinkWindow(W, *Parent, InsertAfter);
 }
 
+// What a move, resize, show or hide leaves to paint, and what the platform must follow.
+void Repaint(TWindowRec& W, const RECT& OldBounds, bool WasVisible, UINT Flags) {
+    const bool Visible = (W.Style & WS_VISIBLE) != 0;
+    const bool Moved = !(W.Bounds == OldBounds);
+    if (Moved || WasVisible != Visible || (Flags & SWP_FRAMECHANGED)) {
+        if (WasVisible && !detail::IsTopLevel(W)) {
+            const RECT Now = W.Bounds;
+            W.Bounds = OldBounds;
+            detail::InvalidateUnder(W);
+            W.Bounds = Now;
+        }
+        if (Visible && !(Flags & SWP_NOREDRAW)) detail::InvalidateWholeWindow(W.Handle);
+    }
+    if (Moved) detail::NotifyPlatform(W.Handle, TWindowChange::Bounds);
+    if (WasVisible != Visible) detail::NotifyPlatform(W.Handle, TWindowChange::Visibility);
+    if (Flags & SWP_FRAMECHANGED) detail::NotifyPlatform(W.Handle, TWindowChange::Style);
+}
+
 bool SameSize(const SIZE& A, const SIZE& B) {
     return A.cx == B.cx && A.cy == B.cy;
 }
@@ -223,6 +241,7 @@ BOOL SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Cx, int Cy, UINT
     const SIZE OldSize = detail::ClientSize(*W);
     const POINT OldOrigin = detail::ClientOriginInParent(*W);
     const bool WasVisible = (W->Style & WS_VISIBLE) != 0;
+    const RECT OldBounds = W->Bounds;
     W->Bounds = {Wp.x, Wp.y, Wp.x + Wp.cx, Wp.y + Wp.cy};
     if (!(Wp.flags & SWP_NOZORDER)) Reorder(*W, Wp.hwndInsertAfter);
     if (Wp.flags & SWP_SHOWWINDOW) W->Style |= WS_VISIBLE;
@@ -231,9 +250,10 @@ BOOL SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Cx, int Cy, UINT
         if (SameSize(detail::ClientSize(*W), OldSize)) Wp.flags |= SWP_NOCLIENTSIZE;
         if (detail::ClientOriginInParent(*W) == OldOrigin) Wp.flags |= SWP_NOCLIENTMOVE;
     }
+    const bool Visible = (W->Style & WS_VISIBLE) != 0;
+    Repaint(*W, OldBounds, WasVisible, Wp.flags);
     SendMessageA(Wnd, WM_WINDOWPOSCHANGED, 0, LPARAM(&Wp));
     if (!(W = FindWindowRec(Wnd))) return true;
-    const bool Visible = (W->Style & WS_VISIBLE) != 0;
     if (WasVisible && !Visible)
         detail::ReleaseFocusAndActivation(Wnd, false);
     else if (!(Wp.flags & SWP_NOACTIVATE) && Visible && !detail::IsChildStyle(*W))

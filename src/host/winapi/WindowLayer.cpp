@@ -1,4 +1,5 @@
 // Reset of the whole window layer between tests.
+#include "host/winapi/DeviceContext.h"
 #include "host/winapi/WinApi.h"
 #include "host/winapi/WinInternal.h"
 
@@ -7,6 +8,9 @@ namespace host {
 void ResetWindowLayer() {
     // Hooks go first so that nothing below can call into a test's hook procedure.
     detail::ResetHooks();
+    detail::ResetPainting();
+    detail::ResetBrushes();
+    detail::ResetInput();
     detail::ResetWindowStore();
     detail::ResetWindowClasses();
     detail::ResetMenus();

@@ -37,6 +37,7 @@ void SetBounds(TWindowRec& W, const CREATESTRUCTA& Cs) {
 void ReleaseRecord(TWindowRec& W) {
     const HWND Wnd = W.Handle;
     const HWND Parent = W.Parent;
+    detail::PlatformWindowDestroyed(Wnd);
     detail::KillWindowTimers(Wnd);
     detail::PurgeWindowMessages(Wnd);
     detail::ForgetActivation(Wnd);
@@ -164,6 +165,7 @@ HWND CreateWindowExA(DWORD ExStyle, LPCSTR ClassName, LPCSTR WindowName, DWORD S
     ResolveDefaults(Cs, Container, Child);
     const HWND Wnd = NewWindow(*Class, Cs, Container, Child)->Handle;
     if (!RunCreation(Wnd, Cs)) return nullptr;
+    detail::PlatformWindowCreated(Wnd);
     detail::SendSizeAndMove(Wnd);
     if ((ExStyle & WS_EX_MDICHILD) && IsWindow(Wnd)) detail::MdiChildCreated(Parent, Wnd);
     if (IsWindow(Wnd)) ApplyInitialState(Wnd, Style);
@@ -180,6 +182,7 @@ BOOL DestroyWindow(HWND Wnd) {
     W = FindWindowRec(Wnd);
     if (!W || W->Destroying) return false;
     W->Destroying = true;
+    if (W->Style & WS_VISIBLE) detail::InvalidateUnder(*W);
     detail::ReleaseFocusAndActivation(Wnd, true);
     DestroyOwnedWindows(Wnd);
     SendDestroyMessages(Wnd);

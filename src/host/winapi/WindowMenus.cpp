@@ -61,6 +61,7 @@ HMENU GetMenu(HWND Wnd) {
 }
 
 BOOL DrawMenuBar(HWND Wnd) {
+    detail::MenuBarChanged(GetMenu(Wnd));
     return IsMenu(GetMenu(Wnd));
 }
 

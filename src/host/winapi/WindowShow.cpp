@@ -159,6 +159,7 @@ BOOL EnableWindow(HWND Wnd, BOOL Enable) {
         if (Focus == Wnd || detail::IsDescendant(Wnd, Focus)) SetFocus(nullptr);
         SendMessageA(Wnd, WM_ENABLE, false, 0);
     }
+    if (WasDisabled != !Enable) detail::InvalidateWholeWindow(Wnd);
     return WasDisabled;
 }
 
