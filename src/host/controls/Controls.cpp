@@ -1,6 +1,5 @@
 #include "host/controls/Controls.h"
 #include "host/rtl/HostErrors.h"
-#include "host/winapi/Gdi.h"
 
 #include "host/classes/Filer.h"
 #include "host/controls/ActnList.h"
@@ -11,6 +10,7 @@
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
 
+#include "host/winapi/Gdi.h"
 #include "host/winapi/Windows.h"
 
 #include <algorithm>
