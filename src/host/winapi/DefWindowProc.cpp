@@ -29,7 +29,7 @@ LRESULT SetText(HWND Wnd, LPARAM LParam) {
     // Only a text that changed is painted again.
     if ((W = FindWindowRec(Wnd)) && W->Text != Old) {
         if (detail::IsTopLevel(*W) || detail::IsMdiChild(*W)) {
-            W->FrameInvalid = IsWindowVisible(Wnd) != 0;
+            if (IsWindowVisible(Wnd)) W->FrameInvalid = true;
             detail::NotifyPlatform(Wnd, TWindowChange::Text);
         } else {
             InvalidateRect(Wnd, nullptr, true);
@@ -161,7 +161,7 @@ LRESULT DefWindowProcA(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
         return SystemCommand(Wnd, WParam, LParam);
     case WM_NCACTIVATE:
         // The caption shows whether the window is active.
-        W->FrameInvalid = IsWindowVisible(Wnd) && !detail::IsChildStyle(*W);
+        if (IsWindowVisible(Wnd) && !detail::IsChildStyle(*W)) W->FrameInvalid = true;
         return true;
     case WM_NCHITTEST:
         return detail::HitTest(Wnd, {GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)});

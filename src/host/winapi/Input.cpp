@@ -19,7 +19,10 @@ namespace {
 
 struct TInputState {
     HWND Capture = nullptr;
+    // As the retrieved messages left the keys (GetKeyState), and as the platform has posted
+    // them (which decides between WM_KEYDOWN and WM_SYSKEYDOWN).
     std::unordered_set<int> Down;
+    std::unordered_set<int> Posted;
 };
 
 TInputState& Input() {
@@ -122,11 +125,15 @@ void PostMouseInput(UINT Msg, POINT Screen, WPARAM Keys, int Wheel) {
 }
 
 void PostKeyInput(int VirtualKey, bool Down) {
-    SetKeyDown(VirtualKey, Down);
+    auto& Posted = Input().Posted;
+    if (Down)
+        Posted.insert(VirtualKey);
+    else
+        Posted.erase(VirtualKey);
     HWND Target = GetFocus();
     if (!Target) Target = GetActiveWindow();
     if (!Target) return;
-    const bool Alt = GetKeyState(VK_MENU) < 0 && VirtualKey != VK_MENU;
+    const bool Alt = Posted.count(VK_MENU) && VirtualKey != VK_MENU;
     const UINT Msg = Alt || VirtualKey == VK_F10 ? (Down ? WM_SYSKEYDOWN : WM_SYSKEYUP)
                                                  : (Down ? WM_KEYDOWN : WM_KEYUP);
     PostMessageA(Target, Msg, WPARAM(VirtualKey), Down ? 1 : LPARAM(0xC0000001u));
@@ -136,7 +143,7 @@ void PostCharInput(std::string_view Utf8) {
     HWND Target = GetFocus();
     if (!Target) Target = GetActiveWindow();
     if (!Target) return;
-    const UINT Msg = GetKeyState(VK_MENU) < 0 ? WM_SYSCHAR : WM_CHAR;
+    const UINT Msg = Input().Posted.count(VK_MENU) ? WM_SYSCHAR : WM_CHAR;
     for (unsigned char Byte : Utf8ToCodePage(Utf8, GetACP()))
         PostMessageA(Target, Msg, WPARAM(Byte), 1);
 }
@@ -173,6 +180,13 @@ LRESULT HitTest(HWND Wnd, POINT Screen) {
         IsMenu(reinterpret_cast<HMENU>(W->IdOrMenu)))
         return HTMENU;
     return HTBORDER;
+}
+
+void KeyMessageRetrieved(const MSG& Msg) {
+    if (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN)
+        SetKeyDown(int(Msg.wParam), true);
+    else if (Msg.message == WM_KEYUP || Msg.message == WM_SYSKEYUP)
+        SetKeyDown(int(Msg.wParam), false);
 }
 
 void ResetInput() {

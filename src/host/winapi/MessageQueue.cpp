@@ -53,7 +53,10 @@ bool Peek(MSG& Msg, HWND Wnd, UINT FilterMin, UINT FilterMax, bool Remove) {
     });
     if (It != Q.Posted.end()) {
         Msg = *It;
-        if (Remove) Q.Posted.erase(It);
+        if (Remove) {
+            Q.Posted.erase(It);
+            detail::KeyMessageRetrieved(Msg);
+        }
         return true;
     }
     if (Q.QuitPosted) {

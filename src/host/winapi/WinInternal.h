@@ -154,6 +154,8 @@ void ResetPainting();
 // WM_NCHITTEST of the default window procedure.
 LRESULT HitTest(HWND Wnd, POINT ScreenPoint);
 void ResetInput();
+// Keeps GetKeyState in step with the key messages as they are taken from the queue.
+void KeyMessageRetrieved(const MSG& Msg);
 // The menu window class's procedure (MenuTracking.cpp).
 LRESULT MenuWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 // A menu changed: a window showing it as its menu bar draws its frame again.

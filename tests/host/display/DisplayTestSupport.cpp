@@ -3,6 +3,7 @@
 #include "host/controls/DialogKeys.h"
 #include "host/winapi/Messages.h"
 #include "host/winapi/Platform.h"
+#include "host/winapi/Timers.h"
 #include "host/winapi/WindowPos.h"
 #include "host/winapi/Windows.h"
 
@@ -60,7 +61,12 @@ bool TDisplayTest::PumpUntil(const std::function<bool()>& Done, int Ms) {
         HandlePending();
         if (Done()) return true;
         if (std::chrono::steady_clock::now() > Deadline) return false;
+        // Timers run on the time that passes, as in the application's own loop.
+        const auto Before = std::chrono::steady_clock::now();
         CurrentPlatform().WaitForInput(10);
+        AdvanceClock(DWORD(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - Before)
+                               .count()));
     }
 }
 

@@ -22,6 +22,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+public:
     // Handles what is waiting, paint included, as the application's loop does.
     void HandlePending();
     // Handles messages (as the application's loop does) until Done is true or Ms pass.

@@ -3,7 +3,10 @@
 #include "host/controls/DisplayUiDriver.h"
 #include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
+#include "host/winapi/Activation.h"
 #include "host/winapi/Input.h"
+#include "host/winapi/Menus.h"
+#include "host/winapi/NonClient.h"
 #include "host/winapi/Timers.h"
 #include "host/winapi/WindowPos.h"
 #include "host/winapi/Windows.h"
@@ -101,6 +104,39 @@ public:
     void NameChanged(TObject*) { ++Changes; }
 };
 
+// Ends whatever loop runs if a test's clicks went astray, so a failure cannot hang the run:
+// Escape closes a menu, the close command a dialog.
+void FailSafe(HWND, UINT, UINT_PTR Id, DWORD) {
+    KillTimer(nullptr, Id);
+    PostMessageA(nullptr, WM_KEYDOWN, VK_ESCAPE, 0);
+    if (const HWND Active = GetActiveWindow()) PostMessageA(Active, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Timers play the person while a menu or dialog runs its own loop.
+TDisplayTest* Person = nullptr;
+POINT ClickAt;
+
+void ClickLater(HWND, UINT, UINT_PTR Id, DWORD) {
+    KillTimer(nullptr, Id);
+    Person->Click(ClickAt);
+}
+
+// Clicks the "No" button of the active dialog.
+void ClickNo(HWND, UINT, UINT_PTR Id, DWORD) {
+    const HWND Dialog = GetActiveWindow();
+    HWND Button = GetWindow(Dialog, GW_CHILD);
+    for (; Button; Button = GetWindow(Button, GW_HWNDNEXT)) {
+        char Text[32] = {};
+        GetWindowTextA(Button, Text, sizeof Text);
+        if (String(Text) == "&No") break;
+    }
+    if (!Button) return;
+    KillTimer(nullptr, Id);
+    RECT R;
+    GetWindowRect(Button, &R);
+    Person->Click({(R.left + R.right) / 2, (R.top + R.bottom) / 2});
+}
+
 class X11DisplayTest : public TDisplayTest {
 protected:
     void SetUp() override {
@@ -131,17 +167,10 @@ TEST_F(X11DisplayTest, LanguageMenuClickedWithTheMouseSwitchesTitleAndTexts) {
     ASSERT_TRUE(GetMenuBarItemRect(G->Form->Handle(), 0, &Item));
     Click({(Item.left + Item.right) / 2, (Item.top + Item.bottom) / 2});
     // The drop-down opens in its own loop; the test clicks its second entry from a timer.
-    struct TPick {
-        static void Tick(HWND, UINT, UINT_PTR Id, DWORD) {
-            KillTimer(nullptr, Id);
-            Instance->Click({Where.x, Where.y});
-        }
-        static inline X11DisplayTest* Instance = nullptr;
-        static inline POINT Where;
-    };
-    TPick::Instance = this;
-    TPick::Where = {Item.left + 30, Item.bottom + 3 + 19 + 9};
-    SetTimer(nullptr, 0, 300, &TPick::Tick);
+    Person = this;
+    ClickAt = {Item.left + 30, Item.bottom + 3 + 19 + 9};
+    SetTimer(nullptr, 0, 300, &ClickLater);
+    SetTimer(nullptr, 0, 8000, &FailSafe);
     ASSERT_TRUE(PumpUntil([&] { return G->Form->Caption() == "D\xC3\xA9mo Zantor"; }));
     Settle();
     EXPECT_EQ(FPlatform->XWindowName(G->Form->Handle()), "D\xC3\xA9mo Zantor");
@@ -186,28 +215,9 @@ TEST_F(X11DisplayTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
 TEST_F(X11DisplayTest, MessageDialogButtonClickedWithTheMouseEndsTheModalLoop) {
     TDisplayUiDriver Driver;
     TUiDriverGuard Guard(Driver);
-    struct TAnswer {
-        static void Tick(HWND, UINT, UINT_PTR Id, DWORD) {
-            // The dialog is the active window now; its "No" button is the second one.
-            const HWND Dialog = GetActiveWindow();
-            HWND Button = GetWindow(Dialog, GW_CHILD);
-            int Seen = 0;
-            for (; Button; Button = GetWindow(Button, GW_HWNDNEXT)) {
-                char Text[32] = {};
-                GetWindowTextA(Button, Text, sizeof Text);
-                if (String(Text) == "&No") break;
-                ++Seen;
-            }
-            if (!Button) return;
-            KillTimer(nullptr, Id);
-            RECT R;
-            GetWindowRect(Button, &R);
-            Instance->Click({(R.left + R.right) / 2, (R.top + R.bottom) / 2});
-        }
-        static inline X11DisplayTest* Instance = nullptr;
-    };
-    TAnswer::Instance = this;
-    SetTimer(nullptr, 0, 300, &TAnswer::Tick);
+    Person = this;
+    SetTimer(nullptr, 0, 300, &ClickNo);
+    SetTimer(nullptr, 0, 8000, &FailSafe);
     EXPECT_EQ(Driver.MessageDlg("Save the changes?", mtConfirmation, mbYesNoCancel), mrNo);
     // The main form works again once the dialog is gone.
     EXPECT_TRUE(IsWindowEnabled(G->Form->Handle()));

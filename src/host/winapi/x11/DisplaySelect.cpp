@@ -12,7 +12,12 @@ std::string SelectPlatform(bool Wanted) {
     const bool Forced = Asked && std::strcmp(Asked, "x11") == 0;
     const bool Refused = Asked && std::strcmp(Asked, "none") == 0;
     if (Refused || !(Forced || (Wanted && Display && *Display))) return CurrentPlatform().Name();
-    SetPlatform(std::make_unique<TX11Platform>());
+    try {
+        SetPlatform(std::make_unique<TX11Platform>());
+    } catch (const Exception&) {
+        // A display that cannot be reached is only an error when it was asked for by name.
+        if (Forced) throw;
+    }
     return CurrentPlatform().Name();
 }
 

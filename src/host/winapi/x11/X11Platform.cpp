@@ -70,6 +70,11 @@ int OnXError(Display*, XErrorEvent*) {
     return 0;
 }
 
+int OnIoError(Display*) {
+    ConnectionLost = true;
+    return 0;
+}
+
 void OnIoErrorExit(Display*, void*) {
     ConnectionLost = true;
 }
@@ -102,6 +107,7 @@ TX11Platform::TX11Platform(const char* DisplayName) : FImpl(std::make_unique<TIm
     FImpl->Name = Shown ? Shown : "";
     if (!FImpl->Dpy) throw Exception("Cannot open X display \"" + FImpl->Name + "\"");
     XSetErrorHandler(OnXError);
+    XSetIOErrorHandler(OnIoError);
     XSetIOErrorExitHandler(FImpl->Dpy, OnIoErrorExit, nullptr);
     FImpl->WmProtocols = XInternAtom(FImpl->Dpy, "WM_PROTOCOLS", False);
     FImpl->WmDelete = XInternAtom(FImpl->Dpy, "WM_DELETE_WINDOW", False);
@@ -216,7 +222,8 @@ void TX11Platform::WindowChanged(HWND Wnd, TWindowChange Change) {
         // The layer activated it (a dialog closed, a form shown): the keyboard follows.
         if (IsWindowVisible(Wnd)) {
             XWindowAttributes A;
-            if (XGetWindowAttributes(D, X.Id, &A) && A.map_state == IsViewable && !A.override_redirect)
+            if (XGetWindowAttributes(D, X.Id, &A) && A.map_state == IsViewable &&
+                !A.override_redirect)
                 XSetInputFocus(D, X.Id, RevertToParent, CurrentTime);
         }
         break;
@@ -367,7 +374,8 @@ void TX11Platform::PumpInput() {
         }
         case MapNotify:
             // Without a window manager nobody else gives the active window the keyboard.
-            if (GetActiveWindow() == Wnd) XSetInputFocus(D, E.xmap.window, RevertToParent, CurrentTime);
+            if (GetActiveWindow() == Wnd)
+                XSetInputFocus(D, E.xmap.window, RevertToParent, CurrentTime);
             break;
         case FocusIn:
             // The window manager gave this window the focus: it becomes the active one.
