@@ -1,10 +1,12 @@
 #include "host/controls/DisplayUiDriver.h"
 #include "host/controls/Application.h"
+#include "host/controls/CommonDialogWindow.h"
 #include "host/controls/DialogKeys.h"
 #include "host/controls/Forms.h"
 #include "host/controls/MessageLoop.h"
 #include "host/controls/StdCtrls.h"
 #include "host/winapi/Activation.h"
+#include "host/winapi/Input.h"
 #include "host/winapi/Menus.h"
 #include "host/winapi/Messages.h"
 #include "host/winapi/WindowPos.h"
@@ -205,6 +207,34 @@ TModalResult TDisplayUiDriver::ShowModal(TCustomForm* Form) {
         PostQuitMessage(0);
     }
     return Form->ModalResult() == mrNone ? mrCancel : mrNone;
+}
+
+TModalResult TDisplayUiDriver::ShowMessageDialog(TCustomForm& Form, const String&, TMsgDlgType,
+                                                 TMsgDlgButtons) {
+    ShowModal(&Form);
+    return Form.ModalResult() == mrNone ? mrCancel : Form.ModalResult();
+}
+
+void TDisplayUiDriver::CommonDialog(TDialogSession& Session) {
+    if (Session.Modeless()) return;
+    MSG Msg;
+    while (!Session.Ended() && IsWindow(Session.Handle())) {
+        if (!GetMessageA(&Msg, nullptr, 0, 0)) {
+            PostQuitMessage(int(Msg.wParam));
+            break;
+        }
+        const bool Inside = Msg.hwnd == Session.Handle() || IsChild(Session.Handle(), Msg.hwnd);
+        if (Inside && Msg.message == WM_KEYDOWN && Msg.wParam == WPARAM(VK_RETURN)) {
+            Session.Click(IDOK);
+        } else if (Inside && Msg.message == WM_KEYDOWN && Msg.wParam == WPARAM(VK_ESCAPE)) {
+            Session.Click(IDCANCEL);
+        } else if (Inside && Msg.message == WM_LBUTTONUP && Msg.hwnd != Session.Handle() &&
+                   GetDlgCtrlID(Msg.hwnd)) {
+            Session.Click(GetDlgCtrlID(Msg.hwnd));
+        } else {
+            DispatchMessageA(&Msg);
+        }
+    }
 }
 
 } // namespace host

@@ -16,6 +16,12 @@ public:
     // Other forms are disabled while the loop runs; returns mrNone when the form's
     // ModalResult ends it, mrCancel when the loop ends otherwise (the application ends).
     TModalResult ShowModal(TCustomForm* Form) override;
+    // The message dialog MessageDlg built and showed: a loop until a button ends it.
+    TModalResult ShowMessageDialog(TCustomForm& Form, const String& Msg, TMsgDlgType DlgType,
+                                   TMsgDlgButtons Buttons) override;
+    // A modal common dialog runs a loop until it ends: its push buttons are clicked with the
+    // mouse, Enter is OK, Escape and the close button cancel. A modeless one stays open.
+    void CommonDialog(TDialogSession& Session) override;
 };
 
 } // namespace host
