@@ -17,7 +17,7 @@
 #define EXPECT_THROW_MSG(Stmt, ExcType, Msg)                                                       \
     do {                                                                                           \
         try {                                                                                      \
-            Stmt;                                                                                  \
+            (void)(Stmt);                                                                          \
             ADD_FAILURE() << "expected " #ExcType " from: " #Stmt;                                 \
         } catch (const ExcType& e_) {                                                              \
             EXPECT_EQ(std::string(e_.Message()), std::string(Msg));                                \

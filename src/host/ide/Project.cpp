@@ -21,14 +21,14 @@ TProject TProject::LoadFromFile(const String& FileName) {
     const String Folder = Project.Folder();
     const String Text = ReadFileBytes(FileName);
 
-    enum class TSection { None, Project, Unit } Section = TSection::None;
+    enum class TSection { None, ProjectSection, UnitSection } Section = TSection::None;
     int LineNo = 0;
     int UnitLine = 0;
     auto Error = [&](int Line, const String& What) {
         throw EProjectError(Project.FFileName + ", line " + std::to_string(Line) + ": " + What);
     };
     auto CloseUnit = [&] {
-        if (Section == TSection::Unit && Project.FUnits.back().SourceFile.empty())
+        if (Section == TSection::UnitSection && Project.FUnits.back().SourceFile.empty())
             Error(UnitLine, "unit " + Project.FUnits.back().Name + " has no Source");
     };
     for (String Raw : SplitString(Text, '\n')) {
@@ -41,13 +41,13 @@ TProject TProject::LoadFromFile(const String& FileName) {
             CloseUnit();
             String Header = Trim(Line.substr(1, Line.size() - 2));
             if (SameText(Header, "Project")) {
-                Section = TSection::Project;
+                Section = TSection::ProjectSection;
             } else if (StartsText("Unit ", Header)) {
                 String Name = Trim(Header.substr(5));
                 if (!IsValidIdent(Name)) Error(LineNo, "\"" + Name + "\" is no unit name");
                 if (Project.FindUnit(Name)) Error(LineNo, "unit " + Name + " is listed twice");
                 Project.FUnits.push_back({Name, String(), String()});
-                Section = TSection::Unit;
+                Section = TSection::UnitSection;
                 UnitLine = LineNo;
             } else {
                 Error(LineNo, "unknown section [" + Header + "]");
@@ -58,9 +58,9 @@ TProject TProject::LoadFromFile(const String& FileName) {
         if (Eq == String::npos) Error(LineNo, "\"" + Line + "\" is no Key=Value line");
         String Key = Trim(Line.substr(0, Eq));
         String Value = Trim(Line.substr(Eq + 1));
-        if (Section == TSection::Project && SameText(Key, "Name")) {
+        if (Section == TSection::ProjectSection && SameText(Key, "Name")) {
             Project.FName = Value;
-        } else if (Section == TSection::Unit &&
+        } else if (Section == TSection::UnitSection &&
                    (SameText(Key, "Source") || SameText(Key, "Form"))) {
             if (Value.empty()) Error(LineNo, Key + " without a file name");
             String& Target = SameText(Key, "Source") ? Project.FUnits.back().SourceFile
