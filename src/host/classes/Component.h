@@ -46,7 +46,7 @@ public:
     int ComponentIndex() const;
     void SetComponentIndex(int Value);
     // Owned component of that name (case ignored), or nullptr; constant time.
-    TComponent* FindComponent(std::string_view AName) const;
+    [[nodiscard]] TComponent* FindComponent(std::string_view AName) const;
 
     TComponentState ComponentState() const { return FComponentState; }
     void SetDesigning(bool Value, bool SetChildren = true);

@@ -166,6 +166,6 @@ void RemoveFixupReferences(TComponent* Instance);
 // application layer.
 using TFindGlobalComponent = TComponent* (*)(std::string_view Name);
 void SetFindGlobalComponent(TFindGlobalComponent Finder);
-TComponent* FindGlobalComponent(std::string_view Name);
+[[nodiscard]] TComponent* FindGlobalComponent(std::string_view Name);
 
 } // namespace host

@@ -41,8 +41,8 @@ public:
     int AddObject(const String& S, TObject* AObject) override;
     // Binary search, in logarithmic time, on a sorted list. Index is the line found, or
     // where S would be inserted; with dupAccept the first of several equal lines.
-    virtual bool Find(std::string_view S, int& Index) const;
-    int IndexOf(std::string_view S) const override;
+    [[nodiscard]] virtual bool Find(std::string_view S, int& Index) const;
+    [[nodiscard]] int IndexOf(std::string_view S) const override;
 
     // Sorts by CompareStrings in O(n log n); lines that compare equal keep their order.
     // Does nothing on a list that is already Sorted.

@@ -50,11 +50,11 @@ public:
     void Move(int CurIndex, int NewIndex);
 
     // First line equal to S (ignoring case unless the list says otherwise), or -1.
-    virtual int IndexOf(std::string_view S) const;
+    [[nodiscard]] virtual int IndexOf(std::string_view S) const;
     // First "Name=Value" line with that name (case ignored), or -1; lines without "="
     // have no name and never match.
-    int IndexOfName(std::string_view Name) const;
-    int IndexOfObject(TObject* AObject) const;
+    [[nodiscard]] int IndexOfName(std::string_view Name) const;
+    [[nodiscard]] int IndexOfObject(TObject* AObject) const;
 
     // Text before the first "=", or "" when the line has none.
     String Names(int Index) const;

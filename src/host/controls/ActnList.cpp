@@ -192,7 +192,6 @@ TCustomAction::TCustomAction(TComponent* AOwner)
     : TContainedAction(AOwner), FSecondaryShortCuts(new TStringList) {}
 
 TCustomAction::~TCustomAction() {
-    delete FSecondaryShortCuts;
 }
 
 void TCustomAction::SetSecondaryShortCuts(TStrings* Value) {

@@ -5,6 +5,8 @@
 // as its children.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Component.h"
 #include "host/controls/Controls.h"
 
@@ -183,7 +185,7 @@ public:
     TShortCut ShortCut() const { return FShortCut; }
     void SetShortCut(TShortCut Value);
     // More shortcuts, one per line in their text form ("Ctrl+S").
-    TStrings* SecondaryShortCuts() const { return FSecondaryShortCuts; }
+    TStrings* SecondaryShortCuts() const { return FSecondaryShortCuts.get(); }
     void SetSecondaryShortCuts(TStrings* Value);
     bool IsSecondaryShortCutsStored() const;
     bool Visible() const { return FVisible; }
@@ -195,7 +197,7 @@ public:
     bool Execute() override;
 
 private:
-    TStrings* FSecondaryShortCuts;
+    std::unique_ptr<TStrings> FSecondaryShortCuts;
     String FCaption;
     String FHint;
     String FHelpKeyword;
@@ -234,7 +236,7 @@ public:
     TContainedAction* Actions(int Index) const;
     void AddAction(TContainedAction* Action);
     void RemoveAction(TContainedAction* Action);
-    int IndexOf(const TContainedAction* Action) const;
+    [[nodiscard]] int IndexOf(const TContainedAction* Action) const;
     void MoveAction(TContainedAction* Action, int Index);
 
     TCustomImageList* Images() const { return FImages; }

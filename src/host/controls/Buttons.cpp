@@ -95,7 +95,6 @@ TClass TBitBtn::StaticClass() {
 TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), FGlyph(new TBitmap) {}
 
 TBitBtn::~TBitBtn() {
-    delete FGlyph;
 }
 
 void TBitBtn::SetKind(TBitBtnKind Value) {
@@ -167,7 +166,6 @@ TSpeedButton::TSpeedButton(TComponent* AOwner) : TControl(AOwner), FGlyph(new TB
 }
 
 TSpeedButton::~TSpeedButton() {
-    delete FGlyph;
 }
 
 void TSpeedButton::SetAllowAllUp(bool Value) {

@@ -3,6 +3,8 @@
 // (AllowAllUp) or as one of a group.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/GraphicObjects.h"
 #include "host/controls/StdCtrls.h"
 
@@ -36,7 +38,7 @@ public:
     // where they differ from the kind's.
     TBitBtnKind Kind() const { return FKind; }
     void SetKind(TBitBtnKind Value);
-    TBitmap* Glyph() const { return FGlyph; }
+    TBitmap* Glyph() const { return FGlyph.get(); }
     void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
     TButtonLayout Layout() const { return FLayout; }
     void SetLayout(TButtonLayout Value) { FLayout = Value; }
@@ -55,7 +57,7 @@ public:
     void Click() override;
 
 private:
-    TBitmap* FGlyph;
+    std::unique_ptr<TBitmap> FGlyph;
     TBitBtnKind FKind = bkCustom;
     TButtonLayout FLayout = blGlyphLeft;
     int FMargin = -1;
@@ -90,7 +92,7 @@ public:
     void SetDown(bool Value);
     bool Flat() const { return FFlat; }
     void SetFlat(bool Value) { FFlat = Value; }
-    TBitmap* Glyph() const { return FGlyph; }
+    TBitmap* Glyph() const { return FGlyph.get(); }
     void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
     TButtonLayout Layout() const { return FLayout; }
     void SetLayout(TButtonLayout Value) { FLayout = Value; }
@@ -109,7 +111,7 @@ public:
     void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
 private:
-    TBitmap* FGlyph;
+    std::unique_ptr<TBitmap> FGlyph;
     bool FAllowAllUp = false;
     int FGroupIndex = 0;
     bool FDown = false;

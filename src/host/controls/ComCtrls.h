@@ -2,6 +2,8 @@
 // the list view with its columns.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Collection.h"
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
@@ -163,7 +165,7 @@ public:
     using TControl::SetFont;
     using TControl::SetParentFont;
 
-    TStatusPanels* Panels() const { return FPanels; }
+    TStatusPanels* Panels() const { return FPanels.get(); }
     void SetPanels(TStatusPanels* Value) { FPanels->Assign(Value); }
     bool SimplePanel() const { return FSimplePanel; }
     void SetSimplePanel(bool Value) { FSimplePanel = Value; }
@@ -173,7 +175,7 @@ public:
     void SetSizeGrip(bool Value) { FSizeGrip = Value; }
 
 private:
-    TStatusPanels* FPanels;
+    std::unique_ptr<TStatusPanels> FPanels;
     bool FSimplePanel = false;
     String FSimpleText;
     bool FSizeGrip = true;
@@ -241,7 +243,7 @@ public:
     using TControl::SetParentColor;
     using TControl::SetParentFont;
 
-    TListColumns* Columns() const { return FColumns; }
+    TListColumns* Columns() const { return FColumns.get(); }
     void SetColumns(TListColumns* Value) { FColumns->Assign(Value); }
     TViewStyle ViewStyle() const { return FViewStyle; }
     void SetViewStyle(TViewStyle Value) { FViewStyle = Value; }
@@ -263,7 +265,7 @@ public:
     void SetOnChanging(const TLVChangingEvent& Value) { FOnChanging = Value; }
 
 private:
-    TListColumns* FColumns;
+    std::unique_ptr<TListColumns> FColumns;
     TViewStyle FViewStyle = vsIcon;
     bool FColumnClick = true;
     bool FHideSelection = true;

@@ -110,7 +110,6 @@ TStatusBar::TStatusBar(TComponent* AOwner) : TWinControl(AOwner), FPanels(new TS
 }
 
 TStatusBar::~TStatusBar() {
-    delete FPanels;
 }
 
 // ---- TListColumn ----
@@ -221,7 +220,6 @@ TListView::TListView(TComponent* AOwner) : TWinControl(AOwner), FColumns(new TLi
 }
 
 TListView::~TListView() {
-    delete FColumns;
 }
 
 } // namespace host

@@ -145,7 +145,6 @@ TControl::TControl(TComponent* AOwner)
 
 TControl::~TControl() {
     if (FParent) FParent->Unlink(this);
-    delete FFont;
 }
 
 void TControl::BeforeDestruction() {
@@ -478,7 +477,7 @@ void TControl::FontChangedHandler(TObject*) {
 
 void TControl::ParentFontChanged() {
     if (!FParentFont || !FParent) return;
-    FFont->Assign(FParent->FFont);
+    FFont->Assign(FParent->FFont.get());
     FParentFont = true;
 }
 

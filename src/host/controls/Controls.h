@@ -374,7 +374,7 @@ protected:
 
     // The font and colour the control shows; with ParentFont/ParentColor they follow the
     // parent's, and setting them turns the Parent* flag off.
-    TFont* Font() const { return FFont; }
+    TFont* Font() const { return FFont.get(); }
     void SetFont(TFont* Value) { FFont->Assign(Value); }
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
@@ -455,7 +455,7 @@ private:
     TCursor FCursor = crDefault;
     String FText;
     String FHint;
-    TFont* FFont = nullptr;
+    std::unique_ptr<TFont> FFont;
     TColor FColor = clWindow;
     bool FParentFont = true;
     bool FParentColor = true;

@@ -323,8 +323,6 @@ TDataSet::~TDataSet() {
     FDataSources.clear();
     for (TDataSource* S : Sources)
         S->SetDataSet(nullptr);
-    delete FFieldDefs;
-    delete FIndexDefs;
 }
 
 void TDataSet::BeforeDestruction() {

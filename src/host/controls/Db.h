@@ -4,6 +4,8 @@
 // set. Records are kept in memory as texts per field.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Collection.h"
 #include "host/classes/Component.h"
 #include "host/controls/Controls.h"
@@ -452,9 +454,9 @@ public:
     TField* FindField(std::string_view FieldName) const;
     // Raises EDatabaseError "X: Field 'Y' not found".
     TField* FieldByName(std::string_view FieldName) const;
-    TFieldDefs* FieldDefs() const { return FFieldDefs; }
+    TFieldDefs* FieldDefs() const { return FFieldDefs.get(); }
     void SetFieldDefs(TFieldDefs* Value) { FFieldDefs->Assign(Value); }
-    TIndexDefs* IndexDefs() const { return FIndexDefs; }
+    TIndexDefs* IndexDefs() const { return FIndexDefs.get(); }
     void SetIndexDefs(TIndexDefs* Value) { FIndexDefs->Assign(Value); }
     bool StoreDefs() const { return FStoreDefs; }
     void SetStoreDefs(bool Value) { FStoreDefs = Value; }
@@ -513,8 +515,8 @@ private:
 
     std::vector<TField*> FFields;
     std::vector<TDataSource*> FDataSources;
-    TFieldDefs* FFieldDefs;
-    TIndexDefs* FIndexDefs;
+    std::unique_ptr<TFieldDefs> FFieldDefs;
+    std::unique_ptr<TIndexDefs> FIndexDefs;
     bool FStoreDefs = false;
     bool FStreamedActive = false;
     TDataSetState FState = dsInactive;

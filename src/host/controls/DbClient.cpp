@@ -65,8 +65,6 @@ TClientDataSet::TClientDataSet(TComponent* AOwner)
     : TDataSet(AOwner), FAggregates(new TAggregates(this)), FParams(new TParams(this)) {}
 
 TClientDataSet::~TClientDataSet() {
-    delete FAggregates;
-    delete FParams;
 }
 
 void TClientDataSet::SetDataSetField(TDataSetField* Value) {

@@ -2,6 +2,8 @@
 // definitions, parameters and aggregates as the form file holds them.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/Db.h"
 
 namespace host {
@@ -59,9 +61,9 @@ public:
     explicit TClientDataSet(TComponent* AOwner);
     ~TClientDataSet() override;
 
-    TAggregates* Aggregates() const { return FAggregates; }
+    TAggregates* Aggregates() const { return FAggregates.get(); }
     void SetAggregates(TAggregates* Value) { FAggregates->Assign(Value); }
-    TParams* Params() const { return FParams; }
+    TParams* Params() const { return FParams.get(); }
     void SetParams(TParams* Value) { FParams->Assign(Value); }
     // The field of a master data set whose nested records this data set shows.
     TDataSetField* DataSetField() const { return FDataSetField; }
@@ -84,8 +86,8 @@ public:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TAggregates* FAggregates;
-    TParams* FParams;
+    std::unique_ptr<TAggregates> FAggregates;
+    std::unique_ptr<TParams> FParams;
     TDataSetField* FDataSetField = nullptr;
     String FFileName;
     String FIndexFieldNames;

@@ -53,7 +53,6 @@ TDBNavigator::TDBNavigator(TComponent* AOwner) : TWinControl(AOwner), FHints(new
 }
 
 TDBNavigator::~TDBNavigator() {
-    delete FHints;
 }
 
 void TDBNavigator::SetDataSource(TDataSource* Value) {

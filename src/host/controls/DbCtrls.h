@@ -2,6 +2,8 @@
 // source; Hints holds one hint per button (the built-in hints while it is empty).
 #pragma once
 
+#include <memory>
+
 #include "host/controls/Controls.h"
 #include "host/controls/Db.h"
 
@@ -44,7 +46,7 @@ public:
     TDBNavigatorKind Kind() const { return FKind; }
     void SetKind(TDBNavigatorKind Value) { FKind = Value; }
     // One hint per button, in button order; stored only when set.
-    TStrings* Hints() const { return FHints; }
+    TStrings* Hints() const { return FHints.get(); }
     void SetHints(TStrings* Value);
     bool IsHintsStored() const;
     // The hint a button shows: its line of Hints, else the built-in one.
@@ -65,7 +67,7 @@ private:
     bool FConfirmDelete = true;
     bool FFlat = false;
     TDBNavigatorKind FKind = dbnHorizontal;
-    TStrings* FHints;
+    std::unique_ptr<TStrings> FHints;
     TNavClickEvent FOnNavClick;
     TNavClickEvent FBeforeAction;
 };

@@ -33,7 +33,6 @@ TColumnTitle::TColumnTitle(TColumn* Column) : FColumn(Column), FFont(new TFont) 
 }
 
 TColumnTitle::~TColumnTitle() {
-    delete FFont;
 }
 
 String TColumnTitle::Caption() const {
@@ -57,7 +56,7 @@ void TColumnTitle::Assign(const TPersistent* Source) {
     FCaption = S->FCaption;
     FCaptionAssigned = S->FCaptionAssigned;
     FColor = S->FColor;
-    FFont->Assign(S->FFont);
+    FFont->Assign(S->FFont.get());
     FFontAssigned = S->FFontAssigned;
 }
 
@@ -93,9 +92,6 @@ TColumn::TColumn(TCollection* Collection)
 }
 
 TColumn::~TColumn() {
-    delete FTitle;
-    delete FPickList;
-    delete FFont;
 }
 
 void TColumn::SetPickList(TStrings* Value) {
@@ -139,11 +135,11 @@ void TColumn::Assign(const TPersistent* Source) {
     FDropDownRows = S->FDropDownRows;
     FExpanded = S->FExpanded;
     FFieldName = S->FFieldName;
-    FFont->Assign(S->FFont);
+    FFont->Assign(S->FFont.get());
     FFontAssigned = S->FFontAssigned;
-    FPickList->Assign(S->FPickList);
+    FPickList->Assign(S->FPickList.get());
     FReadOnly = S->FReadOnly;
-    FTitle->Assign(S->FTitle);
+    FTitle->Assign(S->FTitle.get());
     FVisible = S->FVisible;
     FWidth = S->FWidth;
     FWidthAssigned = S->FWidthAssigned;
@@ -203,8 +199,6 @@ TDBGrid::TDBGrid(TComponent* AOwner)
 }
 
 TDBGrid::~TDBGrid() {
-    delete FColumns;
-    delete FTitleFont;
 }
 
 void TDBGrid::SetDataSource(TDataSource* Value) {

@@ -2,6 +2,8 @@
 // titles (Title.Caption) default to the display labels of their fields.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Collection.h"
 #include "host/controls/Controls.h"
 #include "host/controls/Db.h"
@@ -46,7 +48,7 @@ public:
     bool IsCaptionStored() const { return FCaptionAssigned; }
     TColor Color() const { return FColor; }
     void SetColor(TColor Value) { FColor = Value; }
-    TFont* Font() const { return FFont; }
+    TFont* Font() const { return FFont.get(); }
     void SetFont(TFont* Value) { FFont->Assign(Value); }
     void Assign(const TPersistent* Source) override;
     TPersistent* GetOwner() const override;
@@ -60,7 +62,7 @@ private:
     String FCaption;
     bool FCaptionAssigned = false;
     TColor FColor = clBtnFace;
-    TFont* FFont;
+    std::unique_ptr<TFont> FFont;
 };
 
 class TColumn : public TCollectionItem {
@@ -81,14 +83,14 @@ public:
     void SetExpanded(bool Value) { FExpanded = Value; }
     const String& FieldName() const { return FFieldName; }
     void SetFieldName(const String& Value) { FFieldName = Value; }
-    TFont* Font() const { return FFont; }
+    TFont* Font() const { return FFont.get(); }
     void SetFont(TFont* Value) { FFont->Assign(Value); }
-    TStrings* PickList() const { return FPickList; }
+    TStrings* PickList() const { return FPickList.get(); }
     void SetPickList(TStrings* Value);
     bool IsPickListStored() const;
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value) { FReadOnly = Value; }
-    TColumnTitle* Title() const { return FTitle; }
+    TColumnTitle* Title() const { return FTitle.get(); }
     void SetTitle(TColumnTitle* Value) { FTitle->Assign(Value); }
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value) { FVisible = Value; }
@@ -114,10 +116,10 @@ private:
     int FDropDownRows = 7;
     bool FExpanded = true;
     String FFieldName;
-    TFont* FFont;
-    TStrings* FPickList;
+    std::unique_ptr<TFont> FFont;
+    std::unique_ptr<TStrings> FPickList;
     bool FReadOnly = false;
-    TColumnTitle* FTitle;
+    std::unique_ptr<TColumnTitle> FTitle;
     bool FVisible = true;
     int FWidth = 64;
     bool FWidthAssigned = false;
@@ -148,7 +150,7 @@ public:
     using TControl::SetParentColor;
     using TControl::SetParentFont;
 
-    TDBGridColumns* Columns() const { return FColumns; }
+    TDBGridColumns* Columns() const { return FColumns.get(); }
     void SetColumns(TDBGridColumns* Value) { FColumns->Assign(Value); }
     TDataSource* DataSource() const { return FDataSource; }
     void SetDataSource(TDataSource* Value);
@@ -162,7 +164,7 @@ public:
     void SetOptions(TDBGridOptions Value) { FOptions = Value; }
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value) { FReadOnly = Value; }
-    TFont* TitleFont() const { return FTitleFont; }
+    TFont* TitleFont() const { return FTitleFont.get(); }
     void SetTitleFont(TFont* Value) { FTitleFont->Assign(Value); }
     const TNotifyEvent& OnTitleClick() const { return FOnTitleClick; }
     void SetOnTitleClick(const TNotifyEvent& Value) { FOnTitleClick = Value; }
@@ -180,7 +182,7 @@ public:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TDBGridColumns* FColumns;
+    std::unique_ptr<TDBGridColumns> FColumns;
     TDataSource* FDataSource = nullptr;
     TFormBorderStyle FBorderStyle = bsSingle;
     bool FDefaultDrawing = true;
@@ -189,7 +191,7 @@ private:
                             dgColLines,     dgRowLines,   dgTabs,         dgConfirmDelete,
                             dgCancelOnExit, dgTitleClick, dgTitleHotTrack};
     bool FReadOnly = false;
-    TFont* FTitleFont;
+    std::unique_ptr<TFont> FTitleFont;
     TNotifyEvent FOnTitleClick;
     TNotifyEvent FOnCellClick;
     TNotifyEvent FOnColEnter;

@@ -165,7 +165,6 @@ TImage::TImage(TComponent* AOwner) : TControl(AOwner), FPicture(new TPicture) {
 }
 
 TImage::~TImage() {
-    delete FPicture;
 }
 
 } // namespace host

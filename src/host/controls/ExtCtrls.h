@@ -2,6 +2,8 @@
 // the notebook with its pages; the bevel; the image with its picture.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/Controls.h"
 #include "host/controls/StdCtrls.h"
 
@@ -110,7 +112,7 @@ private:
     void BeforeDestruction() override;
 
     class TItemStrings;
-    TItemStrings* FItems;
+    std::unique_ptr<TItemStrings> FItems;
     std::vector<TGroupButton*> FButtons;
     int FItemIndex = -1;
     int FColumns = 1;
@@ -188,7 +190,7 @@ private:
     void ShowPages();
 
     std::vector<TPage*> FPages;
-    TStrings* FPageList;
+    std::unique_ptr<TStrings> FPageList;
     int FPageIndex = 0;
     TPage* FDefaultPage = nullptr;
     TNotifyEvent FOnPageChanged;
@@ -239,7 +241,7 @@ public:
     explicit TImage(TComponent* AOwner);
     ~TImage() override;
 
-    TPicture* Picture() const { return FPicture; }
+    TPicture* Picture() const { return FPicture.get(); }
     void SetPicture(TPicture* Value) { FPicture->Assign(Value); }
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool Value) { FAutoSize = Value; }
@@ -253,7 +255,7 @@ public:
     void SetProportional(bool Value) { FProportional = Value; }
 
 private:
-    TPicture* FPicture;
+    std::unique_ptr<TPicture> FPicture;
     bool FAutoSize = false;
     bool FCenter = false;
     bool FStretch = false;

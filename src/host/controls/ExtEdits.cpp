@@ -205,8 +205,6 @@ TButtonedEdit::TButtonedEdit(TComponent* AOwner)
     : TCustomEdit(AOwner), FLeftButton(new TEditButton), FRightButton(new TEditButton) {}
 
 TButtonedEdit::~TButtonedEdit() {
-    delete FLeftButton;
-    delete FRightButton;
 }
 
 void TButtonedEdit::SetImages(TCustomImageList* Value) {

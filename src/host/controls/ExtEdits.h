@@ -3,6 +3,8 @@
 // button image at either end.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/StdCtrls.h"
 
 namespace host {
@@ -68,9 +70,9 @@ public:
     ~TButtonedEdit() override;
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* Value);
-    TEditButton* LeftButton() const { return FLeftButton; }
+    TEditButton* LeftButton() const { return FLeftButton.get(); }
     void SetLeftButton(TEditButton* Value) { FLeftButton->Assign(Value); }
-    TEditButton* RightButton() const { return FRightButton; }
+    TEditButton* RightButton() const { return FRightButton.get(); }
     void SetRightButton(TEditButton* Value) { FRightButton->Assign(Value); }
     const TNotifyEvent& OnLeftButtonClick() const { return FOnLeftButtonClick; }
     void SetOnLeftButtonClick(const TNotifyEvent& Value) { FOnLeftButtonClick = Value; }
@@ -80,8 +82,8 @@ public:
 
 private:
     TCustomImageList* FImages = nullptr;
-    TEditButton* FLeftButton;
-    TEditButton* FRightButton;
+    std::unique_ptr<TEditButton> FLeftButton;
+    std::unique_ptr<TEditButton> FRightButton;
     TNotifyEvent FOnLeftButtonClick;
     TNotifyEvent FOnRightButtonClick;
 };

@@ -103,11 +103,10 @@ TNotebook::TNotebook(TComponent* AOwner)
 }
 
 TNotebook::~TNotebook() {
-    delete FPageList;
 }
 
 TStrings* TNotebook::Pages() const {
-    return FPageList;
+    return FPageList.get();
 }
 
 void TNotebook::SetPages(TStrings* Value) {

@@ -93,7 +93,6 @@ TCustomRadioGroup::TCustomRadioGroup(TComponent* AOwner)
 TCustomRadioGroup::~TCustomRadioGroup() {
     FButtons.clear();
     FItems->SetOnChange(TNotifyEvent());
-    delete FItems;
 }
 
 // The buttons go with the other child controls; the list must not outlive them.
@@ -108,7 +107,7 @@ void TCustomRadioGroup::Notification(TComponent* AComponent, TOperation Operatio
 }
 
 TStrings* TCustomRadioGroup::Items() const {
-    return FItems;
+    return FItems.get();
 }
 
 void TCustomRadioGroup::SetItems(TStrings* Value) {

@@ -188,8 +188,6 @@ TScrollingWinControl::TScrollingWinControl(TComponent* AOwner)
       FVertScrollBar(new TControlScrollBar(sbVertical)) {}
 
 TScrollingWinControl::~TScrollingWinControl() {
-    delete FHorzScrollBar;
-    delete FVertScrollBar;
 }
 
 // ---- TCustomFrame, TScrollBox ----

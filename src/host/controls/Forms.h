@@ -4,6 +4,8 @@
 // file.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/Controls.h"
 
 #include <string_view>
@@ -104,14 +106,14 @@ class TScrollingWinControl : public TWinControl {
 public:
     explicit TScrollingWinControl(TComponent* AOwner);
     ~TScrollingWinControl() override;
-    TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
+    TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar.get(); }
     void SetHorzScrollBar(TControlScrollBar* Value) { FHorzScrollBar->Assign(Value); }
-    TControlScrollBar* VertScrollBar() const { return FVertScrollBar; }
+    TControlScrollBar* VertScrollBar() const { return FVertScrollBar.get(); }
     void SetVertScrollBar(TControlScrollBar* Value) { FVertScrollBar->Assign(Value); }
 
 private:
-    TControlScrollBar* FHorzScrollBar;
-    TControlScrollBar* FVertScrollBar;
+    std::unique_ptr<TControlScrollBar> FHorzScrollBar;
+    std::unique_ptr<TControlScrollBar> FVertScrollBar;
 };
 
 // Constructor tag of application form classes: an instance without its form file, to read

@@ -218,8 +218,6 @@ TValueListEditor::TValueListEditor(TComponent* AOwner)
 }
 
 TValueListEditor::~TValueListEditor() {
-    delete FStrings;
-    delete FTitleCaptions;
 }
 
 void TValueListEditor::SetStrings(TStrings* Value) {

@@ -3,6 +3,8 @@
 // TValueListEditor, a two-column grid of name=value lines (Strings) under TitleCaptions.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
 #include "host/controls/StdCtrls.h"
@@ -114,10 +116,10 @@ public:
     explicit TValueListEditor(TComponent* AOwner);
     ~TValueListEditor() override;
     // The name=value lines shown, one per row.
-    TStrings* Strings() const { return FStrings; }
+    TStrings* Strings() const { return FStrings.get(); }
     void SetStrings(TStrings* Value);
     // The captions of the two column titles ("Key", "Value").
-    TStrings* TitleCaptions() const { return FTitleCaptions; }
+    TStrings* TitleCaptions() const { return FTitleCaptions.get(); }
     void SetTitleCaptions(TStrings* Value);
     TKeyOptions KeyOptions() const { return FKeyOptions; }
     void SetKeyOptions(TKeyOptions Value) { FKeyOptions = Value; }
@@ -127,8 +129,8 @@ public:
     String Values(const String& Key) const;
 
 private:
-    TStrings* FStrings;
-    TStrings* FTitleCaptions;
+    std::unique_ptr<TStrings> FStrings;
+    std::unique_ptr<TStrings> FTitleCaptions;
     TKeyOptions FKeyOptions;
     TDisplayOptions FDisplayOptions{doColumnTitles, doAutoColResize, doKeyColFixed};
 };

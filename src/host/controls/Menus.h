@@ -92,7 +92,7 @@ public:
     // Frees every sub-item.
     void Clear();
     // Position among the parent's items, or -1.
-    int IndexOf(const TMenuItem* Item) const;
+    [[nodiscard]] int IndexOf(const TMenuItem* Item) const;
     TMenuItem* Parent() const { return FParent; }
     int MenuIndex() const { return FParent ? FParent->IndexOf(this) : -1; }
     // Moves the item among its siblings (clamped to the valid positions).

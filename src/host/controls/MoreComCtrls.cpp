@@ -61,7 +61,6 @@ TTabControl::TTabControl(TComponent* AOwner) : TWinControl(AOwner), FTabs(new TS
 }
 
 TTabControl::~TTabControl() {
-    delete FTabs;
 }
 
 void TTabControl::SetTabs(TStrings* Value) {
@@ -240,7 +239,6 @@ TComboBoxEx::TComboBoxEx(TComponent* AOwner)
     : TCustomComboBox(AOwner), FItemsEx(new TComboExItems(this)) {}
 
 TComboBoxEx::~TComboBoxEx() {
-    delete FItemsEx;
 }
 
 void TComboBoxEx::ItemsExChanged() {

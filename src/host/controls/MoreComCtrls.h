@@ -2,6 +2,8 @@
 // one client area), TDateTimePicker, TComboBoxEx (items with images, ItemsEx) and TRichEdit.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Collection.h"
 #include "host/controls/ComCtrls.h"
 #include "host/controls/StdCtrls.h"
@@ -26,7 +28,7 @@ public:
     using TControl::ParentFont;
     using TControl::SetFont;
     using TControl::SetParentFont;
-    TStrings* Tabs() const { return FTabs; }
+    TStrings* Tabs() const { return FTabs.get(); }
     void SetTabs(TStrings* Value);
     // -1 for none; other values outside the tabs are ignored (kept while loading).
     int TabIndex() const { return FTabIndex; }
@@ -56,7 +58,7 @@ public:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TStrings* FTabs;
+    std::unique_ptr<TStrings> FTabs;
     int FTabIndex = -1;
     bool FHotTrack = false;
     TCustomImageList* FImages = nullptr;
@@ -181,7 +183,7 @@ class TComboBoxEx : public TCustomComboBox {
 public:
     explicit TComboBoxEx(TComponent* AOwner);
     ~TComboBoxEx() override;
-    TComboExItems* ItemsEx() const { return FItemsEx; }
+    TComboExItems* ItemsEx() const { return FItemsEx.get(); }
     void SetItemsEx(TComboExItems* Value) { FItemsEx->Assign(Value); }
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* Value);
@@ -192,7 +194,7 @@ public:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TComboExItems* FItemsEx;
+    std::unique_ptr<TComboExItems> FItemsEx;
     TCustomImageList* FImages = nullptr;
     TComboBoxExStyle FStyleEx = csExDropDown;
 };

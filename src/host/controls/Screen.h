@@ -30,7 +30,7 @@ public:
 
     // A top-level form or data module of that name (case ignored, inline frames skipped),
     // or nullptr (always for an empty name).
-    TComponent* FindGlobalComponent(std::string_view Name) const;
+    [[nodiscard]] TComponent* FindGlobalComponent(std::string_view Name) const;
 
     // Kept by the constructors and destructors of forms and data modules.
     void AddForm(TCustomForm* Form) { FForms.push_back(Form); }

@@ -35,8 +35,6 @@ TShape::TShape(TComponent* AOwner) : TControl(AOwner), FBrush(new TBrush), FPen(
 }
 
 TShape::~TShape() {
-    delete FBrush;
-    delete FPen;
 }
 
 TClass TPaintBox::StaticClass() {

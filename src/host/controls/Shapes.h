@@ -2,6 +2,8 @@
 // TPaintBox, a surface the application paints in OnPaint.
 #pragma once
 
+#include <memory>
+
 #include "host/controls/Controls.h"
 #include "host/controls/GraphicObjects.h"
 
@@ -14,16 +16,16 @@ class TShape : public TControl {
 public:
     explicit TShape(TComponent* AOwner);
     ~TShape() override;
-    TBrush* Brush() const { return FBrush; }
+    TBrush* Brush() const { return FBrush.get(); }
     void SetBrush(TBrush* Value) { FBrush->Assign(Value); }
-    TPen* Pen() const { return FPen; }
+    TPen* Pen() const { return FPen.get(); }
     void SetPen(TPen* Value) { FPen->Assign(Value); }
     TShapeType Shape() const { return FShape; }
     void SetShape(TShapeType Value) { FShape = Value; }
 
 private:
-    TBrush* FBrush;
-    TPen* FPen;
+    std::unique_ptr<TBrush> FBrush;
+    std::unique_ptr<TPen> FPen;
     TShapeType FShape = stRectangle;
 };
 

@@ -5,6 +5,8 @@
 // whose standard messages they answer themselves.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Strings.h"
 #include "host/controls/Controls.h"
 
@@ -373,7 +375,7 @@ protected:
 private:
     void LinesChanged(TObject* Sender);
 
-    TStringList* FLines;
+    std::unique_ptr<TStringList> FLines;
     TAlignment FAlignment = taLeftJustify;
     TScrollStyle FScrollBars = ssNone;
     bool FWantReturns = true;
@@ -441,7 +443,7 @@ protected:
 private:
     void ItemsChanged(TObject* Sender);
 
-    TStringList* FItems;
+    std::unique_ptr<TStringList> FItems;
     int FItemIndex = -1;
     int FColumns = 0;
     bool FExtendedSelect = true;
@@ -523,7 +525,7 @@ protected:
 private:
     void ItemsChanged(TObject* Sender);
 
-    TStringList* FItems;
+    std::unique_ptr<TStringList> FItems;
     int FItemIndex = -1;
     TComboBoxStyle FStyle = csDropDown;
     int FDropDownCount = 8;

@@ -160,11 +160,10 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(new T
 
 TCustomMemo::~TCustomMemo() {
     FLines->SetOnChange(TNotifyEvent());
-    delete FLines;
 }
 
 TStrings* TCustomMemo::Lines() const {
-    return FLines;
+    return FLines.get();
 }
 
 void TCustomMemo::SetLines(TStrings* Value) {

@@ -86,11 +86,10 @@ TCustomListBox::TCustomListBox(TComponent* AOwner) : TWinControl(AOwner), FItems
 
 TCustomListBox::~TCustomListBox() {
     FItems->SetOnChange(TNotifyEvent());
-    delete FItems;
 }
 
 TStrings* TCustomListBox::Items() const {
-    return FItems;
+    return FItems.get();
 }
 
 void TCustomListBox::SetItems(TStrings* Value) {
@@ -153,10 +152,10 @@ void TCustomListBox::WndProc(TMessage& Message) {
         Message.Result = FItemIndex < 0 ? LB_ERR : FItemIndex;
         return;
     case LB_GETTEXT:
-        Message.Result = CopyItem(FItems, Message.WParam, Message.LParam, LB_ERR);
+        Message.Result = CopyItem(FItems.get(), Message.WParam, Message.LParam, LB_ERR);
         return;
     case LB_GETTEXTLEN:
-        Message.Result = ItemLength(FItems, Message.WParam, LB_ERR);
+        Message.Result = ItemLength(FItems.get(), Message.WParam, LB_ERR);
         return;
     default:
         inherited::WndProc(Message);
@@ -218,11 +217,10 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
 
 TCustomComboBox::~TCustomComboBox() {
     FItems->SetOnChange(TNotifyEvent());
-    delete FItems;
 }
 
 TStrings* TCustomComboBox::Items() const {
-    return FItems;
+    return FItems.get();
 }
 
 void TCustomComboBox::SetItems(TStrings* Value) {
@@ -318,10 +316,10 @@ void TCustomComboBox::WndProc(TMessage& Message) {
         Message.Result = FItemIndex < 0 ? CB_ERR : FItemIndex;
         return;
     case CB_GETLBTEXT:
-        Message.Result = CopyItem(FItems, Message.WParam, Message.LParam, CB_ERR);
+        Message.Result = CopyItem(FItems.get(), Message.WParam, Message.LParam, CB_ERR);
         return;
     case CB_GETLBTEXTLEN:
-        Message.Result = ItemLength(FItems, Message.WParam, CB_ERR);
+        Message.Result = ItemLength(FItems.get(), Message.WParam, CB_ERR);
         return;
     default:
         inherited::WndProc(Message);

@@ -50,11 +50,10 @@ TTabSet::TTabSet(TComponent* AOwner) : TWinControl(AOwner), FTabs(new TStringLis
 
 TTabSet::~TTabSet() {
     FTabs->SetOnChange(TNotifyEvent());
-    delete FTabs;
 }
 
 TStrings* TTabSet::Tabs() const {
-    return FTabs;
+    return FTabs.get();
 }
 
 void TTabSet::SetTabs(TStrings* Value) {

@@ -1,6 +1,8 @@
 // The tab set: a row of tabs, of which one (TabIndex) is selected.
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Strings.h"
 #include "host/controls/Controls.h"
 
@@ -66,7 +68,7 @@ protected:
 private:
     void TabsChanged(TObject* Sender);
 
-    TStringList* FTabs;
+    std::unique_ptr<TStringList> FTabs;
     int FTabIndex = -1;
     bool FAutoScroll = true;
     TColor FBackgroundColor = clBtnFace;

@@ -292,7 +292,6 @@ TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner), FItems(new TTree
 }
 
 TTreeView::~TTreeView() {
-    delete FItems;
 }
 
 void TTreeView::SetImageList(TCustomImageList*& Field, TCustomImageList* Value) {

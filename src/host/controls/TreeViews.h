@@ -3,6 +3,8 @@
 // TreeView1.Items[i].Text; the form file holds them as binary "Items.NodeData".
 #pragma once
 
+#include <memory>
+
 #include "host/classes/Collection.h"
 #include "host/controls/Controls.h"
 #include "host/controls/Forms.h"
@@ -80,7 +82,7 @@ public:
     using TControl::SetParentColor;
     using TControl::SetParentFont;
 
-    TTreeNodes* Items() const { return FItems; }
+    TTreeNodes* Items() const { return FItems.get(); }
     void SetItems(TTreeNodes* Value) { FItems->Assign(Value); }
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle Value) { FBorderStyle = Value; }
@@ -122,7 +124,7 @@ public:
 
 private:
     void SetImageList(TCustomImageList*& Field, TCustomImageList* Value);
-    TTreeNodes* FItems;
+    std::unique_ptr<TTreeNodes> FItems;
     TFormBorderStyle FBorderStyle = bsSingle;
     bool FHideSelection = true;
     bool FHotTrack = false;

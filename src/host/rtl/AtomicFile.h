@@ -21,7 +21,7 @@ namespace host {
 void WriteFileAtomic(std::string_view FileName, std::string_view Data);
 
 // Whole file as bytes; raises EFOpenError "Cannot open file \"name\"".
-String ReadFileBytes(std::string_view FileName);
+[[nodiscard]] String ReadFileBytes(std::string_view FileName);
 
 // The local file that writing FileName replaces: host separators converted, symbolic links
 // followed to their final target (which need not exist yet).

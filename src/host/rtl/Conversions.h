@@ -30,6 +30,6 @@ String FloatToStr(Extended Value);
 
 // "True"/"False"; StrToBool also accepts any integer (non-zero is true), case ignored.
 String BoolToStr(bool Value, bool UseBoolStrs = true);
-bool StrToBool(std::string_view S);
+[[nodiscard]] bool StrToBool(std::string_view S);
 
 } // namespace host

@@ -48,10 +48,10 @@ String SysLoadResString(PResStringRec ResStringRec);
 // The loader's entry: every LoadResString goes through it.
 extern TPatchable<TLoadResStringProc> LoadResStringEntry;
 
-inline String LoadResString(PResStringRec ResStringRec) {
+[[nodiscard]] inline String LoadResString(PResStringRec ResStringRec) {
     return LoadResStringEntry.Get()(ResStringRec);
 }
-inline String LoadResString(const TResStringRec& ResStringRec) {
+[[nodiscard]] inline String LoadResString(const TResStringRec& ResStringRec) {
     return LoadResString(&ResStringRec);
 }
 

@@ -45,7 +45,7 @@ struct TClassInfo {
 
     bool InheritsFrom(TClass Ancestor) const;
     // Property by name, case ignored; nullptr when there is none.
-    PPropInfo FindProp(std::string_view Name) const;
+    [[nodiscard]] PPropInfo FindProp(std::string_view Name) const;
     // Published method by name (case ignored) or by code, searching ancestors too.
     const TMethodEntry* FindMethod(std::string_view Name) const;
     const TMethodEntry* FindMethod(TMethodCode Code) const;
@@ -99,9 +99,9 @@ void RegisterClass(TClass Class);
 void RegisterClasses(std::initializer_list<TClass> Classes);
 void UnRegisterClass(TClass Class);
 // nullptr when no class of that name (case ignored) is registered.
-TClass GetClass(std::string_view Name);
+[[nodiscard]] TClass GetClass(std::string_view Name);
 // Raises EClassNotFound "Class TFoo not found".
-TClass FindClass(std::string_view Name);
+[[nodiscard]] TClass FindClass(std::string_view Name);
 
 // Type information of pointers to TObject descendants (class-valued properties).
 template <class T>

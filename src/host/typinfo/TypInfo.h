@@ -9,8 +9,8 @@ namespace host {
 std::vector<PPropInfo> GetPropList(const TObject* Obj, TTypeKinds Kinds = tkAny);
 std::vector<PPropInfo> GetPropList(TClass Class, TTypeKinds Kinds = tkAny);
 // Property by name (case ignored); nullptr when there is none.
-PPropInfo GetPropInfo(const TObject* Obj, std::string_view Name);
-PPropInfo GetPropInfo(TClass Class, std::string_view Name);
+[[nodiscard]] PPropInfo GetPropInfo(const TObject* Obj, std::string_view Name);
+[[nodiscard]] PPropInfo GetPropInfo(TClass Class, std::string_view Name);
 bool IsPublishedProp(const TObject* Obj, std::string_view Name);
 
 // Accessors. Reading a property of another kind, or writing a read-only one, raises
