@@ -39,7 +39,7 @@ fuzz:
 	done
 
 format:
-	find src tests bench fuzz examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz examples apps -name '*.cpp' -o -name '*.h' | xargs clang-format-14 -i
 
 clean:
 	rm -rf build

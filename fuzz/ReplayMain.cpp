@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
         }
         for (const auto& File : InputsOf(argv[i])) {
             std::ifstream In(File, std::ios::binary);
-            std::string Data((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+            std::string Data((std::istreambuf_iterator<char>(In)),
+                             std::istreambuf_iterator<char>());
             std::fprintf(stderr, "replaying %s\n", File.string().c_str());
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(Data.data()), Data.size());
             ++Count;

@@ -44,7 +44,8 @@ public:
     }
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override {
         if (this != Root) return;
-        for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+        for (int i = 0; i < ComponentCount(); ++i)
+            Proc(Components(i));
     }
     void Click(TObject*) {}
     TStrings* GetLines() const { return FLines; }
@@ -67,26 +68,26 @@ public:
 
 TClass TFuzzItem::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TFuzzItem>("TFuzzItem")
-        .Prop("Text", &TFuzzItem::FText, &TFuzzItem::FText)
-        .Prop("Ref", &TFuzzItem::FRef, &TFuzzItem::FRef);
+                                       .Prop("Text", &TFuzzItem::FText, &TFuzzItem::FText)
+                                       .Prop("Ref", &TFuzzItem::FRef, &TFuzzItem::FRef);
     return &Info;
 }
 
 TClass TFuzzNode::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TFuzzNode>("TFuzzNode")
-        .Prop("Caption", &TFuzzNode::FCaption, &TFuzzNode::FCaption)
-        .Prop("Count", &TFuzzNode::FCount, &TFuzzNode::FCount)
-        .Prop("Big", &TFuzzNode::FBig, &TFuzzNode::FBig)
-        .Prop("Char", &TFuzzNode::FChar, &TFuzzNode::FChar)
-        .Prop("Flag", &TFuzzNode::FFlag, &TFuzzNode::FFlag)
-        .Prop("Ratio", &TFuzzNode::FRatio, &TFuzzNode::FRatio)
-        .Prop("Kind", &TFuzzNode::FKind, &TFuzzNode::FKind)
-        .Prop("Kinds", &TFuzzNode::FKinds, &TFuzzNode::FKinds)
-        .Prop("Ref", &TFuzzNode::FRef, &TFuzzNode::FRef)
-        .Prop("OnClick", &TFuzzNode::FOnClick, &TFuzzNode::FOnClick)
-        .Prop("Lines", &TFuzzNode::GetLines)
-        .Prop("Items", &TFuzzNode::GetItems)
-        .Method("Click", &TFuzzNode::Click);
+                                       .Prop("Caption", &TFuzzNode::FCaption, &TFuzzNode::FCaption)
+                                       .Prop("Count", &TFuzzNode::FCount, &TFuzzNode::FCount)
+                                       .Prop("Big", &TFuzzNode::FBig, &TFuzzNode::FBig)
+                                       .Prop("Char", &TFuzzNode::FChar, &TFuzzNode::FChar)
+                                       .Prop("Flag", &TFuzzNode::FFlag, &TFuzzNode::FFlag)
+                                       .Prop("Ratio", &TFuzzNode::FRatio, &TFuzzNode::FRatio)
+                                       .Prop("Kind", &TFuzzNode::FKind, &TFuzzNode::FKind)
+                                       .Prop("Kinds", &TFuzzNode::FKinds, &TFuzzNode::FKinds)
+                                       .Prop("Ref", &TFuzzNode::FRef, &TFuzzNode::FRef)
+                                       .Prop("OnClick", &TFuzzNode::FOnClick, &TFuzzNode::FOnClick)
+                                       .Prop("Lines", &TFuzzNode::GetLines)
+                                       .Prop("Items", &TFuzzNode::GetItems)
+                                       .Method("Click", &TFuzzNode::Click);
     return &Info;
 }
 

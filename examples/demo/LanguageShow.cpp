@@ -5,9 +5,9 @@
 #include "host/controls/StdCtrls.h"
 #include "host/rtl/DateTime.h"
 #include "host/rtl/FloatFormat.h"
+#include "host/rtl/ResStringHost.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/TypInfo.h"
-#include "host/rtl/ResStringHost.h"
 
 using namespace host;
 

@@ -20,7 +20,9 @@ void AppendCode(String& Out, unsigned char C) {
 
 namespace {
 
-bool IsControl(char C) { return static_cast<unsigned char>(C) < 32; }
+bool IsControl(char C) {
+    return static_cast<unsigned char>(C) < 32;
+}
 
 } // namespace
 
@@ -33,7 +35,8 @@ String ToLiterals(std::string_view S) {
     std::size_t i = 0;
     while (i < S.size()) {
         std::size_t Run = i;
-        while (Run < S.size() && !IsControl(S[Run]) && S[Run] != '\'') ++Run;
+        while (Run < S.size() && !IsControl(S[Run]) && S[Run] != '\'')
+            ++Run;
         Out.append(S.data() + i, Run - i);
         i = Run;
         if (i == S.size()) break;
@@ -43,7 +46,8 @@ String ToLiterals(std::string_view S) {
             continue;
         }
         if (InQuote) Out += '\'';
-        while (i < S.size() && IsControl(S[i])) AppendCode(Out, static_cast<unsigned char>(S[i++]));
+        while (i < S.size() && IsControl(S[i]))
+            AppendCode(Out, static_cast<unsigned char>(S[i++]));
         InQuote = i < S.size();
         if (InQuote) Out += '\'';
     }
@@ -51,7 +55,9 @@ String ToLiterals(std::string_view S) {
     return Out;
 }
 
-void ConvertToLiterals(String& S) { S = ToLiterals(S); }
+void ConvertToLiterals(String& S) {
+    S = ToLiterals(S);
+}
 
 String FromLiterals(std::string_view S) {
     String Out;
@@ -87,7 +93,9 @@ String FromLiterals(std::string_view S) {
     return Out;
 }
 
-void ConvertFromLiterals(String& S) { S = FromLiterals(S); }
+void ConvertFromLiterals(String& S) {
+    S = FromLiterals(S);
+}
 
 host::Integer HexToInt(std::string_view S) {
     std::uint32_t Result = 0;

@@ -59,7 +59,8 @@ void TSortList::SortInsertMany(std::vector<std::pair<String, TObject*>> Lines) {
     Merged.reserve(Old.size() + Lines.size());
     std::size_t i = 0;
     for (auto& [S, Obj] : Lines) {
-        while (i < Old.size() && Old[i].FString < S) Merged.push_back(Old[i++]);
+        while (i < Old.size() && Old[i].FString < S)
+            Merged.push_back(Old[i++]);
         bool Equal = FReplaceObjects && !Merged.empty() && Merged.back().FString == S;
         if (!Equal && FReplaceObjects && i < Old.size() && Old[i].FString == S) {
             Merged.push_back(Old[i++]);
@@ -70,7 +71,8 @@ void TSortList::SortInsertMany(std::vector<std::pair<String, TObject*>> Lines) {
         else
             Merged.push_back({std::move(S), Obj});
     }
-    while (i < Old.size()) Merged.push_back(Old[i++]);
+    while (i < Old.size())
+        Merged.push_back(Old[i++]);
     ReplaceItems(std::move(Merged));
 }
 
@@ -82,12 +84,15 @@ void TSortList::SetKeyValues(const std::vector<std::pair<String, String>>& Pairs
     // The lines of one key are adjacent: "Key=" sorts before all of them and after the rest.
     for (std::size_t p = 0; p < Pairs.size(); ++p) {
         String Prefix = Pairs[p].first + "=";
-        auto It = std::lower_bound(Lines.begin(), Lines.end(), Prefix,
-                                   [](const TStringItem& I, const String& S) { return I.FString < S; });
-        if (It != Lines.end() && It->FString.starts_with(Prefix)) Replaced[p] = static_cast<std::size_t>(It - Lines.begin());
+        auto It =
+            std::lower_bound(Lines.begin(), Lines.end(), Prefix,
+                             [](const TStringItem& I, const String& S) { return I.FString < S; });
+        if (It != Lines.end() && It->FString.starts_with(Prefix))
+            Replaced[p] = static_cast<std::size_t>(It - Lines.begin());
     }
     std::unordered_map<String, std::size_t> LastOfKey;
-    for (std::size_t p = 0; p < Pairs.size(); ++p) LastOfKey[Pairs[p].first] = p;
+    for (std::size_t p = 0; p < Pairs.size(); ++p)
+        LastOfKey[Pairs[p].first] = p;
     for (std::size_t p = 0; p < Pairs.size(); ++p) {
         if (LastOfKey[Pairs[p].first] != p) continue;
         String Line = Pairs[p].first + "=" + Pairs[p].second;

@@ -25,8 +25,7 @@ TEST_F(ZrtHostErrors, AFrenchTranslatorTranslatesTheHostsErrors) {
     List.SetSorted(true);
     EXPECT_THROW_MSG(List.Insert(0, "b"), host::EStringListError,
                      "Opération non autorisée sur une liste triée");
-    EXPECT_THROW_MSG(host::StrToInt("x1"), host::EConvertError,
-                     "'x1' n'est pas un entier valide");
+    EXPECT_THROW_MSG(host::StrToInt("x1"), host::EConvertError, "'x1' n'est pas un entier valide");
     EXPECT_THROW_MSG(host::RaiseInvalidPropertyValue<host::EReadError>(), host::EReadError,
                      "Valeur de propriété incorrecte");
 
@@ -35,5 +34,6 @@ TEST_F(ZrtHostErrors, AFrenchTranslatorTranslatesTheHostsErrors) {
     EXPECT_THROW_MSG(List.Strings(7), host::EStringListError, "List index out of bounds (7)");
 
     T->Owner()->Free();
-    EXPECT_THROW_MSG(host::StrToInt("x1"), host::EConvertError, "'x1' is not a valid integer value");
+    EXPECT_THROW_MSG(host::StrToInt("x1"), host::EConvertError,
+                     "'x1' is not a valid integer value");
 }

@@ -10,7 +10,8 @@ namespace {
 
 std::vector<String> LinesOf(const TSortList& L) {
     std::vector<String> Out;
-    for (int i = 0; i < L.Count(); ++i) Out.push_back(L.Line(i));
+    for (int i = 0; i < L.Count(); ++i)
+        Out.push_back(L.Line(i));
     return Out;
 }
 
@@ -21,9 +22,9 @@ TEST(SortList, OrderIsByteWiseAndCaseSensitive) {
     for (const char* S : {"A.CaptionX", "Res2", "A.Caption=x", "_ENGLISHNAME", "%0=", "Res10", "a",
                           "A.Caption", "%-1=", "_ENGLISHCOUNTRYNAME", "\xC3\xA9", "B"})
         L.SortInsert(S);
-    EXPECT_EQ(LinesOf(L), (std::vector<String>{"%-1=", "%0=", "A.Caption", "A.Caption=x", "A.CaptionX",
-                                               "B", "Res10", "Res2", "_ENGLISHCOUNTRYNAME",
-                                               "_ENGLISHNAME", "a", "\xC3\xA9"}));
+    EXPECT_EQ(LinesOf(L), (std::vector<String>{
+                              "%-1=", "%0=", "A.Caption", "A.Caption=x", "A.CaptionX", "B", "Res10",
+                              "Res2", "_ENGLISHCOUNTRYNAME", "_ENGLISHNAME", "a", "\xC3\xA9"}));
     EXPECT_FALSE(L.Sorted());
 }
 
@@ -45,8 +46,9 @@ TEST(SortList, SortFindInBothModes) {
         bool Found;
         int Position;
     };
-    for (Case C : {Case{"a", false, 0}, Case{"b=1", true, 0}, Case{"c", false, 1}, Case{"d", false, 1},
-                   Case{"d=2", true, 1}, Case{"e", false, 2}, Case{"f=3", true, 2}, Case{"g", false, 3}}) {
+    for (Case C :
+         {Case{"a", false, 0}, Case{"b=1", true, 0}, Case{"c", false, 1}, Case{"d", false, 1},
+          Case{"d=2", true, 1}, Case{"e", false, 2}, Case{"f=3", true, 2}, Case{"g", false, 3}}) {
         SCOPED_TRACE(C.S);
         Index = -1;
         EXPECT_EQ(L.SortFind(C.S, Index), C.Found);
@@ -91,7 +93,8 @@ TEST(SortList, BulkInsertMatchesInsertingOneByOne) {
         Many.SortInsertMany(Batch);
         EXPECT_EQ(LinesOf(One), LinesOf(Many));
         if (ReplaceObjects) {
-            for (int i = 0; i < One.Count(); ++i) EXPECT_EQ(One.Objects(i), Many.Objects(i));
+            for (int i = 0; i < One.Count(); ++i)
+                EXPECT_EQ(One.Objects(i), Many.Objects(i));
         }
     }
 }
@@ -101,8 +104,10 @@ TEST(SortList, KeyValuesReplaceTheirLineOrJoinInOrder) {
     L.SortInsert("Button1.Caption=a", IntToObject(3));
     L.SortInsert("Button1.CaptionX=b");
     L.SortInsert("Label1.Caption=c");
-    L.SetKeyValues({{"Button1.Caption", "new"}, {"Edit1.Text", "e"}, {"Edit1.Text", "e2"}, {"A", "1=2%3"}});
-    EXPECT_EQ(LinesOf(L), (std::vector<String>{"A=1=2%3", "Button1.Caption=new", "Button1.CaptionX=b",
-                                               "Edit1.Text=e2", "Label1.Caption=c"}));
+    L.SetKeyValues(
+        {{"Button1.Caption", "new"}, {"Edit1.Text", "e"}, {"Edit1.Text", "e2"}, {"A", "1=2%3"}});
+    EXPECT_EQ(LinesOf(L),
+              (std::vector<String>{"A=1=2%3", "Button1.Caption=new", "Button1.CaptionX=b",
+                                   "Edit1.Text=e2", "Label1.Caption=c"}));
     EXPECT_EQ(ObjectToInt(L.Objects(1)), 3);
 }

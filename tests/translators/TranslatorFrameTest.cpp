@@ -109,7 +109,7 @@ class TranslatorFrame : public ::testing::Test {
 protected:
     TranslatorFrame() {
         host::RegisterClasses({TTestTranslator::StaticClass(), TExclusiveTranslator::StaticClass(),
-                         TDerivedTestTranslator::StaticClass()});
+                               TDerivedTestTranslator::StaticClass()});
     }
     host::TApplicationScope App;
     zt_test::TempDir Dir;

@@ -12,8 +12,10 @@ namespace host {
 
 TClass TComponent::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TComponent>("TComponent")
-        .Prop("Name", &TComponent::FName, &TComponent::SetName).Stored(false)
-        .Prop("Tag", &TComponent::FTag, &TComponent::SetTag).Default(0);
+                                       .Prop("Name", &TComponent::FName, &TComponent::SetName)
+                                       .Stored(false)
+                                       .Prop("Tag", &TComponent::FTag, &TComponent::SetTag)
+                                       .Default(0);
     return &Info;
 }
 
@@ -21,9 +23,13 @@ TComponent::TComponent(TComponent* AOwner) {
     if (AOwner) AOwner->InsertComponent(this);
 }
 
-TComponent::~TComponent() { Teardown(); }
+TComponent::~TComponent() {
+    Teardown();
+}
 
-void TComponent::BeforeDestruction() { Teardown(); }
+void TComponent::BeforeDestruction() {
+    Teardown();
+}
 
 // The host's destructor sequence; run once, from Free() when possible so that every
 // notification sees the whole object.
@@ -43,8 +49,7 @@ void TComponent::Teardown() {
 }
 
 TComponent* TComponent::Components(int Index) const {
-    if (Index < 0 || Index >= ComponentCount())
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= ComponentCount()) RaiseListIndexError<EListError>(Index);
     return FComponents[static_cast<std::size_t>(Index)];
 }
 
@@ -98,7 +103,9 @@ void TComponent::ValidateRename(TComponent* AComponent, const String& CurName,
         throw EComponentError("A component named " + NewName + " already exists");
 }
 
-void TComponent::ValidateContainer(TComponent* AComponent) { AComponent->ValidateInsertInto(this); }
+void TComponent::ValidateContainer(TComponent* AComponent) {
+    AComponent->ValidateInsertInto(this);
+}
 
 void TComponent::SetReference(bool Enable) {
     if (!FOwner || FName.empty()) return;
@@ -156,7 +163,8 @@ void TComponent::DestroyComponents() {
 void TComponent::Destroying() {
     if (FComponentState.Contains(csDestroying)) return;
     FComponentState.Include(csDestroying);
-    for (TComponent* C : FComponents) C->Destroying();
+    for (TComponent* C : FComponents)
+        C->Destroying();
 }
 
 void TComponent::FreeNotification(TComponent* AComponent) {
@@ -201,7 +209,8 @@ void TComponent::SetDesigning(bool Value, bool SetChildren) {
     else
         FComponentState.Exclude(csDesigning);
     if (SetChildren)
-        for (TComponent* C : FComponents) C->SetDesigning(Value);
+        for (TComponent* C : FComponents)
+            C->SetDesigning(Value);
 }
 
 void TComponent::SetInline(bool Value) {
@@ -210,7 +219,8 @@ void TComponent::SetInline(bool Value) {
 
 void TComponent::SetAncestor(bool Value) {
     Value ? FComponentState.Include(csAncestor) : FComponentState.Exclude(csAncestor);
-    for (TComponent* C : FComponents) C->SetAncestor(Value);
+    for (TComponent* C : FComponents)
+        C->SetAncestor(Value);
 }
 
 void TComponent::SetLoading(bool Value) {
@@ -223,12 +233,18 @@ void TComponent::SetWriting(bool Value) {
     Value ? FComponentState.Include(csWriting) : FComponentState.Exclude(csWriting);
 }
 
-void TComponent::Updating() { FComponentState.Include(csUpdating); }
-void TComponent::Updated() { FComponentState.Exclude(csUpdating); }
+void TComponent::Updating() {
+    FComponentState.Include(csUpdating);
+}
+void TComponent::Updated() {
+    FComponentState.Exclude(csUpdating);
+}
 
 void TComponent::GetChildren(const TGetChildProc&, TComponent*) {}
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+void TComponent::Loaded() {
+    FComponentState.Exclude(csLoading);
+}
 
 // Non-visual components keep their place on the design surface as "Left" and "Top".
 void TComponent::DefineProperties(TFiler* Filer) {
@@ -237,14 +253,15 @@ void TComponent::DefineProperties(TFiler* Filer) {
     Filer->DefineProperty(
         "Left",
         [this](TReader* R) {
-            FDesignInfo = static_cast<Integer>((FDesignInfo & ~0xFFFF) | (R->ReadInteger() & 0xFFFF));
+            FDesignInfo =
+                static_cast<Integer>((FDesignInfo & ~0xFFFF) | (R->ReadInteger() & 0xFFFF));
         },
         [Lo](TWriter* W) { W->WriteInteger(Lo()); }, Lo() != 0);
     Filer->DefineProperty(
         "Top",
         [this](TReader* R) {
-            FDesignInfo = static_cast<Integer>((FDesignInfo & 0xFFFF) |
-                                               (static_cast<std::uint32_t>(R->ReadInteger()) << 16));
+            FDesignInfo = static_cast<Integer>(
+                (FDesignInfo & 0xFFFF) | (static_cast<std::uint32_t>(R->ReadInteger()) << 16));
         },
         [Hi](TWriter* W) { W->WriteInteger(Hi()); }, Hi() != 0);
 }

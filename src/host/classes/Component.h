@@ -9,8 +9,17 @@
 namespace host {
 
 enum TComponentStateItem {
-    csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor, csUpdating,
-    csFixups, csFreeNotification, csInline, csDesignInstance
+    csLoading,
+    csReading,
+    csWriting,
+    csDestroying,
+    csDesigning,
+    csAncestor,
+    csUpdating,
+    csFixups,
+    csFreeNotification,
+    csInline,
+    csDesignInstance
 };
 using TComponentState = TSet<TComponentStateItem>;
 

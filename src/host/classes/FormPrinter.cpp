@@ -13,7 +13,9 @@ namespace {
 // Source bytes per line of a long string, as the IDE splits them.
 constexpr std::size_t LineLength = 64;
 
-bool IsUtf8Continuation(unsigned char C) { return (C & 0xC0) == 0x80; }
+bool IsUtf8Continuation(unsigned char C) {
+    return (C & 0xC0) == 0x80;
+}
 
 class TFormPrinter {
 public:
@@ -38,8 +40,10 @@ private:
         FOut += Obj.ClassName;
         if (Obj.Index >= 0) FOut += " [" + std::to_string(Obj.Index) + "]";
         FOut += "\r\n";
-        for (const TFormProperty& P : Obj.Props) PrintProperty(P, Level + 1);
-        for (const TFormObject& Child : Obj.Children) PrintObject(Child, Level + 1);
+        for (const TFormProperty& P : Obj.Props)
+            PrintProperty(P, Level + 1);
+        for (const TFormObject& Child : Obj.Children)
+            PrintObject(Child, Level + 1);
         Indent(Level);
         FOut += "end\r\n";
     }
@@ -56,34 +60,59 @@ private:
         case vaInt8:
         case vaInt16:
         case vaInt32:
-        case vaInt64: FOut += std::to_string(V.Int); break;
+        case vaInt64:
+            FOut += std::to_string(V.Int);
+            break;
         case vaExtended:
         case vaSingle:
         case vaCurrency:
-        case vaDate: PrintFloat(V); break;
+        case vaDate:
+            PrintFloat(V);
+            break;
         case vaString:
         case vaLString:
         case vaWString:
-        case vaUTF8String: PrintString(V.Str, Level); break;
+        case vaUTF8String:
+            PrintString(V.Str, Level);
+            break;
         case vaIdent:
         case vaFalse:
         case vaTrue:
         case vaNil:
-        case vaNull: PrintIdent(V); break;
-        case vaSet: PrintSet(V); break;
-        case vaList: PrintList(V, Level); break;
-        case vaCollection: PrintCollection(V, Level); break;
-        case vaBinary: PrintBinary(V.Str, Level); break;
+        case vaNull:
+            PrintIdent(V);
+            break;
+        case vaSet:
+            PrintSet(V);
+            break;
+        case vaList:
+            PrintList(V, Level);
+            break;
+        case vaCollection:
+            PrintCollection(V, Level);
+            break;
+        case vaBinary:
+            PrintBinary(V.Str, Level);
+            break;
         }
     }
 
     void PrintIdent(const TFormValue& V) {
         switch (V.Type) {
-        case vaFalse: FOut += "False"; break;
-        case vaTrue: FOut += "True"; break;
-        case vaNil: FOut += "nil"; break;
-        case vaNull: FOut += "Null"; break;
-        default: FOut += V.Str;
+        case vaFalse:
+            FOut += "False";
+            break;
+        case vaTrue:
+            FOut += "True";
+            break;
+        case vaNil:
+            FOut += "nil";
+            break;
+        case vaNull:
+            FOut += "Null";
+            break;
+        default:
+            FOut += V.Str;
         }
     }
 
@@ -127,7 +156,8 @@ private:
             FOut += "item";
             if (Item.Index >= 0) FOut += " [" + std::to_string(Item.Index) + "]";
             FOut += "\r\n";
-            for (const TFormProperty& P : Item.Props) PrintProperty(P, Level + 2);
+            for (const TFormProperty& P : Item.Props)
+                PrintProperty(P, Level + 2);
             Indent(Level + 1);
             FOut += "end";
         }
@@ -161,7 +191,8 @@ private:
         std::size_t Start = 0;
         while (Start < S.size()) {
             std::size_t End = std::min(S.size(), Start + LineLength);
-            while (End < S.size() && End > Start + 1 && IsUtf8Continuation(S[End])) --End;
+            while (End < S.size() && End > Start + 1 && IsUtf8Continuation(S[End]))
+                --End;
             PrintPiece(std::string_view(S).substr(Start, End - Start));
             Start = End;
             if (Start < S.size()) {
@@ -193,6 +224,8 @@ private:
 
 } // namespace
 
-String PrintFormText(const TFormObject& Root) { return TFormPrinter().Print(Root); }
+String PrintFormText(const TFormObject& Root) {
+    return TFormPrinter().Print(Root);
+}
 
 } // namespace host

@@ -18,7 +18,9 @@ void TPersistent::Assign(const TPersistent* Source) {
     AssignError(nullptr);
 }
 
-void TPersistent::AssignTo(TPersistent* Dest) const { Dest->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* Dest) const {
+    Dest->AssignError(this);
+}
 
 void TPersistent::AssignError(const TPersistent* Source) const {
     String SourceName = Source ? Source->ClassName() : String("nil");
@@ -27,6 +29,8 @@ void TPersistent::AssignError(const TPersistent* Source) const {
 
 void TPersistent::DefineProperties(TFiler*) {}
 
-String TPersistent::GetNamePath() const { return ClassName(); }
+String TPersistent::GetNamePath() const {
+    return ClassName();
+}
 
 } // namespace host

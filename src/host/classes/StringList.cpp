@@ -93,8 +93,7 @@ int TStringList::AddObject(const String& S, TObject* AObject) {
     int Index = Count();
     if (FSorted && Find(S, Index)) {
         if (FDuplicates == dupIgnore) return Index;
-        if (FDuplicates == dupError)
-            RaiseDuplicateString();
+        if (FDuplicates == dupError) RaiseDuplicateString();
     }
     InsertItem(Index, S, AObject);
     return Index;

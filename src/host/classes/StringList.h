@@ -84,7 +84,6 @@ protected:
     void ReplaceItems(std::vector<TStringItem> Items);
 
 private:
-
     void CheckIndex(int Index) const;
     void CheckUnsorted() const;
     void InsertItem(int Index, const String& S, TObject* AObject);

@@ -3,10 +3,10 @@
 
 #include "host/classes/Filer.h"
 #include "host/classes/Streams.h"
+#include "host/classes/UpdateScope.h"
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
-#include "host/classes/UpdateScope.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {

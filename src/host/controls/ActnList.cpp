@@ -191,8 +191,7 @@ TClass TAction::StaticClass() {
 TCustomAction::TCustomAction(TComponent* AOwner)
     : TContainedAction(AOwner), FSecondaryShortCuts(new TStringList) {}
 
-TCustomAction::~TCustomAction() {
-}
+TCustomAction::~TCustomAction() {}
 
 void TCustomAction::SetSecondaryShortCuts(TStrings* Value) {
     FSecondaryShortCuts->Assign(Value);

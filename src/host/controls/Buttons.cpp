@@ -3,8 +3,8 @@
 #include "host/controls/ControlProps.h"
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
-#include "host/typinfo/ClassBuilder.h"
 #include "host/rtl/ResStringHost.h"
+#include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
 
@@ -94,8 +94,7 @@ TClass TBitBtn::StaticClass() {
 
 TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner), FGlyph(new TBitmap) {}
 
-TBitBtn::~TBitBtn() {
-}
+TBitBtn::~TBitBtn() {}
 
 void TBitBtn::SetKind(TBitBtnKind Value) {
     if (FKind == Value) return;
@@ -165,8 +164,7 @@ TSpeedButton::TSpeedButton(TComponent* AOwner) : TControl(AOwner), FGlyph(new TB
     SetBounds(0, 0, 23, 22);
 }
 
-TSpeedButton::~TSpeedButton() {
-}
+TSpeedButton::~TSpeedButton() {}
 
 void TSpeedButton::SetAllowAllUp(bool Value) {
     FAllowAllUp = Value;

@@ -110,8 +110,7 @@ TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TTabSheet* TPageControl::Pages(int Index) const {
-    if (Index < 0 || Index >= PageCount())
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= PageCount()) RaiseListIndexError<EListError>(Index);
     return FPages[static_cast<std::size_t>(Index)];
 }
 

@@ -109,8 +109,7 @@ TStatusBar::TStatusBar(TComponent* AOwner) : TWinControl(AOwner), FPanels(new TS
     SetAlign(alBottom);
 }
 
-TStatusBar::~TStatusBar() {
-}
+TStatusBar::~TStatusBar() {}
 
 // ---- TListColumn ----
 
@@ -219,7 +218,6 @@ TListView::TListView(TComponent* AOwner) : TWinControl(AOwner), FColumns(new TLi
     SetParentColor(false);
 }
 
-TListView::~TListView() {
-}
+TListView::~TListView() {}
 
 } // namespace host

@@ -64,8 +64,7 @@ TClass TClientDataSet::StaticClass() {
 TClientDataSet::TClientDataSet(TComponent* AOwner)
     : TDataSet(AOwner), FAggregates(new TAggregates(this)), FParams(new TParams(this)) {}
 
-TClientDataSet::~TClientDataSet() {
-}
+TClientDataSet::~TClientDataSet() {}
 
 void TClientDataSet::SetDataSetField(TDataSetField* Value) {
     if (FDataSetField == Value) return;

@@ -52,8 +52,7 @@ TDBNavigator::TDBNavigator(TComponent* AOwner) : TWinControl(AOwner), FHints(new
     SetBounds(0, 0, 240, 25);
 }
 
-TDBNavigator::~TDBNavigator() {
-}
+TDBNavigator::~TDBNavigator() {}
 
 void TDBNavigator::SetDataSource(TDataSource* Value) {
     if (FDataSource == Value) return;

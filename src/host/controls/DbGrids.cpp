@@ -32,8 +32,7 @@ TColumnTitle::TColumnTitle(TColumn* Column) : FColumn(Column), FFont(new TFont) 
     FFont->SetOnChange(TNotifyEvent(this, &TColumnTitle::FontChanged));
 }
 
-TColumnTitle::~TColumnTitle() {
-}
+TColumnTitle::~TColumnTitle() {}
 
 String TColumnTitle::Caption() const {
     if (FCaptionAssigned) return FCaption;
@@ -91,8 +90,7 @@ TColumn::TColumn(TCollection* Collection)
     FFont->SetOnChange(TNotifyEvent(this, &TColumn::FontChanged));
 }
 
-TColumn::~TColumn() {
-}
+TColumn::~TColumn() {}
 
 void TColumn::SetPickList(TStrings* Value) {
     FPickList->Assign(Value);
@@ -198,8 +196,7 @@ TDBGrid::TDBGrid(TComponent* AOwner)
     SetColor(clWindow);
 }
 
-TDBGrid::~TDBGrid() {
-}
+TDBGrid::~TDBGrid() {}
 
 void TDBGrid::SetDataSource(TDataSource* Value) {
     if (FDataSource == Value) return;

@@ -164,7 +164,6 @@ TImage::TImage(TComponent* AOwner) : TControl(AOwner), FPicture(new TPicture) {
     SetBounds(0, 0, 105, 105);
 }
 
-TImage::~TImage() {
-}
+TImage::~TImage() {}
 
 } // namespace host

@@ -204,8 +204,7 @@ TClass TButtonedEdit::StaticClass() {
 TButtonedEdit::TButtonedEdit(TComponent* AOwner)
     : TCustomEdit(AOwner), FLeftButton(new TEditButton), FRightButton(new TEditButton) {}
 
-TButtonedEdit::~TButtonedEdit() {
-}
+TButtonedEdit::~TButtonedEdit() {}
 
 void TButtonedEdit::SetImages(TCustomImageList* Value) {
     if (FImages == Value) return;

@@ -102,8 +102,7 @@ TNotebook::TNotebook(TComponent* AOwner)
     FDefaultPage = FPages.front();
 }
 
-TNotebook::~TNotebook() {
-}
+TNotebook::~TNotebook() {}
 
 TStrings* TNotebook::Pages() const {
     return FPageList.get();
@@ -114,8 +113,7 @@ void TNotebook::SetPages(TStrings* Value) {
 }
 
 TPage* TNotebook::Page(int Index) const {
-    if (Index < 0 || Index >= PageCount())
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= PageCount()) RaiseListIndexError<EListError>(Index);
     return FPages[static_cast<std::size_t>(Index)];
 }
 

@@ -1,10 +1,10 @@
 // Radio groups of ExtCtrls.h and their buttons.
 #include "host/classes/StringList.h"
-#include "host/rtl/HostErrors.h"
 #include "host/controls/ControlMessages.h"
 #include "host/controls/ControlProps.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Menus.h"
+#include "host/rtl/HostErrors.h"
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
@@ -115,8 +115,7 @@ void TCustomRadioGroup::SetItems(TStrings* Value) {
 }
 
 TRadioButton* TCustomRadioGroup::Buttons(int Index) const {
-    if (Index < 0 || Index >= ButtonCount())
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= ButtonCount()) RaiseListIndexError<EListError>(Index);
     return FButtons[static_cast<std::size_t>(Index)];
 }
 

@@ -1,11 +1,11 @@
 // The window of a form: its frame and menu bar, the MDI client of a frame, MDI children, the
 // window state, and the messages a form answers.
 #include "host/controls/Application.h"
-#include "host/rtl/HostErrors.h"
 #include "host/controls/ControlMessages.h"
 #include "host/controls/Forms.h"
 #include "host/controls/Menus.h"
 #include "host/controls/Screen.h"
+#include "host/rtl/HostErrors.h"
 #include "host/winapi/Activation.h"
 #include "host/winapi/Mdi.h"
 #include "host/winapi/Menus.h"
@@ -53,8 +53,7 @@ int ShowCommand(TWindowState State) {
 
 TCustomForm* MdiFrame() {
     TCustomForm* Main = Application ? Application->MainForm() : nullptr;
-    if (!Main || Main->FormStyle() != fsMDIForm)
-        RaiseNoMDIForm();
+    if (!Main || Main->FormStyle() != fsMDIForm) RaiseNoMDIForm();
     return Main;
 }
 
@@ -63,8 +62,7 @@ TCustomForm* MdiFrame() {
 void TCustomForm::CreateParams(TCreateParams& Params) {
     if (FFormStyle == fsMDIChild && !Parent()) {
         TCustomForm* Frame = MdiFrame();
-        if (Frame == this)
-            RaiseNoMDIForm();
+        if (Frame == this) RaiseNoMDIForm();
         Frame->HandleNeeded();
     }
     inherited::CreateParams(Params);
@@ -239,8 +237,7 @@ int TCustomForm::MDIChildCount() const {
 
 TCustomForm* TCustomForm::MDIChildren(int Index) const {
     const std::vector<TCustomForm*> List = MDIChildList();
-    if (Index < 0 || Index >= static_cast<int>(List.size()))
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= static_cast<int>(List.size())) RaiseListIndexError<EListError>(Index);
     return List[static_cast<std::size_t>(Index)];
 }
 

@@ -187,8 +187,7 @@ TScrollingWinControl::TScrollingWinControl(TComponent* AOwner)
     : TWinControl(AOwner), FHorzScrollBar(new TControlScrollBar(sbHorizontal)),
       FVertScrollBar(new TControlScrollBar(sbVertical)) {}
 
-TScrollingWinControl::~TScrollingWinControl() {
-}
+TScrollingWinControl::~TScrollingWinControl() {}
 
 // ---- TCustomFrame, TScrollBox ----
 

@@ -217,8 +217,7 @@ TValueListEditor::TValueListEditor(TComponent* AOwner)
     FTitleCaptions->Add("Value");
 }
 
-TValueListEditor::~TValueListEditor() {
-}
+TValueListEditor::~TValueListEditor() {}
 
 void TValueListEditor::SetStrings(TStrings* Value) {
     FStrings->Assign(Value);

@@ -19,7 +19,6 @@ class TMenu;
 class TMenuActionLink;
 class TCustomImageList;
 
-
 class TMenuItem : public TComponent {
     ZT_CLASS(TMenuItem, TComponent)
 public:

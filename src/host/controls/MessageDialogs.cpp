@@ -3,8 +3,8 @@
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Forms.h"
 #include "host/controls/StdCtrls.h"
-#include "host/winapi/Activation.h"
 #include "host/rtl/ResStringHost.h"
+#include "host/winapi/Activation.h"
 
 namespace host {
 

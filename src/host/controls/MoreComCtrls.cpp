@@ -60,8 +60,7 @@ TTabControl::TTabControl(TComponent* AOwner) : TWinControl(AOwner), FTabs(new TS
     SetTabStop(true);
 }
 
-TTabControl::~TTabControl() {
-}
+TTabControl::~TTabControl() {}
 
 void TTabControl::SetTabs(TStrings* Value) {
     FTabs->Assign(Value);
@@ -238,8 +237,7 @@ TClass TComboBoxEx::StaticClass() {
 TComboBoxEx::TComboBoxEx(TComponent* AOwner)
     : TCustomComboBox(AOwner), FItemsEx(new TComboExItems(this)) {}
 
-TComboBoxEx::~TComboBoxEx() {
-}
+TComboBoxEx::~TComboBoxEx() {}
 
 void TComboBoxEx::ItemsExChanged() {
     TStringList Captions;

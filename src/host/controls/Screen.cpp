@@ -14,8 +14,7 @@ TScreen* Screen = nullptr;
 namespace {
 
 template <class T> T* Item(const std::vector<T*>& List, int Index) {
-    if (Index < 0 || Index >= static_cast<int>(List.size()))
-        RaiseListIndexError<EListError>(Index);
+    if (Index < 0 || Index >= static_cast<int>(List.size())) RaiseListIndexError<EListError>(Index);
     return List[static_cast<std::size_t>(Index)];
 }
 

@@ -34,8 +34,7 @@ TShape::TShape(TComponent* AOwner) : TControl(AOwner), FBrush(new TBrush), FPen(
     SetBounds(0, 0, 65, 65);
 }
 
-TShape::~TShape() {
-}
+TShape::~TShape() {}
 
 TClass TPaintBox::StaticClass() {
     // clang-format off

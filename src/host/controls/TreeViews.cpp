@@ -291,8 +291,7 @@ TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner), FItems(new TTree
     SetColor(clWindow);
 }
 
-TTreeView::~TTreeView() {
-}
+TTreeView::~TTreeView() {}
 
 void TTreeView::SetImageList(TCustomImageList*& Field, TCustomImageList* Value) {
     if (Field == Value) return;

@@ -11,8 +11,8 @@ namespace host {
 
 struct TFormatSettings {
     String CurrencyString = "$";
-    Integer CurrencyFormat = 0;   // positive currency format code 0..3
-    Integer NegCurrFormat = 0;    // negative currency format code 0..15
+    Integer CurrencyFormat = 0; // positive currency format code 0..3
+    Integer NegCurrFormat = 0;  // negative currency format code 0..15
     Integer CurrencyDecimals = 2;
     // A separator is one character of the process code page: one byte in a single-byte
     // code page, a whole multi-byte sequence in UTF-8 or a double-byte one (the French
@@ -30,9 +30,9 @@ struct TFormatSettings {
     String TimePMString = "PM";
     std::array<String, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<String, 12> LongMonthNames{"January", "February", "March",     "April",
-                                          "May",     "June",     "July",      "August",
-                                          "September", "October", "November", "December"};
+    std::array<String, 12> LongMonthNames{"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     // Index 0 is Sunday.
     std::array<String, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<String, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",

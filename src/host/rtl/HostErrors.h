@@ -23,8 +23,8 @@ template <class E> [[noreturn]] void RaiseInvalidPropertyValue() {
     throw E(LoadResString(SInvalidPropertyValue));
 }
 
-[[noreturn]] void RaiseSortedListError();      // EStringListError
-[[noreturn]] void RaiseDuplicateString();      // EStringListError
+[[noreturn]] void RaiseSortedListError();                  // EStringListError
+[[noreturn]] void RaiseDuplicateString();                  // EStringListError
 [[noreturn]] void RaiseInvalidInteger(std::string_view S); // EConvertError
 [[noreturn]] void RaiseInvalidFloat(std::string_view S);   // EConvertError
 [[noreturn]] void RaiseInvalidDate(std::string_view S);    // EConvertError
@@ -32,16 +32,17 @@ template <class E> [[noreturn]] void RaiseInvalidPropertyValue() {
 [[noreturn]] void RaiseFOpenError(std::string_view FileName);   // EFOpenError
 [[noreturn]] void RaiseFCreateError(std::string_view FileName); // EFCreateError
 // Reason: the system's description of what failed ("No space left on device").
-[[noreturn]] void RaiseFWriteError(std::string_view FileName, std::string_view Reason); // EWriteError
-[[noreturn]] void RaiseControlParentSetToSelf(); // EInvalidOperation
-[[noreturn]] void RaiseCannotFocus();            // EInvalidOperation
-[[noreturn]] void RaiseCannotShowModal();        // EInvalidOperation
-[[noreturn]] void RaiseNoMDIForm();              // EInvalidOperation
-[[noreturn]] void RaiseWindowClassError();       // EOutOfResources
-[[noreturn]] void RaiseWindowCreateError();      // EOutOfResources
-[[noreturn]] void RaiseMenuIndexError();         // EMenuError
-[[noreturn]] void RaiseMenuReinserted();         // EMenuError
-[[noreturn]] void RaiseMenuNotFound();           // EMenuError
-[[noreturn]] void RaiseTabIndexError();          // EListError
+[[noreturn]] void RaiseFWriteError(std::string_view FileName,
+                                   std::string_view Reason); // EWriteError
+[[noreturn]] void RaiseControlParentSetToSelf();             // EInvalidOperation
+[[noreturn]] void RaiseCannotFocus();                        // EInvalidOperation
+[[noreturn]] void RaiseCannotShowModal();                    // EInvalidOperation
+[[noreturn]] void RaiseNoMDIForm();                          // EInvalidOperation
+[[noreturn]] void RaiseWindowClassError();                   // EOutOfResources
+[[noreturn]] void RaiseWindowCreateError();                  // EOutOfResources
+[[noreturn]] void RaiseMenuIndexError();                     // EMenuError
+[[noreturn]] void RaiseMenuReinserted();                     // EMenuError
+[[noreturn]] void RaiseMenuNotFound();                       // EMenuError
+[[noreturn]] void RaiseTabIndexError();                      // EListError
 
 } // namespace host

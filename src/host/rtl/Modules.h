@@ -61,10 +61,11 @@ BOOL VirtualProtect(TPatchableBase* Entry, DWORD NewProtect, DWORD* OldProtect);
 using TLoadStringAProc = int (*)(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax);
 
 // The platform's string loader. It reads the module tables below and is defined with them,
-// since every module's import slot starts out pointing to it. Copies string Id of the module whose handle is Instance (null:
-// the application) into Buffer: at most BufferMax - 1 characters and a terminating zero, and
-// returns the number copied. Returns 0 (and leaves an empty text when BufferMax > 0) for a
-// missing or empty string, an identifier above 65535, an unknown module or no buffer.
+// since every module's import slot starts out pointing to it. Copies string Id of the module whose
+// handle is Instance (null: the application) into Buffer: at most BufferMax - 1 characters and a
+// terminating zero, and returns the number copied. Returns 0 (and leaves an empty text when
+// BufferMax > 0) for a missing or empty string, an identifier above 65535, an unknown module or no
+// buffer.
 int LoadStringA(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax);
 
 enum class TModuleKind {

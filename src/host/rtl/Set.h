@@ -14,7 +14,8 @@ public:
     using Element = E;
     constexpr TSet() = default;
     constexpr TSet(std::initializer_list<E> Members) {
-        for (E m : Members) Include(m);
+        for (E m : Members)
+            Include(m);
     }
     static constexpr TSet FromBits(std::uint32_t Bits) {
         TSet s;

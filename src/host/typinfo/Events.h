@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstddef>
-#include <typeinfo>
 #include <type_traits>
+#include <typeinfo>
 #include <utility>
 
 namespace host {
@@ -39,8 +39,12 @@ protected:
 #pragma GCC diagnostic ignored "-Wcast-function-type"
 #endif
 
-template <class Sig> TMethodCode EraseMethod(Sig M) { return reinterpret_cast<TMethodCode>(M); }
-template <class Sig> Sig RestoreMethod(TMethodCode Code) { return reinterpret_cast<Sig>(Code); }
+template <class Sig> TMethodCode EraseMethod(Sig M) {
+    return reinterpret_cast<TMethodCode>(M);
+}
+template <class Sig> Sig RestoreMethod(TMethodCode Code) {
+    return reinterpret_cast<Sig>(Code);
+}
 
 template <class... Args> class TEvent : public TEventBase {
 public:
@@ -56,7 +60,8 @@ public:
 
     // Calls the handler when one is assigned; does nothing otherwise.
     void operator()(Args... A) const {
-        if (Assigned()) (FMethod.Data->*RestoreMethod<Signature>(FMethod.Code))(std::forward<Args>(A)...);
+        if (Assigned())
+            (FMethod.Data->*RestoreMethod<Signature>(FMethod.Code))(std::forward<Args>(A)...);
     }
 
     static const std::type_info& SignatureType() { return typeid(Signature); }

@@ -50,7 +50,8 @@ void FinishClassInfo(TClassInfo& Info) {
             Info.Props.push_back(Own.get());
     }
     Info.PropIndex.clear();
-    for (PPropInfo P : Info.Props) Info.PropIndex.emplace(P->Name, P);
+    for (PPropInfo P : Info.Props)
+        Info.PropIndex.emplace(P->Name, P);
 }
 
 TClass TObject::StaticClass() {
@@ -78,10 +79,13 @@ std::unordered_map<String, TClass, TextHash, TextEqual>& ClassRegistry() {
 
 } // namespace
 
-void RegisterClass(TClass Class) { ClassRegistry()[Class->ClassName] = Class; }
+void RegisterClass(TClass Class) {
+    ClassRegistry()[Class->ClassName] = Class;
+}
 
 void RegisterClasses(std::initializer_list<TClass> Classes) {
-    for (TClass C : Classes) RegisterClass(C);
+    for (TClass C : Classes)
+        RegisterClass(C);
 }
 
 void UnRegisterClass(TClass Class) {

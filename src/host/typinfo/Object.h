@@ -83,13 +83,17 @@ public:
 public:                                                                                            \
     using inherited = Parent;                                                                      \
     static ::host::TClass StaticClass();                                                           \
-    ::host::TClass ClassType() const override { return Name::StaticClass(); }
+    ::host::TClass ClassType() const override {                                                    \
+        return Name::StaticClass();                                                                \
+    }
 
 // "is" and checked "as" of the host, answered by the class registry.
 template <class T> bool Is(const TObject* Obj) {
     return Obj && Obj->InheritsFrom(T::StaticClass());
 }
-template <class T> T* As(TObject* Obj) { return Is<T>(Obj) ? static_cast<T*>(Obj) : nullptr; }
+template <class T> T* As(TObject* Obj) {
+    return Is<T>(Obj) ? static_cast<T*>(Obj) : nullptr;
+}
 template <class T> const T* As(const TObject* Obj) {
     return Is<T>(Obj) ? static_cast<const T*>(Obj) : nullptr;
 }
@@ -104,8 +108,7 @@ void UnRegisterClass(TClass Class);
 [[nodiscard]] TClass FindClass(std::string_view Name);
 
 // Type information of pointers to TObject descendants (class-valued properties).
-template <class T>
-struct TTypeInfoOf<T*, std::enable_if_t<std::is_base_of_v<TObject, T>>> {
+template <class T> struct TTypeInfoOf<T*, std::enable_if_t<std::is_base_of_v<TObject, T>>> {
     static PTypeInfo Get() {
         static const TTypeInfo Info = [] {
             TTypeInfo I;

@@ -35,7 +35,9 @@ std::vector<PPropInfo> GetPropList(const TObject* Obj, TTypeKinds Kinds) {
     return GetPropList(Obj->ClassType(), Kinds);
 }
 
-PPropInfo GetPropInfo(TClass Class, std::string_view Name) { return Class->FindProp(Name); }
+PPropInfo GetPropInfo(TClass Class, std::string_view Name) {
+    return Class->FindProp(Name);
+}
 
 PPropInfo GetPropInfo(const TObject* Obj, std::string_view Name) {
     return GetPropInfo(Obj->ClassType(), Name);
@@ -118,7 +120,9 @@ TObject* GetObjectProp(const TObject* Obj, std::string_view Name) {
     return GetObjectProp(Obj, Require(Obj, Name));
 }
 
-bool IsStoredProp(const TObject* Obj, PPropInfo Prop) { return Prop->IsStored(Obj); }
+bool IsStoredProp(const TObject* Obj, PPropInfo Prop) {
+    return Prop->IsStored(Obj);
+}
 
 String GetEnumName(PTypeInfo Type, Int64 Value) {
     if (Value < 0 || Value >= static_cast<Int64>(Type->EnumNames.size())) return {};

@@ -85,10 +85,10 @@ ZT_BUILTIN(String, [] {
 
 PTypeInfo OpaqueTypeInfo(TTypeKind Kind) {
     static const auto Infos = [] {
-        static const char* const Names[] = {"Unknown", "Integer", "Char", "Enumeration",
-                                            "Float", "ShortString", "Set", "Class", "Method",
-                                            "WideChar", "AnsiString", "WideString", "Variant",
-                                            "Array", "Record", "Interface", "Int64", "DynArray"};
+        static const char* const Names[] = {
+            "Unknown", "Integer", "Char",   "Enumeration", "Float",      "ShortString",
+            "Set",     "Class",   "Method", "WideChar",    "AnsiString", "WideString",
+            "Variant", "Array",   "Record", "Interface",   "Int64",      "DynArray"};
         std::array<TTypeInfo, tkDynArray + 1> A;
         for (std::size_t k = 0; k < A.size(); ++k) {
             A[k].Kind = static_cast<TTypeKind>(k);

@@ -16,8 +16,24 @@ struct TClassInfo;
 using TClass = const TClassInfo*;
 
 enum TTypeKind : std::uint8_t {
-    tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod,
-    tkWChar, tkLString, tkWString, tkVariant, tkArray, tkRecord, tkInterface, tkInt64, tkDynArray
+    tkUnknown,
+    tkInteger,
+    tkChar,
+    tkEnumeration,
+    tkFloat,
+    tkString,
+    tkSet,
+    tkClass,
+    tkMethod,
+    tkWChar,
+    tkLString,
+    tkWString,
+    tkVariant,
+    tkArray,
+    tkRecord,
+    tkInterface,
+    tkInt64,
+    tkDynArray
 };
 using TTypeKinds = TSet<TTypeKind>;
 
@@ -35,7 +51,7 @@ struct TTypeInfo {
     TOrdType OrdType = otSLong;
     Int64 MinValue = 0;
     Int64 MaxValue = 0;
-    std::vector<String> EnumNames; // tkEnumeration, in ordinal order
+    std::vector<String> EnumNames;       // tkEnumeration, in ordinal order
     const TTypeInfo* CompType = nullptr; // tkSet: the element enumeration
     TFloatType FloatType = ftDouble;
     // tkClass: resolved on demand so that classes may refer to each other while registering.
@@ -56,12 +72,12 @@ using PTypeInfo = const TTypeInfo*;
 // Built-in types are covered here; enumerations and sets are declared next to their type.
 template <class T, class = void> struct TTypeInfoOf; // undefined: the type has no information
 
-template <class T> PTypeInfo TypeInfo() { return TTypeInfoOf<std::remove_cvref_t<T>>::Get(); }
+template <class T> PTypeInfo TypeInfo() {
+    return TTypeInfoOf<std::remove_cvref_t<T>>::Get();
+}
 
-#define ZT_BUILTIN_TYPEINFO(Type)                                                                 \
-    template <> struct TTypeInfoOf<Type> {                                                         \
-        static PTypeInfo Get();                                                                    \
-    }
+#define ZT_BUILTIN_TYPEINFO(Type)                                                                  \
+    template <> struct TTypeInfoOf<Type> { static PTypeInfo Get(); }
 ZT_BUILTIN_TYPEINFO(int);
 ZT_BUILTIN_TYPEINFO(unsigned);
 ZT_BUILTIN_TYPEINFO(bool);
@@ -87,9 +103,7 @@ TTypeInfo MakeIntegerTypeInfo(const char* Name);
 
 // In a header, after the enumeration or set type: declares its type information.
 #define ZT_DECLARE_TYPEINFO(Type)                                                                  \
-    template <> struct host::TTypeInfoOf<Type> {                                                   \
-        static host::PTypeInfo Get();                                                              \
-    }
+    template <> struct host::TTypeInfoOf<Type> { static host::PTypeInfo Get(); }
 // In the source file: enumeration members by name, in ordinal order.
 #define ZT_DEFINE_ENUM(Type, ...)                                                                  \
     host::PTypeInfo host::TTypeInfoOf<Type>::Get() {                                               \
@@ -106,7 +120,7 @@ TTypeInfo MakeIntegerTypeInfo(const char* Name);
 // An integer type with a name of its own (such as TColor), made distinct as an enum.
 #define ZT_DEFINE_INTEGER_TYPE(Type)                                                               \
     host::PTypeInfo host::TTypeInfoOf<Type>::Get() {                                               \
-        static const host::TTypeInfo Info = host::MakeIntegerTypeInfo(#Type);                     \
+        static const host::TTypeInfo Info = host::MakeIntegerTypeInfo(#Type);                      \
         return &Info;                                                                              \
     }
 

@@ -1,7 +1,7 @@
 #include "host/classes/Collection.h"
 #include "host/classes/Filer.h"
-#include "host/classes/StringList.h"
 #include "host/classes/Streams.h"
+#include "host/classes/StringList.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/ClassBuilder.h"
 #include "host/typinfo/TypInfo.h"
@@ -23,15 +23,21 @@ constexpr TShade shRed = TShade(0xFF);
 constexpr TShade shSystem = TShade(0x80000005);
 
 bool ShadeToIdent(Int64 V, String& Ident) {
-    if (V == shRed) Ident = "shRed";
-    else if (V == static_cast<Integer>(shSystem)) Ident = "shSystem";
-    else return false;
+    if (V == shRed)
+        Ident = "shRed";
+    else if (V == static_cast<Integer>(shSystem))
+        Ident = "shSystem";
+    else
+        return false;
     return true;
 }
 bool IdentToShade(std::string_view Ident, Int64& V) {
-    if (SameText(Ident, "shRed")) V = shRed;
-    else if (SameText(Ident, "shSystem")) V = static_cast<Integer>(shSystem);
-    else return false;
+    if (SameText(Ident, "shRed"))
+        V = shRed;
+    else if (SameText(Ident, "shSystem"))
+        V = static_cast<Integer>(shSystem);
+    else
+        return false;
     return true;
 }
 
@@ -164,45 +170,55 @@ void TNode::SetParentComponent(TComponent* P) {
 
 TClass TLook::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TLook>("TLook")
-        .Prop("Face", &TLook::FFace, &TLook::FFace)
-        .Prop("Size", &TLook::FSize, &TLook::FSize).Default(8)
-        .Prop("Styles", &TLook::FStyles, &TLook::FStyles).Default(TStyles{})
-        .Prop("Shade", &TLook::FShade, &TLook::FShade).Default(shSystem);
+                                       .Prop("Face", &TLook::FFace, &TLook::FFace)
+                                       .Prop("Size", &TLook::FSize, &TLook::FSize)
+                                       .Default(8)
+                                       .Prop("Styles", &TLook::FStyles, &TLook::FStyles)
+                                       .Default(TStyles{})
+                                       .Prop("Shade", &TLook::FShade, &TLook::FShade)
+                                       .Default(shSystem);
     return &Info;
 }
 
 TClass TEntry::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TEntry>("TEntry")
-        .Prop("Text", &TEntry::FText, &TEntry::FText)
-        .Prop("Width", &TEntry::FWidth, &TEntry::FWidth).Default(50)
-        .Prop("Target", &TEntry::FTarget, &TEntry::FTarget);
+                                       .Prop("Text", &TEntry::FText, &TEntry::FText)
+                                       .Prop("Width", &TEntry::FWidth, &TEntry::FWidth)
+                                       .Default(50)
+                                       .Prop("Target", &TEntry::FTarget, &TEntry::FTarget);
     return &Info;
 }
 
 TClass TNode::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TNode>("TNode")
-        .Prop("Caption", &TNode::FCaption, &TNode::FCaption)
-        .Prop("Count", &TNode::FCount, &TNode::FCount).Default(0)
-        .Prop("Huge", &TNode::FHuge, &TNode::FHuge).Default(0)
-        .Prop("Letter", &TNode::FLetter, &TNode::FLetter).Default('a')
-        .Prop("Kind", &TNode::FKind, &TNode::FKind).Default(kiNone)
-        .Prop("Enabled", &TNode::FEnabled, &TNode::FEnabled).Default(true)
-        .Prop("Checked", &TNode::FChecked, &TNode::FChecked)
-        .Prop("Ratio", &TNode::FRatio, &TNode::FRatio)
-        .Prop("Shade", &TNode::FShade, &TNode::FShade).Default(shRed)
-        .Prop("Buddy", &TNode::FBuddy, &TNode::FBuddy)
-        .Prop("Look", &TNode::GetLook)
-        .Prop("Lines", &TNode::GetLines)
-        .Prop("Entries", &TNode::GetEntries)
-        .Prop("OnClick", &TNode::FOnClick, &TNode::FOnClick);
+                                       .Prop("Caption", &TNode::FCaption, &TNode::FCaption)
+                                       .Prop("Count", &TNode::FCount, &TNode::FCount)
+                                       .Default(0)
+                                       .Prop("Huge", &TNode::FHuge, &TNode::FHuge)
+                                       .Default(0)
+                                       .Prop("Letter", &TNode::FLetter, &TNode::FLetter)
+                                       .Default('a')
+                                       .Prop("Kind", &TNode::FKind, &TNode::FKind)
+                                       .Default(kiNone)
+                                       .Prop("Enabled", &TNode::FEnabled, &TNode::FEnabled)
+                                       .Default(true)
+                                       .Prop("Checked", &TNode::FChecked, &TNode::FChecked)
+                                       .Prop("Ratio", &TNode::FRatio, &TNode::FRatio)
+                                       .Prop("Shade", &TNode::FShade, &TNode::FShade)
+                                       .Default(shRed)
+                                       .Prop("Buddy", &TNode::FBuddy, &TNode::FBuddy)
+                                       .Prop("Look", &TNode::GetLook)
+                                       .Prop("Lines", &TNode::GetLines)
+                                       .Prop("Entries", &TNode::GetEntries)
+                                       .Prop("OnClick", &TNode::FOnClick, &TNode::FOnClick);
     return &Info;
 }
 
 TClass TRootNode::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TRootNode>("TRootNode")
-        .Field("Node1", &TRootNode::Node1)
-        .Method("NodeClick", &TRootNode::NodeClick)
-        .Method("WrongSignature", &TRootNode::WrongSignature);
+                                       .Field("Node1", &TRootNode::Node1)
+                                       .Method("NodeClick", &TRootNode::NodeClick)
+                                       .Method("WrongSignature", &TRootNode::WrongSignature);
     return &Info;
 }
 
@@ -264,7 +280,8 @@ TRootNode* BuildTree() {
 }
 
 TEST_F(Streaming, WrittenFormReadsBackIdentically) {
-    std::unique_ptr<TRootNode, void (*)(TRootNode*)> Root(BuildTree(), [](TRootNode* R) { R->Free(); });
+    std::unique_ptr<TRootNode, void (*)(TRootNode*)> Root(BuildTree(),
+                                                          [](TRootNode* R) { R->Free(); });
     String Text = WriteComponentToText(Root.get());
     SCOPED_TRACE(Text);
     EXPECT_NE(Text.find("  Caption = 'Main '#39'form'#39#13#10'\xE2\x80\xA6'\r\n"), String::npos);
@@ -274,7 +291,7 @@ TEST_F(Streaming, WrittenFormReadsBackIdentically) {
     EXPECT_NE(Text.find("Look.Styles = [stBold, stUnderline]"), String::npos);
     EXPECT_NE(Text.find("Enabled = False"), String::npos);
     EXPECT_NE(Text.find("Checked = False"), String::npos); // no default: always written
-    EXPECT_EQ(Text.find("Count = 0"), String::npos);      // default: left out
+    EXPECT_EQ(Text.find("Count = 0"), String::npos);       // default: left out
     EXPECT_NE(Text.find("OnClick = NodeClick"), String::npos);
     EXPECT_NE(Text.find("Buddy = Panel"), String::npos);
     EXPECT_NE(Text.find("Lines.Strings = (\r\n"), String::npos);
@@ -324,17 +341,22 @@ TEST_F(Streaming, ReadingErrorsNameTheProblemAndTheLine) {
     };
     const Case PropCases[] = {
         {"    Foo = 1\n", "Error reading Node1.Foo: Property Foo does not exist on line 3"},
-        {"    Look.Nope = 1\n", "Error reading Node1.Look.Nope: Property Nope does not exist on line 3"},
-        {"    Caption.X = 1\n", "Error reading Node1.Caption: Property Caption does not exist on line 3"},
+        {"    Look.Nope = 1\n",
+         "Error reading Node1.Look.Nope: Property Nope does not exist on line 3"},
+        {"    Caption.X = 1\n",
+         "Error reading Node1.Caption: Property Caption does not exist on line 3"},
         {"    Count = 'x'\n", "Error reading Node1.Count: Invalid property value on line 3"},
         {"    Count = 3000000000\n", "Error reading Node1.Count: Invalid property value on line 3"},
         {"    Kind = kiHuge\n", "Error reading Node1.Kind: Invalid property value on line 3"},
-        {"    Look.Styles = [stBold, stShiny]\n", "Error reading Node1.Look.Styles: Invalid property value on line 3"},
+        {"    Look.Styles = [stBold, stShiny]\n",
+         "Error reading Node1.Look.Styles: Invalid property value on line 3"},
         {"    Shade = shBlue\n", "Error reading Node1.Shade: Invalid property value on line 3"},
         {"    Ratio = 'a'\n", "Error reading Node1.Ratio: Invalid property value on line 3"},
         {"    Caption = 5\n", "Error reading Node1.Caption: Invalid property value on line 3"},
-        {"    OnClick = Missing\n", "Error reading Node1.OnClick: Invalid property value on line 3"},
-        {"    OnClick = WrongSignature\n", "Error reading Node1.OnClick: Invalid property value on line 3"},
+        {"    OnClick = Missing\n",
+         "Error reading Node1.OnClick: Invalid property value on line 3"},
+        {"    OnClick = WrongSignature\n",
+         "Error reading Node1.OnClick: Invalid property value on line 3"},
         {"    Pairs = ('a')\n", "Error reading Node1.Pairs: Invalid property value on line 3"},
         {"    Pairs = 5\n", "Error reading Node1.Pairs: Invalid property value on line 3"},
         {"    Blob = 'x'\n", "Error reading Node1.Blob: Invalid property value on line 3"},
@@ -343,25 +365,31 @@ TEST_F(Streaming, ReadingErrorsNameTheProblemAndTheLine) {
     };
     for (const Case& C : PropCases) {
         SCOPED_TRACE(C.Body);
-        String Text = String("object Root: TRootNode\n  object Node1: TNode\n") + C.Body + "  end\nend\n";
+        String Text =
+            String("object Root: TRootNode\n  object Node1: TNode\n") + C.Body + "  end\nend\n";
         EXPECT_THROW_MSG(ReadComponentFromText(Text, nullptr), EReadError, C.Message);
     }
-    EXPECT_THROW_MSG(ReadComponentFromText("object Root: TRootNode\n\n  object X: TNope\n  end\nend\n", nullptr),
-                     EClassNotFound, "Class TNope not found on line 3");
+    EXPECT_THROW_MSG(
+        ReadComponentFromText("object Root: TRootNode\n\n  object X: TNope\n  end\nend\n", nullptr),
+        EClassNotFound, "Class TNope not found on line 3");
     EXPECT_THROW_MSG(ReadComponentFromText("object Root: TNowhere\nend\n", nullptr), EClassNotFound,
                      "Class TNowhere not found on line 1");
     EXPECT_THROW_MSG(ReadComponentFromText("object Root: TRootNode\n  object A: TNode\n  end\n"
-                                           "  object A: TNode\n  end\nend\n", nullptr),
+                                           "  object A: TNode\n  end\nend\n",
+                                           nullptr),
                      EComponentError, "A component named A already exists on line 4");
-    EXPECT_THROW_MSG(ReadComponentFromText("object Root: TRootNode\n  inherited A: TNode\n  end\nend\n", nullptr),
+    EXPECT_THROW_MSG(ReadComponentFromText(
+                         "object Root: TRootNode\n  inherited A: TNode\n  end\nend\n", nullptr),
                      EReadError, "Ancestor for 'A' not found on line 2");
-    EXPECT_THROW_MSG(ReadComponentFromText("object Root: TRootNode\n  object A: TNode\n    Caption = 'x'\n", nullptr),
+    EXPECT_THROW_MSG(ReadComponentFromText(
+                         "object Root: TRootNode\n  object A: TNode\n    Caption = 'x'\n", nullptr),
                      EParserError, "Unexpected end of file on line 4");
 }
 
 TEST_F(Streaming, AFailedReadIntoAGivenRootLeavesItUsable) {
     TRootNode Root(nullptr);
-    EXPECT_THROW(ReadComponentFromText("object Root: TRootNode\n  Count = x\nend\n", &Root), EReadError);
+    EXPECT_THROW(ReadComponentFromText("object Root: TRootNode\n  Count = x\nend\n", &Root),
+                 EReadError);
     EXPECT_FALSE(Root.ComponentState().Contains(csLoading));
     EXPECT_FALSE(Root.ComponentState().Contains(csReading));
 }
@@ -374,7 +402,8 @@ TEST_F(Streaming, ReferencesIntoOtherModulesWaitForThem) {
         return nullptr;
     });
     TComponent* First = ReadComponentFromText(
-        "object First: TRootNode\n  object A: TNode\n    Buddy = Second.Target\n  end\nend\n", nullptr);
+        "object First: TRootNode\n  object A: TNode\n    Buddy = Second.Target\n  end\nend\n",
+        nullptr);
     Modules[0] = First;
     auto* A = static_cast<TNode*>(First->FindComponent("A"));
     EXPECT_EQ(A->FBuddy, nullptr);
@@ -400,7 +429,8 @@ TEST_F(Streaming, RootNamesStayUniqueAmongTheOwnersComponents) {
 
 TEST_F(Streaming, FilesAreWrittenAtomicallyAndReadBack) {
     zt_test::TempDir Dir;
-    std::unique_ptr<TRootNode, void (*)(TRootNode*)> Root(BuildTree(), [](TRootNode* R) { R->Free(); });
+    std::unique_ptr<TRootNode, void (*)(TRootNode*)> Root(BuildTree(),
+                                                          [](TRootNode* R) { R->Free(); });
     String File = Dir.File("Root.dfm");
     WriteComponentResFile(File, Root.get());
     TRootNode Copy(nullptr);

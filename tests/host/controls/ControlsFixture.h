@@ -10,7 +10,8 @@
 #include <gtest/gtest.h>
 
 // A control of class T named Name, owned by Owner and shown in Parent.
-template <class T> T* MakeControl(host::TComponent* Owner, const char* Name, host::TWinControl* Parent) {
+template <class T>
+T* MakeControl(host::TComponent* Owner, const char* Name, host::TWinControl* Parent) {
     auto* C = new T(Owner);
     C->SetName(Name);
     C->SetParent(Parent);

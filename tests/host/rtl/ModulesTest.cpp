@@ -1,7 +1,7 @@
 #include "host/winapi/Modules.h"
-#include "host/winapi/Process.h"
 #include "host/rtl/ResString.h"
 #include "host/rtl/ResStringHost.h"
+#include "host/winapi/Process.h"
 
 #include "TestUtil.h"
 

@@ -60,29 +60,33 @@ public:
 
 TClass TBase::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TBase>("TBase")
-        .Prop("Count", &TBase::FCount, &TBase::FCount).Default(3)
-        .Prop("Title", &TBase::GetTitle, &TBase::SetTitle);
+                                       .Prop("Count", &TBase::FCount, &TBase::FCount)
+                                       .Default(3)
+                                       .Prop("Title", &TBase::GetTitle, &TBase::SetTitle);
     return &Info;
 }
 
 TClass TDerived::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TDerived>("TDerived")
-        .Prop("Shape", &TDerived::FShape, &TDerived::FShape).Default(shSquare)
-        .Prop("Shapes", &TDerived::FShapes, &TDerived::FShapes)
-        .Prop("Ratio", &TDerived::FRatio, &TDerived::FRatio)
-        .Prop("Flag", &TDerived::FFlag, &TDerived::FFlag)
-        .Prop("Letter", &TDerived::FLetter, &TDerived::FLetter)
-        .Prop("Buddy", &TDerived::FBuddy, &TDerived::FBuddy)
-        .Prop("ReadOnly", &TDerived::ReadOnlyValue)
-        .Prop("OnValue", &TDerived::FOnValue, &TDerived::FOnValue)
-        .Prop("Count", &TBase::FCount, &TBase::FCount).Default(5) // redeclared
-        .Opaque("Variant", tkVariant)
-        .Method("Handler", &TDerived::Handler);
+                                       .Prop("Shape", &TDerived::FShape, &TDerived::FShape)
+                                       .Default(shSquare)
+                                       .Prop("Shapes", &TDerived::FShapes, &TDerived::FShapes)
+                                       .Prop("Ratio", &TDerived::FRatio, &TDerived::FRatio)
+                                       .Prop("Flag", &TDerived::FFlag, &TDerived::FFlag)
+                                       .Prop("Letter", &TDerived::FLetter, &TDerived::FLetter)
+                                       .Prop("Buddy", &TDerived::FBuddy, &TDerived::FBuddy)
+                                       .Prop("ReadOnly", &TDerived::ReadOnlyValue)
+                                       .Prop("OnValue", &TDerived::FOnValue, &TDerived::FOnValue)
+                                       .Prop("Count", &TBase::FCount, &TBase::FCount)
+                                       .Default(5) // redeclared
+                                       .Opaque("Variant", tkVariant)
+                                       .Method("Handler", &TDerived::Handler);
     return &Info;
 }
 
 TClass THandler::StaticClass() {
-    static const TClassInfo Info = TClassBuilder<THandler>("THandler").Method("OnValue", &THandler::OnValue);
+    static const TClassInfo Info =
+        TClassBuilder<THandler>("THandler").Method("OnValue", &THandler::OnValue);
     return &Info;
 }
 
@@ -109,7 +113,8 @@ TEST(ClassInfo, AncestryAndCreationByName) {
 
 TEST(PropList, BaseFirstWithRedeclaredPropertiesInPlace) {
     std::vector<String> Names;
-    for (PPropInfo P : GetPropList(TDerived::StaticClass())) Names.push_back(P->Name);
+    for (PPropInfo P : GetPropList(TDerived::StaticClass()))
+        Names.push_back(P->Name);
     EXPECT_EQ(Names, (std::vector<String>{"Count", "Title", "Shape", "Shapes", "Ratio", "Flag",
                                           "Letter", "Buddy", "ReadOnly", "OnValue", "Variant"}));
     EXPECT_EQ(GetPropInfo(TDerived::StaticClass(), "count")->Default, 5);
@@ -129,8 +134,9 @@ TEST(PropAccess, EveryKindThroughTheRegistry) {
 
     PPropInfo Shapes = GetPropInfo(&D, "Shapes");
     EXPECT_EQ(Shapes->Kind(), tkSet);
-    EXPECT_EQ(SetToString(Shapes->PropType, static_cast<std::uint32_t>(GetOrdProp(&D, Shapes)), true),
-              "[shCircle,shTriangle]");
+    EXPECT_EQ(
+        SetToString(Shapes->PropType, static_cast<std::uint32_t>(GetOrdProp(&D, Shapes)), true),
+        "[shCircle,shTriangle]");
     SetOrdProp(&D, Shapes, StringToSet(Shapes->PropType, "[shSquare]"));
     EXPECT_EQ(D.FShapes, TShapes{shSquare});
     EXPECT_EQ(StringToSet(Shapes->PropType, "[ ]"), 0u);
@@ -155,7 +161,8 @@ TEST(PropAccess, EveryKindThroughTheRegistry) {
 TEST(PropAccess, MisuseRaisesPropertyErrors) {
     TDerived D;
     THandler H;
-    EXPECT_THROW_MSG(SetOrdProp(&D, "ReadOnly", 1), EPropertyError, "Property ReadOnly is read-only");
+    EXPECT_THROW_MSG(SetOrdProp(&D, "ReadOnly", 1), EPropertyError,
+                     "Property ReadOnly is read-only");
     EXPECT_EQ(GetOrdProp(&D, "ReadOnly"), 42);
     EXPECT_THROW_MSG(GetStrProp(&D, "Count"), EPropertyError, "Invalid property type: Count");
     EXPECT_THROW_MSG(GetOrdProp(&D, "Nope"), EPropertyError, "Property Nope does not exist");
@@ -198,7 +205,8 @@ TEST(Events, CompareAssignCallAndBindByPublishedName) {
     D.FOnValue(&D, V);
     EXPECT_EQ(V, 14);
     EXPECT_TRUE(GetMethodProp(&D, GetPropInfo(&D, "OnValue")) == M);
-    EXPECT_EQ(*TDerived::StaticClass()->FindMethod("Handler")->Signature, TValueEvent::SignatureType());
+    EXPECT_EQ(*TDerived::StaticClass()->FindMethod("Handler")->Signature,
+              TValueEvent::SignatureType());
 
     D.FOnValue = nullptr;
     EXPECT_FALSE(D.FOnValue.Assigned());
