@@ -396,9 +396,15 @@ template <class F> TFormValue TWriterImpl::CaptureValue(TWriter::TState& S, F&& 
 void TWriter::DefineProperty(const String& Name, const TReaderProc&, const TWriterProc& WriteData,
                              bool HasData) {
     if (!WriteData || !FState->Props) return;
-    if (!HasData && !TWriterImpl{*this, *FState}.Forced(FState->Prefix + Name)) return;
+    String FullName = FState->Prefix + Name;
+    // A name read from the text forces only the property that took it: a published property
+    // of the same name (a control's Left beside the design position) was written already.
+    if (!HasData && (!TWriterImpl{*this, *FState}.Forced(FullName) ||
+                     std::any_of(FState->Props->begin(), FState->Props->end(),
+                                 [&](const TFormProperty& P) { return P.Name == FullName; })))
+        return;
     TFormValue V = TWriterImpl::CaptureValue(*FState, [&] { WriteData(this); });
-    FState->Props->push_back({FState->Prefix + Name, std::move(V), 0});
+    FState->Props->push_back({std::move(FullName), std::move(V), 0});
 }
 
 void TWriter::DefineBinaryProperty(const String& Name, const TStreamProc&,
