@@ -174,11 +174,16 @@ struct TWriterImpl {
 
     // A property that was in the text is written back even where it holds the default.
     bool Forced(const String& Name) const { return S.Layout && S.Layout->OrderOf(Name) >= 0; }
+    // A property the text held and a class took goes back even where it says it need not be
+    // stored (a menu item's GroupIndex that its action supplies).
+    bool ReadFromText(const String& Name) const { return Forced(Name) && !S.Layout->IsKept(Name); }
 
     void WriteProperties(TObject* Obj, const String& Prefix, std::vector<TFormProperty>& Props) {
         if (!S.Visiting.insert(Obj).second) return;
         for (PPropInfo P : GetPropList(Obj, tkAny))
-            if (P->IsStored(Obj)) WriteProperty(Obj, P, Prefix, Props);
+            if (P->IsStored(Obj) ||
+                (!Obj->ClassType()->Transient && ReadFromText(Prefix + P->Name)))
+                WriteProperty(Obj, P, Prefix, Props);
         if (auto* Persistent = As<TPersistent>(Obj)) {
             auto* SavedProps = S.Props;
             String SavedPrefix = S.Prefix;
