@@ -12,7 +12,7 @@
 
 #include "LocaleTestSupport.h"
 #include "TestUtil.h"
-#include "host/controls/ControlsFixture.h"
+#include "host/winapi/WinApi.h"
 
 using namespace zantor;
 using namespace host;
@@ -43,7 +43,7 @@ protected:
     }
 
     TButtonHookScope Hook;
-    TWindowLayerScope Layer;
+    TWindowLayerGuard Layer;
     TApplicationScope App;
     TScriptedUiDriver Driver;
     TUiDriverGuard DriverGuard{Driver};

@@ -11,7 +11,7 @@
 #include "host/winapi/WindowPos.h"
 
 #include "TestUtil.h"
-#include "host/controls/ControlsFixture.h"
+#include "host/winapi/WinApi.h"
 
 #include <cstdint>
 #include <map>
@@ -79,7 +79,7 @@ protected:
     }
 
     TCommonDialogUnitGuard Unit;
-    TWindowLayerScope Layer;
+    TWindowLayerGuard Layer;
     TApplicationScope App;
     TScriptedUiDriver Driver;
     TUiDriverGuard DriverGuard{Driver};
