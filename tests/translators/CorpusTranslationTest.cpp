@@ -6,6 +6,7 @@
 
 #include "host/classes/Collection.h"
 #include "host/classes/Filer.h"
+#include "host/controls/ActnList.h"
 #include "host/controls/Application.h"
 #include "host/typinfo/TypInfo.h"
 
@@ -75,12 +76,29 @@ host::TObject* ObjectOf(host::TComponent* Root, const String& Path, bool& Throug
 // - a font name turns a control's ParentFont off, which restoring the name does not undo;
 // - a property reached through a component reference is the same property as under its
 //   own name: translating both saves the first translation as the "design" text;
-// - the text of a drop-down list is its selected item, which the item texts decide.
+// - the text of a drop-down list is its selected item, which the item texts decide;
+// - a change of an action hands all its properties to its clients (a menu item's GroupIndex
+//   too), and a client's text linked to an action is the action's: translating either saves
+//   the other's translation as the "design" text;
+// - a field name is an identifier, and a text the class does not store is derived from
+//   another one (a field's label from its name, a column's title from its field's label),
+//   which translating both would save as its "design" text.
+bool LinkedToAction(host::TObject* Obj) {
+    if (auto* Action = host::As<host::TBasicAction>(Obj)) return Action->ClientCount() > 0;
+    host::PPropInfo Link = Obj ? host::GetPropInfo(Obj, "Action") : nullptr;
+    return Link && Link->Kind() == host::tkClass && host::GetObjectProp(Obj, Link);
+}
+
+bool Derived(host::TObject* Obj, const String& Path) {
+    host::PPropInfo P = Obj ? host::GetPropInfo(Obj, Path.substr(Path.rfind('.') + 1)) : nullptr;
+    return P && !P->IsStored(Obj);
+}
+
 bool LeftAlone(host::TComponent* Root, const String& Path, const String& Value) {
-    if (Path == "Name" || Path.ends_with("Font.Name")) return true;
+    if (Path == "Name" || Path.ends_with("Font.Name") || Path.ends_with(".FieldName")) return true;
     bool Through = false;
     host::TObject* Obj = ObjectOf(Root, Path, Through);
-    if (Through) return true;
+    if (Through || LinkedToAction(Obj) || Derived(Obj, Path)) return true;
     if (Path.ends_with(".Name") && Is<host::TComponent>(Obj) &&
         static_cast<host::TComponent*>(Obj)->Name() == FromLiterals(Value))
         return true;
