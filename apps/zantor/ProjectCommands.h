@@ -27,6 +27,8 @@ struct TProjectCommandOptions {
     host::String Dictionary;
     host::String Properties;
     int Locale = 0;
+    host::String PoDir;                // export --po
+    std::vector<host::String> PoFiles; // import --po
 };
 
 // Each raises host::Exception (or std::runtime_error) with a message for the person.

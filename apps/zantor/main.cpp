@@ -3,13 +3,21 @@
 //   zantor inspect PROJECT [UNIT [COMPONENT]]
 //   zantor globalize PROJECT --locales L,... [feature and storage options]
 //   zantor export PROJECT --locales L,... --dictionary FILE | --properties FILE
+//   zantor export PROJECT [--locales L,...] --po DIR
 //   zantor import PROJECT --dictionary FILE | --properties FILE [--locale L]
+//   zantor import PROJECT --po FILE...
+//   zantor stats PROJECT [--locales L,...] [--json]
+//   zantor check PROJECT [--locales L,...] [--json] [--no-width]
+//   zantor pseudo PROJECT --locale L [--expand PERCENT]
 //   zantor tokens FILE
 //
 // Exit status: 0 on success, 1 when the work failed (package, project, form or file errors),
-// 2 for a command line that is not understood. Source files are never written.
+// 2 for a command line that is not understood, 3 when check found an error. Source files are never
+// written.
+#include "ExchangeCommands.h"
 #include "Inspect.h"
 #include "ProjectCommands.h"
+#include "QualityCommands.h"
 #include "Tokens.h"
 
 #include "host/rtl/Exceptions.h"
@@ -31,21 +39,22 @@ void AddPackageOption(CLI::App* Cmd, std::vector<host::String>& Packages) {
                     "Package to load (repeatable; default: ZntD4.so beside zantor)");
 }
 
-void AddLocalesOption(CLI::App* Cmd, std::vector<int>& Locales, const char* What) {
-    Cmd->add_option("--locales", Locales, What)
+CLI::Option* AddLocalesOption(CLI::App* Cmd, std::vector<int>& Locales, const char* What) {
+    return Cmd->add_option("--locales", Locales, What)
         ->delimiter(',')
         ->required()
         ->check(CLI::PositiveNumber);
 }
 
-// --dictionary FILE or --properties FILE, exactly one.
-void AddFileKindOptions(CLI::App* Cmd, TProjectCommandOptions& O, const char* Verb) {
+// --dictionary FILE or --properties FILE (or another kind the caller adds), exactly one.
+CLI::Option_group* AddFileKindOptions(CLI::App* Cmd, TProjectCommandOptions& O, const char* Verb) {
     CLI::Option_group* Kind = Cmd->add_option_group("file kind", "One of");
     Kind->add_option("--dictionary", O.Dictionary,
                      std::string(Verb) + " a dictionary file (source<TAB>translation)");
     Kind->add_option("--properties", O.Properties,
                      std::string(Verb) + " a property (translation) file");
     Kind->require_option(1);
+    return Kind;
 }
 
 } // namespace
@@ -103,8 +112,13 @@ int main(int argc, char** argv) {
         "export", "Write the translations of the translators on PROJECT's forms to a file for "
                   "translators.");
     ExportCmd->add_option("PROJECT", Export.ProjectFile, "Project file")->required();
-    AddLocalesOption(ExportCmd, Export.Locales, "Locale identifiers to export");
-    AddFileKindOptions(ExportCmd, Export, "Write");
+    // Portable-object files default to every locale of the project.
+    AddLocalesOption(ExportCmd, Export.Locales,
+                     "Locale identifiers to export (with --po: default every locale)")
+        ->required(false);
+    AddFileKindOptions(ExportCmd, Export, "Write")
+        ->add_option("--po", Export.PoDir,
+                     "Write portable-object files into DIR: one .po per locale and a .pot");
     AddPackageOption(ExportCmd, Export.Packages);
 
     TProjectCommandOptions Import;
@@ -112,11 +126,17 @@ int main(int argc, char** argv) {
         "import", "Read translations from a file into the translators on PROJECT's forms and "
                   "save the forms.");
     ImportCmd->add_option("PROJECT", Import.ProjectFile, "Project file")->required();
-    AddFileKindOptions(ImportCmd, Import, "Read");
+    AddFileKindOptions(ImportCmd, Import, "Read")
+        ->add_option("--po", Import.PoFiles,
+                     "Read portable-object files (each names its locale); fuzzy entries are "
+                     "skipped");
     ImportCmd
         ->add_option("--locale", Import.Locale, "Only the translators of this locale take the file")
         ->check(CLI::PositiveNumber);
     AddPackageOption(ImportCmd, Import.Packages);
+
+    TQualityCommands Quality;
+    AddQualityCommands(App, Quality);
 
     host::String TokensFile;
     CLI::App* TokensCmd =
@@ -142,6 +162,9 @@ int main(int argc, char** argv) {
     };
     std::ostream* Progress = ::isatty(STDERR_FILENO) ? &std::cerr : nullptr;
     try {
+        if (int Status = 0;
+            RunQualityCommands(Quality, DefaultPackage, std::cout, Progress, Status))
+            return Status;
         if (*InspectCmd) {
             WithPackage(Inspect.Packages);
             RunInspect(Inspect, std::cout);
@@ -150,10 +173,16 @@ int main(int argc, char** argv) {
             RunGlobalize(Glob, Progress);
         } else if (*ExportCmd) {
             WithPackage(Export.Packages);
-            RunExport(Export, Progress);
+            if (!Export.PoDir.empty())
+                RunExportPo(Export, std::cout, Progress);
+            else
+                RunExport(Export, Progress);
         } else if (*ImportCmd) {
             WithPackage(Import.Packages);
-            RunImport(Import, Progress);
+            if (!Import.PoFiles.empty())
+                RunImportPo(Import, std::cout, Progress);
+            else
+                RunImport(Import, Progress);
         } else if (*TokensCmd) {
             RunTokens(TokensFile, std::cout);
         }

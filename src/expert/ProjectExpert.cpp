@@ -171,6 +171,21 @@ void TProjectExpert::TranslateProject() {
     UnitLoop(&TProjectExpert::TranslateForm, false);
 }
 
+void TProjectExpert::ForEachForm(const TFormProc& Step) {
+    FFormProc = &Step;
+    try {
+        UnitLoop(&TProjectExpert::VisitForm, false);
+    } catch (...) {
+        FFormProc = nullptr;
+        throw;
+    }
+    FFormProc = nullptr;
+}
+
+void TProjectExpert::VisitForm(const TFormVisit& Visit) {
+    if ((*FFormProc)(Visit.Root, Visit.UnitFile)) Visit.Module->Save(true);
+}
+
 // Globalizing one form
 
 TComponent* TProjectExpert::NewComponent(const TFormVisit& Visit, const char* ClassName) {

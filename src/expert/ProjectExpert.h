@@ -7,6 +7,7 @@
 #include "expert/ProjectExpertIntf.h"
 #include "translators/SortList.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,12 @@ public:
     void GlobalizeProject() override;
     void PrepareProject() override;
     void TranslateProject() override;
+
+    // Runs Step on the live form of every unit of the project, in the unit loop of the three
+    // operations (opening what is not open, closing it again); a unit whose Step returns true
+    // is saved. For the tools that read and write the project's translations otherwise.
+    using TFormProc = std::function<bool(TComponent* Root, const String& UnitFile)>;
+    void ForEachForm(const TFormProc& Step);
 
     // The locale catalogue (its Translations are copied to the main form's locale translator)
     // and the common-dialog choices (copied to new dialog translators). Owned; switched off.
@@ -94,6 +101,7 @@ private:
     void GlobalizeForm(const TFormVisit& Visit);
     void PrepareForm(const TFormVisit& Visit);
     void TranslateForm(const TFormVisit& Visit);
+    void VisitForm(const TFormVisit& Visit);
 
     // The existing/new pattern of one translator kind; Settle configures one translator
     // (a new one before its Locale is set).
@@ -108,6 +116,7 @@ private:
 
     TProjectSettings FSettings;
     TProgressProc FOnProgress;
+    const TFormProc* FFormProc = nullptr;
     struct TFreeComponent {
         void operator()(TComponent* C) const;
     };

@@ -1,6 +1,7 @@
 // The package: its units in load order with their initializations, finalizations and
 // Register routines, and the entry points through which the design-time host loads it.
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
+#include "exchange/ProjectExchange.h"
 #include "expert/ProjectExpert.h"
 #include "host/ide/PackageInfo.h"
 #include "translators/ButtonTranslator.h"
@@ -69,4 +70,10 @@ ZT_PACKAGE_ENTRY_POINTS(PackageUnits, "Tessavin Zantor")
 // unloads the package.
 extern "C" __attribute__((visibility("default"))) zantor::TIProjectExpert* ZntNewProjectExpert() {
     return new zantor::TProjectExpert;
+}
+
+// The exchange operations on the project's translations, for the same programs.
+extern "C" __attribute__((visibility("default"))) zantor::TIProjectExchange*
+ZntNewProjectExchange() {
+    return new zantor::TProjectExchange;
 }

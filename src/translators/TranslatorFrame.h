@@ -78,6 +78,15 @@ public:
     // False when the file does not exist.
     [[nodiscard]] bool TranslateFrom(const String& AFileName);
 
+    // The entries that have a source text (the dictionary file's), taking a translation for
+    // one of them, and the head of this translator's lines in translation files: what other
+    // exchange formats go through.
+    void SourceEntries(std::vector<TDictionaryEntry>& Entries) const { DictionaryEntries(Entries); }
+    void TakeTranslation(const TDictionaryEntry& Entry, const String& Translation) {
+        ApplyDictionaryTranslation(Entry, Translation);
+    }
+    String FileHead() const { return TranslationHeadName(); }
+
     static void ConvertToLiterals(String& S);
     static void ConvertFromLiterals(String& S);
     static String WriteString(const String& S) { return zantor::WriteString(S); }
