@@ -4,8 +4,16 @@
 
 #include "ToolRun.h"
 
+#include "host/classes/Filer.h"
+#include "host/controls/Application.h"
+#include "host/controls/Forms.h"
+#include "host/rtl/StrUtils.h"
+#include "host/typinfo/TypInfo.h"
+
 #include <filesystem>
 #include <map>
+#include <regex>
+#include <set>
 
 using namespace zt_ide_test;
 using zt_test::RunTool;
@@ -199,4 +207,149 @@ TEST_F(ZantorPo, RefusesBadInputBeforeChangingAnything) {
     EXPECT_EQ(Unknown.Status, 1);
     EXPECT_EQ(Unknown.Err, "zantor: '999999' is not a locale identifier of this system\n");
     EXPECT_EQ(Zantor("export " + Project() + " --po a --dictionary b").Status, 2);
+}
+
+namespace {
+
+class ZantorQuality : public IdeTest {
+protected:
+    std::string Project() const { return ShellQuote(Demo.Project()); }
+    std::string Lng() const { return Demo.File("Demo.lng"); }
+    // Lines of Out that contain Text.
+    static int Count(const std::string& Out, const std::string& Text) {
+        int N = 0;
+        for (auto At = Out.find(Text); At != std::string::npos; At = Out.find(Text, At + 1))
+            ++N;
+        return N;
+    }
+};
+
+} // namespace
+
+TEST_F(ZantorQuality, CheckFindsEveryKindOfProblemOnAPreparedProject) {
+    TToolRun Clean = Zantor("check " + Project() + " --no-width");
+    EXPECT_EQ(Clean.Status, 0) << Clean.Err;
+    EXPECT_EQ(Clean.Out, "0 errors, 0 warnings\n");
+
+    Replace(Lng(), "GreetButton.Caption%1036='&Saluer'", "GreetButton.Caption%1036='Saluer'");
+    Replace(Lng(), "LoudCheck.Caption%1036='&Fort'", "LoudCheck.Caption%1036='&Fort '");
+    Replace(Lng(), "GreetButton.Caption%1031='&Grüßen'", "GreetButton.Caption%1031='&Los'");
+    Replace(Lng(), "Lines[0]%1031='Vor Mittag liefern.'",
+            "Lines[0]%1031='Vor Mittag liefern.'#13#10");
+    Replace(Lng(), "CancelButton.Caption%1036='Annuler'",
+            "CancelButton.Caption%1036='Annuler la commande en cours'");
+    Replace(Lng(), "MainForm.Caption%1031",
+            "#1MainForm.Res3%-1='%d files in %s'\r\n#1MainForm.Res3%1036='%s fichiers'\r\n"
+            "MainForm.Caption%1031");
+    TToolRun R = Zantor("check " + Project());
+    EXPECT_EQ(R.Status, 3) << R.Err;
+    for (const char* Line :
+         {"1036 MainForm: error [format] #1MainForm: \"%s fichiers\" would make Format fail for "
+          "\"%d files in %s\": argument 0 is an integer in the design text but a string in the "
+          "translation\n",
+          "1036 MainForm: warning [accelerator] MainForm.GreetButton.Caption: \"Saluer\" has lost "
+          "the accelerator of \"&Greet\"\n",
+          "1036 MainForm: warning [blanks] MainForm.LoudCheck.Caption: \"&Fort \" ends with blanks "
+          "differently from \"&Loud\"\n",
+          "1031 MainForm: warning [accelerator] MainForm.LoudCheck.Caption: the accelerator \"l\" "
+          "is used by 2 texts: MainForm.GreetButton.Caption, MainForm.LoudCheck.Caption\n",
+          "1031 OrderForm: warning [line-breaks] OrderForm.NotesMemo.Lines[0]: \"Vor Mittag "
+          "liefern.\\r\\n\" ends with line breaks differently from \"Deliver before noon.\"\n",
+          "1 error, 5 warnings\n"})
+        EXPECT_EQ(Count(R.Out, Line), 1) << Line << "\n" << R.Out;
+    // The button cuts the long caption off; the narrow labels wrap the design texts already.
+    EXPECT_EQ(Count(R.Out, "warning [width] OrderForm.CancelButton.Caption: \"Annuler la commande "
+                           "en cours\" is "),
+              1)
+        << R.Out;
+
+    TToolRun Json = Zantor("check " + Project() + " --json --locales 1036");
+    EXPECT_EQ(Json.Status, 3);
+    EXPECT_TRUE(Json.Out.starts_with("{\"errors\": 1, \"warnings\": 3, \"findings\": [\n"))
+        << Json.Out;
+    EXPECT_EQ(Count(Json.Out, "{\"severity\": \"error\", \"locale\": 1036, \"form\": \"MainForm\", "
+                              "\"context\": \"#1MainForm\", \"check\": \"format\", \"message\": "
+                              "\"\\\"%s fichiers\\\" would make Format fail"),
+              1)
+        << Json.Out;
+    EXPECT_EQ(Count(Json.Out, "\"locale\": 1031"), 0);
+    // Warnings alone do not fail the check.
+    TToolRun German = Zantor("check " + Project() + " --locales 1031");
+    EXPECT_EQ(German.Status, 0) << German.Out;
+}
+
+TEST_F(ZantorQuality, StatsCountEntriesTranslatedAndEmpty) {
+    Replace(Lng(), "OrderForm.Caption%1036='Commande'", "OrderForm.Caption%1036=''");
+    TToolRun R = Zantor("stats " + Project());
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(R.Out, "Form      Locale  Entries  Translated  Empty   Done\n"
+                     "MainForm    1031        8           8      0   100%\n"
+                     "MainForm    1036        8           8      0   100%\n"
+                     "OrderForm   1031        6           6      0   100%\n"
+                     "OrderForm   1036        6           5      1    83%\n"
+                     "Total       1031       14          14      0   100%\n"
+                     "Total       1036       14          13      1    92%\n");
+    TToolRun Json = Zantor("stats " + Project() + " --json --locales 1036");
+    ASSERT_EQ(Json.Status, 0) << Json.Err;
+    EXPECT_EQ(Json.Out,
+              "{\"forms\": [\n"
+              "  {\"form\": \"MainForm\", \"locale\": 1036, \"entries\": 8, \"translated\": 8, "
+              "\"empty\": 0},\n"
+              "  {\"form\": \"OrderForm\", \"locale\": 1036, \"entries\": 6, \"translated\": 5, "
+              "\"empty\": 1}],\n"
+              " \"totals\": [\n"
+              "  {\"locale\": 1036, \"entries\": 14, \"translated\": 13, \"empty\": 1}]}\n");
+}
+
+// The example application in a pseudo-locale: the texts show it, and the check names the
+// controls that cut them off, more of them the longer the texts grow.
+TEST_F(ZantorQuality, PseudoLocaleShowsWhatTheFormsCutOff) {
+    TToolRun None = Zantor("pseudo " + Project() + " --locale 1034");
+    EXPECT_EQ(None.Status, 1);
+    EXPECT_EQ(None.Err, "zantor: the project has no translators of locale 1034 (zantor globalize "
+                        "PROJECT --locales 1034 places them)\n");
+    ASSERT_EQ(Zantor("globalize " + Project() + " --locales 1034").Status, 0);
+    TToolRun Fill = Zantor("pseudo " + Project() + " --locale 1034 --expand 40");
+    ASSERT_EQ(Fill.Status, 0) << Fill.Err;
+    EXPECT_TRUE(Fill.Out.starts_with("locale 1034: ")) << Fill.Out;
+    EXPECT_TRUE(Fill.Out.ends_with(" texts on 2 forms\n")) << Fill.Out;
+    TToolRun Stats = Zantor("stats " + Project() + " --locales 1034");
+    EXPECT_EQ(Count(Stats.Out, "   100%\n"), 3) << Stats.Out; // two forms and the total
+
+    // The application's main form as it shows in the pseudo-locale.
+    const std::string Text =
+        std::regex_replace(zt_test::ReadAll(Demo.File("MainForm.dfm")),
+                           std::regex("\\r?\\n *On[A-Za-z]+ = [A-Za-z]+(?=\\r?\\n)"), "");
+    auto* Live = new host::TForm(host::Application);
+    host::ReadComponentFromText(host::StringReplace(Text, "TMainForm", "TForm"), Live);
+    for (int i = 0; i < Live->ComponentCount(); ++i) {
+        host::TComponent* C = Live->Components(i);
+        if (C->ClassName() == "TFormTranslator" && host::GetOrdProp(C, "Locale") == 1034)
+            host::SetOrdProp(C, "Translate", 1);
+    }
+    EXPECT_EQ(host::GetStrProp(Live->FindComponent("GreetButton"), "Caption"), "[&Gŕééţ]");
+    EXPECT_EQ(host::GetStrProp(Live, "Caption"), "[Žáñţöŕ đéɱö ~~]");
+    Live->Free();
+
+    auto Clipped = [&](int Expand) {
+        EXPECT_EQ(
+            Zantor("pseudo " + Project() + " --locale 1034 --expand " + std::to_string(Expand))
+                .Status,
+            0);
+        const TToolRun R = Zantor("check " + Project() + " --locales 1034");
+        std::set<std::string> Controls;
+        const std::regex Control("\\[width\\] [A-Za-z]+\\.([A-Za-z]+)\\.Caption");
+        for (std::sregex_iterator It(R.Out.begin(), R.Out.end(), Control), End; It != End; ++It)
+            Controls.insert((*It)[1]);
+        return Controls;
+    };
+    const auto Some = Clipped(40);
+    const auto More = Clipped(250);
+    EXPECT_TRUE(Some.count("CustomerLabel")) << R"(at 40%)";
+    EXPECT_FALSE(Some.count("GreetButton"));
+    for (const std::string& C : Some)
+        EXPECT_TRUE(More.count(C)) << C;
+    EXPECT_TRUE(More.count("GreetButton"));
+    EXPECT_TRUE(More.count("CancelButton"));
+    EXPECT_GT(More.size(), Some.size());
 }
