@@ -1,5 +1,5 @@
-// "zantor export --po", "zantor import --po": the project's translations in the files the
-// tools translators use, through the loaded package's exchange code.
+// "zantor export --po/--xliff", "zantor import --po/--xliff": the project's translations in
+// the files the tools translators use, through the loaded package's exchange code.
 #pragma once
 
 #include "ProjectCommands.h"
@@ -8,5 +8,8 @@
 
 // Each raises host::Exception (or std::runtime_error) with a message for the person; what was
 // written or taken goes to Out, progress (when not null) to Progress.
-void RunExportPo(const TProjectCommandOptions& Options, std::ostream& Out, std::ostream* Progress);
-void RunImportPo(const TProjectCommandOptions& Options, std::ostream& Out, std::ostream* Progress);
+// Portable-object files when PoDir (PoFiles) is given, else XLIFF.
+void RunExportFiles(const TProjectCommandOptions& Options, std::ostream& Out,
+                    std::ostream* Progress);
+void RunImportFiles(const TProjectCommandOptions& Options, std::ostream& Out,
+                    std::ostream* Progress);

@@ -27,8 +27,10 @@ struct TProjectCommandOptions {
     host::String Dictionary;
     host::String Properties;
     int Locale = 0;
-    host::String PoDir;                // export --po
-    std::vector<host::String> PoFiles; // import --po
+    host::String PoDir;                   // export --po
+    std::vector<host::String> PoFiles;    // import --po
+    host::String XliffDir;                // export --xliff
+    std::vector<host::String> XliffFiles; // import --xliff
 };
 
 // Each raises host::Exception (or std::runtime_error) with a message for the person.

@@ -3,9 +3,9 @@
 //   zantor inspect PROJECT [UNIT [COMPONENT]]
 //   zantor globalize PROJECT --locales L,... [feature and storage options]
 //   zantor export PROJECT --locales L,... --dictionary FILE | --properties FILE
-//   zantor export PROJECT [--locales L,...] --po DIR
+//   zantor export PROJECT [--locales L,...] --po DIR | --xliff DIR
 //   zantor import PROJECT --dictionary FILE | --properties FILE [--locale L]
-//   zantor import PROJECT --po FILE...
+//   zantor import PROJECT --po FILE... | --xliff FILE...
 //   zantor stats PROJECT [--locales L,...] [--json]
 //   zantor check PROJECT [--locales L,...] [--json] [--no-width]
 //   zantor pseudo PROJECT --locale L [--expand PERCENT]
@@ -116,9 +116,11 @@ int main(int argc, char** argv) {
     AddLocalesOption(ExportCmd, Export.Locales,
                      "Locale identifiers to export (with --po: default every locale)")
         ->required(false);
-    AddFileKindOptions(ExportCmd, Export, "Write")
-        ->add_option("--po", Export.PoDir,
-                     "Write portable-object files into DIR: one .po per locale and a .pot");
+    CLI::Option_group* ExportKind = AddFileKindOptions(ExportCmd, Export, "Write");
+    ExportKind->add_option("--po", Export.PoDir,
+                           "Write portable-object files into DIR: one .po per locale and a .pot");
+    ExportKind->add_option("--xliff", Export.XliffDir,
+                           "Write XLIFF 1.2 files into DIR: one .xlf per locale");
     AddPackageOption(ExportCmd, Export.Packages);
 
     TProjectCommandOptions Import;
@@ -126,10 +128,13 @@ int main(int argc, char** argv) {
         "import", "Read translations from a file into the translators on PROJECT's forms and "
                   "save the forms.");
     ImportCmd->add_option("PROJECT", Import.ProjectFile, "Project file")->required();
-    AddFileKindOptions(ImportCmd, Import, "Read")
-        ->add_option("--po", Import.PoFiles,
-                     "Read portable-object files (each names its locale); fuzzy entries are "
-                     "skipped");
+    CLI::Option_group* ImportKind = AddFileKindOptions(ImportCmd, Import, "Read");
+    ImportKind->add_option("--po", Import.PoFiles,
+                           "Read portable-object files (each names its locale); fuzzy entries are "
+                           "skipped");
+    ImportKind->add_option("--xliff", Import.XliffFiles,
+                           "Read XLIFF 1.2 files (locale from target-language); targets still to "
+                           "review are skipped");
     ImportCmd
         ->add_option("--locale", Import.Locale, "Only the translators of this locale take the file")
         ->check(CLI::PositiveNumber);
@@ -173,14 +178,14 @@ int main(int argc, char** argv) {
             RunGlobalize(Glob, Progress);
         } else if (*ExportCmd) {
             WithPackage(Export.Packages);
-            if (!Export.PoDir.empty())
-                RunExportPo(Export, std::cout, Progress);
+            if (!Export.PoDir.empty() || !Export.XliffDir.empty())
+                RunExportFiles(Export, std::cout, Progress);
             else
                 RunExport(Export, Progress);
         } else if (*ImportCmd) {
             WithPackage(Import.Packages);
-            if (!Import.PoFiles.empty())
-                RunImportPo(Import, std::cout, Progress);
+            if (!Import.PoFiles.empty() || !Import.XliffFiles.empty())
+                RunImportFiles(Import, std::cout, Progress);
             else
                 RunImport(Import, Progress);
         } else if (*TokensCmd) {

@@ -94,7 +94,8 @@ bool EndsWithBreak(std::string_view S) {
     return !S.empty() && S.back() == '\n';
 }
 
-// Why a translation would not pass the gettext tools' checks; "" when it would.
+} // namespace
+
 String ToolCheckProblem(const TExchangeEntry& E) {
     if (E.Translation.empty()) return "";
     String Why = FormatMismatch(E.Source, E.Translation);
@@ -107,6 +108,8 @@ String ToolCheckProblem(const TExchangeEntry& E) {
                "other way round)";
     return "";
 }
+
+namespace {
 
 TPoEntry PoEntryOf(const TExchangeEntry& E, bool Template) {
     TPoEntry P;
@@ -126,14 +129,14 @@ TPoEntry PoEntryOf(const TExchangeEntry& E, bool Template) {
     return P;
 }
 
+} // namespace
+
 String EntryKey(std::string_view Context, std::string_view Source) {
     String K(Context);
     K += '\x04';
     K += Source;
     return K;
 }
-
-} // namespace
 
 TPoFile MakePoFile(const String& Project, Integer LCID, const std::vector<TFormEntries>& Forms) {
     TPoFile File;
@@ -187,31 +190,38 @@ Integer PoLocale(const TPoFile& File, const String& FileName) {
     return LCID;
 }
 
-TPoExportReport TProjectExchange::ExportPo(const String& Dir, const std::vector<Integer>& Locales) {
+void TProjectExchange::CheckLocales(const std::vector<Integer>& Locales) {
     for (Integer LCID : Locales)
         if (LanguageName(LCID).empty())
             throw host::EConvertError("'" + host::IntToStr(LCID) +
                                       "' is not a locale identifier of this system");
+}
+
+std::vector<Integer> TProjectExchange::ChosenLocales(const std::vector<Integer>& Locales,
+                                                     const std::vector<TFormEntries>& Forms) {
+    if (!Locales.empty()) return Locales;
+    std::set<Integer> All;
+    for (const TFormEntries& F : Forms)
+        for (const auto& [L, E] : F.ByLocale)
+            All.insert(L);
+    return {All.begin(), All.end()};
+}
+
+TExportReport TProjectExchange::ExportPo(const String& Dir, const std::vector<Integer>& Locales) {
+    CheckLocales(Locales);
     const std::vector<TFormEntries> Forms = Gather();
-    std::vector<Integer> Chosen = Locales;
-    if (Chosen.empty()) {
-        std::set<Integer> All;
-        for (const TFormEntries& F : Forms)
-            for (const auto& [L, E] : F.ByLocale)
-                All.insert(L);
-        Chosen.assign(All.begin(), All.end());
-    }
+    const std::vector<Integer> Chosen = ChosenLocales(Locales, Forms);
     std::filesystem::create_directories(Dir);
     const String Folder = host::IncludeTrailingPathDelimiter(Dir);
     const String Project = ProjectName();
-    TPoExportReport Report;
+    TExportReport Report;
     auto Write = [&](Integer LCID) {
         const TPoFile File = MakePoFile(Project, LCID, Forms);
         String Name = LCID ? LanguageName(LCID) : Project;
         if (Name.empty()) Name = host::IntToStr(LCID);
         Name = Folder + Name + (LCID ? ".po" : ".pot");
         host::WriteFileAtomic(Name, WritePo(File));
-        TPoExportReport::TFile R;
+        TExportReport::TFile R;
         R.Name = Name;
         R.LCID = LCID;
         R.Entries = static_cast<int>(File.Entries.size());
@@ -227,20 +237,13 @@ TPoExportReport TProjectExchange::ExportPo(const String& Dir, const std::vector<
     return Report;
 }
 
-TPoImportReport TProjectExchange::ImportPo(const std::vector<String>& Files) {
-    struct TWanted {
-        const TPoEntry* Entry;
-        std::size_t File;
-        bool Used = false;
-    };
+TImportReport TProjectExchange::ImportPo(const std::vector<String>& Files) {
     // All files are read before anything changes.
-    std::vector<TPoFile> Read;
-    TPoImportReport Report;
-    std::map<Integer, std::unordered_map<String, TWanted>> ByLocale;
+    std::vector<TImportReport::TFile> Reports;
+    std::vector<std::vector<TIncoming>> Incoming;
     for (const String& Name : Files) {
         if (!host::FileExists(Name)) throw EPoError("cannot read " + Name);
-        Read.push_back(ReadPo(host::ReadFileBytes(Name), Name));
-        const TPoFile& F = Read.back();
+        const TPoFile F = ReadPo(host::ReadFileBytes(Name), Name);
         const String Charset = F.HeaderValue("Content-Type");
         const std::size_t At = host::LowerCase(Charset).find("charset=");
         if (At != String::npos) {
@@ -249,25 +252,53 @@ TPoImportReport TProjectExchange::ImportPo(const std::vector<String>& Files) {
                 throw EPoError(Name + ": charset " + Charset.substr(At + 8) +
                                " is not UTF-8 (msgconv --to-code=UTF-8 converts it)");
         }
-        TPoImportReport::TFile R;
+        TImportReport::TFile R;
         R.Name = Name;
         R.LCID = PoLocale(F, Name);
-        Report.Files.push_back(std::move(R));
+        Reports.push_back(std::move(R));
+        std::vector<TIncoming>& In = Incoming.emplace_back();
+        for (const TPoEntry& E : F.Entries) {
+            TIncoming I{E.Context.value_or(""), E.Id, E.Str, TIncoming::Take};
+            if (E.Plural)
+                I.Kind = TIncoming::Plural;
+            else if (E.HasFlag("fuzzy"))
+                I.Kind = TIncoming::Review;
+            else if (E.Str.empty())
+                I.Kind = TIncoming::Untranslated;
+            In.push_back(std::move(I));
+        }
     }
-    for (std::size_t i = 0; i < Read.size(); ++i) {
-        TPoImportReport::TFile& R = Report.Files[i];
+    return ApplyIncoming(std::move(Reports), Incoming);
+}
+
+TImportReport TProjectExchange::ApplyIncoming(std::vector<TImportReport::TFile> Files,
+                                              const std::vector<std::vector<TIncoming>>& Incoming) {
+    struct TWanted {
+        const TIncoming* Entry;
+        std::size_t File;
+        bool Used = false;
+    };
+    TImportReport Report;
+    Report.Files = std::move(Files);
+    std::map<Integer, std::unordered_map<String, TWanted>> ByLocale;
+    for (std::size_t i = 0; i < Incoming.size(); ++i) {
+        TImportReport::TFile& R = Report.Files[i];
         auto& Wanted = ByLocale[R.LCID];
-        for (const TPoEntry& E : Read[i].Entries) {
-            const String Context = E.Context.value_or("");
-            if (E.Plural) {
-                R.Plural.push_back(Context);
-            } else if (E.HasFlag("fuzzy")) {
-                R.Fuzzy.push_back(Context);
-            } else if (E.Str.empty()) {
+        for (const TIncoming& E : Incoming[i]) {
+            switch (E.Kind) {
+            case TIncoming::Plural:
+                R.Plural.push_back(E.Context);
+                break;
+            case TIncoming::Review:
+                R.Fuzzy.push_back(E.Context);
+                break;
+            case TIncoming::Untranslated:
                 ++R.Untranslated;
-            } else {
+                break;
+            case TIncoming::Take:
                 // A later file of the same locale wins.
-                Wanted[EntryKey(Context, E.Id)] = {&E, i};
+                Wanted[EntryKey(E.Context, E.Source)] = {&E, i};
+                break;
             }
         }
     }
@@ -279,10 +310,10 @@ TPoImportReport TProjectExchange::ImportPo(const std::vector<String>& Files) {
                 for (std::size_t k = 0; k < E.Entries.size(); ++k) {
                     auto It = Wanted.find(EntryKey(E.Entries[k].Context, E.Entries[k].Source));
                     if (It == Wanted.end()) continue;
-                    TPoImportReport::TFile& R = Report.Files[It->second.File];
+                    TImportReport::TFile& R = Report.Files[It->second.File];
                     const bool First = !It->second.Used;
                     It->second.Used = true;
-                    if (TakeTranslation(E, k, It->second.Entry->Str)) {
+                    if (TakeTranslation(E, k, It->second.Entry->Translation)) {
                         Changed = true;
                         if (First) ++R.Taken;
                     } else if (First) {
@@ -295,9 +326,8 @@ TPoImportReport TProjectExchange::ImportPo(const std::vector<String>& Files) {
     for (auto& [LCID, Wanted] : ByLocale)
         for (auto& [Key, W] : Wanted)
             if (!W.Used)
-                Report.Files[W.File].Unknown.push_back(W.Entry->Context.value_or("") + ": " +
-                                                       W.Entry->Id);
-    for (TPoImportReport::TFile& R : Report.Files)
+                Report.Files[W.File].Unknown.push_back(W.Entry->Context + ": " + W.Entry->Source);
+    for (TImportReport::TFile& R : Report.Files)
         std::sort(R.Unknown.begin(), R.Unknown.end());
     return Report;
 }

@@ -5,6 +5,7 @@
 #include "exchange/PoFile.h"
 #include "exchange/ProjectExchangeIntf.h"
 #include "exchange/TranslatorEntries.h"
+#include "exchange/XliffFile.h"
 
 #include <map>
 #include <memory>
@@ -27,8 +28,10 @@ public:
 
     void SetOnProgress(TProgressProc Proc) override;
     std::vector<Integer> Locales() override;
-    TPoExportReport ExportPo(const String& Dir, const std::vector<Integer>& Locales) override;
-    TPoImportReport ImportPo(const std::vector<String>& Files) override;
+    TExportReport ExportPo(const String& Dir, const std::vector<Integer>& Locales) override;
+    TImportReport ImportPo(const std::vector<String>& Files) override;
+    TExportReport ExportXliff(const String& Dir, const std::vector<Integer>& Locales) override;
+    TImportReport ImportXliff(const std::vector<String>& Files) override;
     std::vector<TStatsRow> Stats(const std::vector<Integer>& Locales) override;
     std::vector<TFinding> Check(const std::vector<Integer>& Locales,
                                 host::TPainter* Measure) override;
@@ -37,8 +40,25 @@ public:
     // Every form's entries (component pointers cleared: the forms are closed again).
     std::vector<TFormEntries> Gather();
 
+    // A translation as a file brings it.
+    struct TIncoming {
+        String Context;
+        String Source;
+        String Translation;
+        enum TKind { Take, Review, Plural, Untranslated } Kind = Take;
+    };
+    // Gives the translators the translations of every file (Incoming[i] for Files[i]) and
+    // saves the forms that changed; the counts and lists go into Files.
+    TImportReport ApplyIncoming(std::vector<TImportReport::TFile> Files,
+                                const std::vector<std::vector<TIncoming>>& Incoming);
+
 private:
     String ProjectName() const;
+    // Raises EConvertError for a locale the platform does not know.
+    static void CheckLocales(const std::vector<Integer>& Locales);
+    // Locales, or every locale the forms have when it is empty.
+    static std::vector<Integer> ChosenLocales(const std::vector<Integer>& Locales,
+                                              const std::vector<TFormEntries>& Forms);
     std::unique_ptr<TProjectExpert> FExpert;
 };
 
@@ -52,5 +72,18 @@ private:
                                  const std::vector<TFormEntries>& Forms);
 // The locale a file is for: its X-Zantor-Locale header, else its Language. Raises EPoError.
 [[nodiscard]] Integer PoLocale(const TPoFile& File, const String& FileName);
+
+// The XLIFF document of one locale; entries XML cannot carry are counted in Skipped.
+[[nodiscard]] TXliffDocument MakeXliffDocument(Integer SourceLCID, Integer LCID,
+                                               const std::vector<TFormEntries>& Forms,
+                                               int* Skipped);
+// The locale of a document: the target language of its files. Raises EXliffError.
+[[nodiscard]] Integer XliffLocale(const TXliffDocument& Doc, const String& FileName);
+
+// Why a translation would not pass the gettext tools' checks (other Format arguments, a line
+// break lost at either end); "" when it would.
+[[nodiscard]] String ToolCheckProblem(const TExchangeEntry& E);
+// The key of an entry in files: context and design text.
+[[nodiscard]] String EntryKey(std::string_view Context, std::string_view Source);
 
 } // namespace zantor

@@ -13,25 +13,26 @@ class TPainter;
 
 namespace zantor {
 
-struct TPoExportReport {
+struct TExportReport {
     struct TFile {
         String Name;      // the file written
         Integer LCID = 0; // 0 for the template
         int Entries = 0;
         int Translated = 0;
-        int Fuzzy = 0; // translations marked for review (they would not pass the checks)
+        int Fuzzy = 0;   // translations marked for review (they would not pass the checks)
+        int Skipped = 0; // texts the format cannot carry (XLIFF: control characters)
     };
     std::vector<TFile> Files;
 };
 
-struct TPoImportReport {
+struct TImportReport {
     struct TFile {
         String Name;
         Integer LCID = 0;
         int Taken = 0;               // translations that changed an entry
         int Unchanged = 0;           // translations the project already had
         int Untranslated = 0;        // entries with an empty translation (left alone)
-        std::vector<String> Fuzzy;   // contexts of fuzzy entries, skipped
+        std::vector<String> Fuzzy;   // contexts of fuzzy (or to-review) entries, skipped
         std::vector<String> Unknown; // "context: text" of entries no translator has
         std::vector<String> Plural;  // contexts of plural entries, skipped
     };
@@ -75,10 +76,14 @@ public:
 
     // Writes Dir/<language>.po for each locale (all when Locales is empty) and the template
     // Dir/<project>.pot. Raises for an unknown locale or a file that cannot be written.
-    virtual TPoExportReport ExportPo(const String& Dir, const std::vector<Integer>& Locales) = 0;
+    virtual TExportReport ExportPo(const String& Dir, const std::vector<Integer>& Locales) = 0;
     // Reads every file first (raising EPoError for one that cannot be read, before anything
     // changes), then gives each translator its translations and saves the forms that changed.
-    virtual TPoImportReport ImportPo(const std::vector<String>& Files) = 0;
+    virtual TImportReport ImportPo(const std::vector<String>& Files) = 0;
+    // The same with XLIFF 1.2: Dir/<language>.xlf per locale, one <file> per form; targets
+    // whose state asks for more work ("new", "needs-...") are skipped like fuzzy entries.
+    virtual TExportReport ExportXliff(const String& Dir, const std::vector<Integer>& Locales) = 0;
+    virtual TImportReport ImportXliff(const std::vector<String>& Files) = 0;
 
     // Completeness per form and locale (all locales when Locales is empty), forms in project
     // order, locales ascending.

@@ -353,3 +353,55 @@ TEST_F(ZantorQuality, PseudoLocaleShowsWhatTheFormsCutOff) {
     EXPECT_TRUE(More.count("CancelButton"));
     EXPECT_GT(More.size(), Some.size());
 }
+
+TEST_F(ZantorPo, XliffFilesAreValidAndBringTranslationsBack) {
+    const std::string Dir = Demo.File("xlf");
+    TToolRun R = Zantor("export " + Project() + " --xliff " + ShellQuote(Dir));
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    const std::string Fr = Dir + "/fr_FR.xlf", De = Dir + "/de_DE.xlf";
+    EXPECT_EQ(R.Out, "wrote " + De + ": 14 entries, 14 translated\nwrote " + Fr +
+                         ": 14 entries, 14 translated\n");
+    const std::string Schema = DemoDir + "/../../docs/xliff-1.2-subset.xsd";
+    for (const std::string& F : {Fr, De}) {
+        const TToolRun Valid =
+            RunTool("xmllint --noout --schema " + ShellQuote(Schema) + " " + ShellQuote(F));
+        EXPECT_EQ(Valid.Status, 0) << Valid.Err << zt_test::ReadAll(F);
+    }
+    const std::string Text = zt_test::ReadAll(Fr);
+    EXPECT_NE(Text.find("<file original=\"MainForm\" source-language=\"en-US\" "
+                        "target-language=\"fr-FR\" datatype=\"plaintext\">"),
+              std::string::npos)
+        << Text;
+    EXPECT_NE(Text.find("<trans-unit id=\"2\" resname=\"MainForm.GreetButton.Caption\" "
+                        "xml:space=\"preserve\">\n        <source>&amp;Greet</source>\n"
+                        "        <target state=\"translated\">&amp;Saluer</target>\n"
+                        "        <note>MainForm.GreetButton</note>\n"),
+              std::string::npos)
+        << Text;
+
+    const auto Before = ProjectFiles(Demo);
+    TToolRun Same = Zantor("import " + Project() + " --xliff " + ShellQuote(Fr));
+    ASSERT_EQ(Same.Status, 0) << Same.Err;
+    EXPECT_EQ(Same.Out, Fr + ": 0 taken, 14 unchanged, 0 untranslated, 0 fuzzy skipped, 0 not in "
+                             "the project\n");
+    EXPECT_EQ(ProjectFiles(Demo), Before);
+
+    // A CAT tool's work: one target changed, one sent back for review.
+    Replace(Fr, "&amp;Saluer</target>", "&amp;Bonjour</target>");
+    Replace(Fr, "<target state=\"translated\">Commande</target>",
+            "<target state=\"needs-review-translation\">Ordre</target>");
+    TToolRun Changed = Zantor("import " + Project() + " --xliff " + ShellQuote(Fr));
+    ASSERT_EQ(Changed.Status, 0) << Changed.Err;
+    EXPECT_EQ(Changed.Out, Fr + ": 1 taken, 12 unchanged, 0 untranslated, 1 fuzzy skipped, 0 not "
+                                "in the project\n  fuzzy, skipped: OrderForm.Caption\n");
+    const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
+    EXPECT_NE(Lng.find("MainForm.GreetButton.Caption%1036='&Bonjour'"), std::string::npos);
+    EXPECT_NE(Lng.find("OrderForm.Caption%1036='Commande'"), std::string::npos);
+
+    zt_test::WriteAll(Demo.File("broken.xlf"), "<xliff version=\"1.2\"><file>");
+    TToolRun Broken =
+        Zantor("import " + Project() + " --xliff " + ShellQuote(Demo.File("broken.xlf")));
+    EXPECT_EQ(Broken.Status, 1);
+    EXPECT_EQ(Broken.Err, "zantor: " + Demo.File("broken.xlf") +
+                              ":1: Premature end of data in tag file line 1\n");
+}
