@@ -156,6 +156,38 @@ void BM_ReadFormControls(benchmark::State& State) {
     State.SetComplexityN(State.range(0));
 }
 
+// Actions with a menu item and a button linked to each: every link is resolved when the form
+// is loaded, which must not search all actions for every client.
+String ActionsFormText(int Count) {
+    String Actions, Items, Buttons;
+    for (int i = 0; i < Count; ++i) {
+        String N = std::to_string(i);
+        Actions += "    object Action" + N + ": TAction\n      Caption = 'Action " + N +
+                   "'\n      Hint = 'Hint " + N + "'\n    end\n";
+        Items += "    object Item" + N + ": TMenuItem\n      Action = Action" + N + "\n    end\n";
+        Buttons += "  object Button" + N + ": TButton\n    Left = " + std::to_string(i % 640) +
+                   "\n    Top = " + std::to_string(i / 640) + "\n    Action = Action" + N +
+                   "\n  end\n";
+    }
+    return "object ActionsForm: TPanel\n  object Actions: TActionList\n" + Actions +
+           "  end\n  object Popup: TPopupMenu\n" + Items + "  end\n" + Buttons + "end\n";
+}
+
+void BM_ReadFormActions(benchmark::State& State) {
+    RegisterControlClasses();
+    String Text = ActionsFormText(static_cast<int>(State.range(0)));
+    for (auto _ : State) {
+        TComponent* Root = ReadComponentFromText(Text, nullptr);
+        State.PauseTiming();
+        if (Root->ComponentCount() != 2 + 3 * State.range(0))
+            State.SkipWithError("wrong component count");
+        Root->Free();
+        State.ResumeTiming();
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
+    State.SetComplexityN(State.range(0));
+}
+
 // The real forms of the corpus, read as tools read them (tolerant of what is not compiled in).
 void BM_ReadCorpus(benchmark::State& State) {
     RegisterControlClasses();
@@ -240,6 +272,11 @@ BENCHMARK(BM_ReadInheritedForm)
     ->RangeMultiplier(2)
     ->Range(1, 32)
     ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadFormActions)
+    ->RangeMultiplier(4)
+    ->Range(625, 10000)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadFormControls)
     ->RangeMultiplier(4)
