@@ -36,7 +36,8 @@ constexpr int ExitUsage = 2;
 
 void AddPackageOption(CLI::App* Cmd, std::vector<host::String>& Packages) {
     Cmd->add_option("-p,--package", Packages,
-                    "Package to load (repeatable; default: ZntD4.so beside zantor)");
+                    "Package to load (repeatable; default: ZntD4.so beside zantor, else in the "
+                    "installed package folder)");
 }
 
 CLI::Option* AddLocalesOption(CLI::App* Cmd, std::vector<int>& Locales, const char* What) {
@@ -161,7 +162,12 @@ int main(int argc, char** argv) {
         return ExitUsage;
     }
 
-    const host::String DefaultPackage = host::ExtractFilePath(host::ParamStr0()) + "ZntD4.so";
+    // Beside the tool in the build tree; in the package folder of an installed tree.
+    const host::String ToolDir = host::ExtractFilePath(host::ParamStr0());
+    host::String DefaultPackage = ToolDir + "ZntD4.so";
+    if (!host::FileExists(DefaultPackage) &&
+        host::FileExists(ToolDir + ZT_PACKAGE_RELDIR "/ZntD4.so"))
+        DefaultPackage = ToolDir + ZT_PACKAGE_RELDIR "/ZntD4.so";
     auto WithPackage = [&](std::vector<host::String>& Packages) {
         if (Packages.empty()) Packages.push_back(DefaultPackage);
     };
