@@ -98,7 +98,8 @@ String TProjectExpert::InProjectFolder(const String& FileName) const {
                                 FileName);
 }
 
-void TProjectExpert::GetAppLocales(const String& MainForm) {
+void TProjectExpert::WithMainForm(const String& MainForm,
+                                  const std::function<void(TComponent* Root)>& Work) {
     host::TIToolServices* Tools = host::ToolServices;
     if (!Tools) return;
     const String Form = InProjectFolder(MainForm);
@@ -112,19 +113,24 @@ void TProjectExpert::GetAppLocales(const String& MainForm) {
             Module->ShowForm();
             TInterfaceRef FormIntf(Module->GetFormInterface());
             TInterfaceRef Root(FormIntf ? FormIntf->GetFormComponent() : nullptr);
-            TComponent* Live = Root ? Root->GetComponentHandle() : nullptr;
-            for (int i = 0; Live && i < Live->ComponentCount(); ++i) {
-                auto* L = host::As<TLocaleTranslator>(Live->Components(i));
-                if (!L) continue;
-                FLocaleTranslator->SetTranslations(L->Translations());
-                FLocaleTranslator->SetDesignLocale(L->DesignLocale());
-                FLocaleTranslator->SetStartupLocale(L->StartupLocale());
-                break;
-            }
+            if (TComponent* Live = Root ? Root->GetComponentHandle() : nullptr) Work(Live);
             if (Opened) Module->Close();
         }
     }
     if (Opened) Tools->CloseFile(Unit);
+}
+
+void TProjectExpert::GetAppLocales(const String& MainForm) {
+    WithMainForm(MainForm, [this](TComponent* Live) {
+        for (int i = 0; i < Live->ComponentCount(); ++i) {
+            auto* L = host::As<TLocaleTranslator>(Live->Components(i));
+            if (!L) continue;
+            FLocaleTranslator->SetTranslations(L->Translations());
+            FLocaleTranslator->SetDesignLocale(L->DesignLocale());
+            FLocaleTranslator->SetStartupLocale(L->StartupLocale());
+            break;
+        }
+    });
 }
 
 // The unit loop

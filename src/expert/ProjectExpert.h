@@ -57,6 +57,9 @@ public:
     // Copies the catalogue of the main form's locale translator (its unit is MainForm with
     // the extension ".pas" when that file exists, else ".cpp"); nothing when there is none.
     void GetAppLocales(const String& MainForm);
+    // Runs Work on the live form of the main form's unit (found as GetAppLocales finds it),
+    // opening the unit when it is not open and closing it again; nothing when there is none.
+    void WithMainForm(const String& MainForm, const std::function<void(TComponent* Root)>& Work);
 
     // Enters the form's properties whose paths end in a common property, with an empty
     // translation; entries already there are kept.

@@ -2,6 +2,7 @@
 // Register routines, and the entry points through which the design-time host loads it.
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
 #include "exchange/ProjectExchange.h"
+#include "expert/ExpertAddIn.h"
 #include "expert/ProjectExpert.h"
 #include "host/ide/PackageInfo.h"
 #include "translators/ButtonTranslator.h"
@@ -59,6 +60,9 @@ const ZtPackageUnit PackageUnits[] = {
     {"Zrt", InitZrt, DoneZrt, zantor::Zrt::Register},
     {"Zct", InitZct, DoneZct, zantor::Zct::Register},
     {"Zbt", InitZbt, DoneZbt, zantor::Zbt::Register},
+    {"Zsplash", nullptr, nullptr, nullptr},
+    {"ZntWiz", nullptr, nullptr, nullptr},
+    {"Znt", zantor::Znt::Initialize, zantor::Znt::Finalize, zantor::Znt::Register},
 };
 
 } // namespace

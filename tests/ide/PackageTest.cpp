@@ -35,7 +35,10 @@ TEST_F(Packages, LoadingRegistersTheTranslatorsAndUnloadingRemovesThem) {
     for (int Round = 0; Round < 2; ++Round) { // a package unloaded can be loaded again
         host::TPackage* P = host::LoadPackage(PackageFile);
         EXPECT_EQ(P->Description(), "Tessavin Zantor");
-        EXPECT_EQ(P->UnitNames(), (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt"}));
+        EXPECT_EQ(P->UnitNames(), (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt",
+                                                            "Zsplash", "ZntWiz", "Znt"}));
+        ASSERT_EQ(host::LibraryExperts().size(), 1u);
+        EXPECT_EQ(host::LibraryExperts()[0]->GetIDString(), "Tessavin.Znt");
         EXPECT_EQ(Palette(), (std::vector<std::string>{
                                  "Tessavin:TLocaleTranslator", "Tessavin:TFormTranslator",
                                  "Tessavin:TResourceTranslator", "Tessavin:TCommonDialogTranslator",
@@ -54,6 +57,7 @@ TEST_F(Packages, LoadingRegistersTheTranslatorsAndUnloadingRemovesThem) {
         EXPECT_TRUE(host::PaletteEntries().empty());
         EXPECT_TRUE(host::PropertyEditorRegistrations().empty());
         EXPECT_TRUE(host::ComponentEditorRegistrations().empty());
+        EXPECT_TRUE(host::LibraryExperts().empty());
         EXPECT_EQ(host::GetClass("TFormTranslator"), nullptr);
         EXPECT_EQ(host::GetClass("TLocaleTranslator"), nullptr);
         EXPECT_EQ(host::GetClass("TButtonTranslator"), nullptr);

@@ -49,9 +49,9 @@ int TApplication::MessageBox(const String& Text, const String& Caption, int Flag
 
 void TApplication::ProcessMessages() {
     // What is posted meanwhile is handled too, up to a bound, so that a window that keeps
-    // posting to itself cannot hold the program here.
+    // posting to itself cannot hold the program here. Timers that are due come last.
     MSG Msg;
-    for (int Left = MaxProcessedMessages; Left > 0 && QueuedMessageCount() > 0; --Left) {
+    for (int Left = MaxProcessedMessages; Left > 0; --Left) {
         if (!PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) break;
         if (Msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(Msg.wParam));

@@ -21,6 +21,7 @@ TDesignHost::TDesignHost() {
 }
 
 TDesignHost::~TDesignHost() {
+    FHelpMenu.reset();
     FModules.clear();
     for (auto It = FPackages.rbegin(); It != FPackages.rend(); ++It) {
         try {
@@ -57,6 +58,12 @@ void TDesignHost::UnloadPackage(TPackage* Package) {
     }
     FPackages.erase(It);
     host::UnloadPackage(Package);
+}
+
+TExpertMenu* TDesignHost::HelpMenu() {
+    if (!FHelpMenu) FHelpMenu.reset(new TExpertMenu(nullptr));
+    FHelpMenu->Rebuild();
+    return FHelpMenu.get();
 }
 
 void TDesignHost::OpenProject(const String& FileName) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "host/ide/DesignModule.h"
+#include "host/ide/ExpertMenu.h"
 #include "host/ide/Packages.h"
 #include "host/ide/Project.h"
 #include "host/ide/ToolServices.h"
@@ -28,6 +29,10 @@ public:
     // component of a class the package registered.
     TPackage* LoadPackage(const String& FileName);
     void UnloadPackage(TPackage* Package);
+
+    // The Help menu with an item per library expert as registered now; choosing an item runs
+    // the expert's Execute.
+    TExpertMenu* HelpMenu();
 
     // Opens a project after closing the files of the one before (see CloseModule); raises
     // EAbort and keeps the old project when a file stays open. Errors of the project file
@@ -66,6 +71,10 @@ private:
     std::vector<std::unique_ptr<TDesignModule>> FModules;
     std::vector<TPackage*> FPackages;
     bool FOwnsApplication = false;
+    struct TFreeMenu {
+        void operator()(TExpertMenu* Menu) const { Menu->Free(); }
+    };
+    std::unique_ptr<TExpertMenu, TFreeMenu> FHelpMenu;
 };
 
 } // namespace host
