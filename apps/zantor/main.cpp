@@ -8,6 +8,7 @@
 //   zantor import PROJECT --po FILE... | --xliff FILE...
 //   zantor stats PROJECT [--locales L,...] [--json]
 //   zantor check PROJECT [--locales L,...] [--json] [--no-width]
+//   zantor wizard PROJECT --script FILE
 //   zantor pseudo PROJECT --locale L [--expand PERCENT]
 //   zantor tokens FILE
 //
@@ -19,6 +20,7 @@
 #include "ProjectCommands.h"
 #include "QualityCommands.h"
 #include "Tokens.h"
+#include "WizardCommand.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/FileNames.h"
@@ -144,6 +146,9 @@ int main(int argc, char** argv) {
     TQualityCommands Quality;
     AddQualityCommands(App, Quality);
 
+    TWizardOptions Wizard;
+    AddWizardCommand(App, Wizard);
+
     host::String TokensFile;
     CLI::App* TokensCmd =
         App.add_subcommand("tokens", "Show the source parser's tokens of FILE, one a line.");
@@ -176,6 +181,7 @@ int main(int argc, char** argv) {
         if (int Status = 0;
             RunQualityCommands(Quality, DefaultPackage, std::cout, Progress, Status))
             return Status;
+        if (RunWizardCommand(Wizard, DefaultPackage)) return 0;
         if (*InspectCmd) {
             WithPackage(Inspect.Packages);
             RunInspect(Inspect, std::cout);

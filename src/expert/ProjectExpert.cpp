@@ -156,7 +156,8 @@ void TProjectExpert::UnitLoop(TFormStep Step, bool StoreSettings) {
                 TInterfaceRef Form(Module->GetFormInterface());
                 TInterfaceRef Root(Form ? Form->GetFormComponent() : nullptr);
                 TComponent* Live = Root ? Root->GetComponentHandle() : nullptr;
-                if (Live) (this->*Step)({Module.Get(), Form.Get(), Root.Get(), Live, UnitFile});
+                if (Live)
+                    (this->*Step)({Module.Get(), Form.Get(), Root.Get(), Live, UnitFile, Opened});
                 if (StoreSettings) WriteSettings();
                 if (Opened) Module->Close();
             }
@@ -329,7 +330,8 @@ void TProjectExpert::TranslateForm(const TFormVisit& Visit) {
         else if (!T->InheritsFrom(TLocaleTranslator::StaticClass()))
             Changed = T->TranslateFrom(FSettings.ImportFile) || Changed;
     }
-    if (Changed && FSettings.SaveImported) Visit.Module->Save(true);
+    // A unit the loop opened is closed again right after: unsaved, the import would be lost.
+    if (Changed && (FSettings.SaveImported || Visit.Opened)) Visit.Module->Save(true);
 }
 
 } // namespace zantor

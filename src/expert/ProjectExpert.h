@@ -96,6 +96,7 @@ private:
         host::TIComponentInterface* RootIntf;
         TComponent* Root;
         String UnitFile;
+        bool Opened; // by the loop, which closes it again
     };
     using TFormStep = void (TProjectExpert::*)(const TFormVisit& Visit);
     // Visits every unit of the project (opening what is not open, and closing it again);

@@ -1,0 +1,156 @@
+// "zantor wizard": the package's wizard run through the host's menu entry by a script, on a
+// copy of the example application, as the real executable.
+#include "IdeTestSupport.h"
+
+#include "host/classes/Filer.h"
+#include "host/controls/Application.h"
+#include "host/controls/Forms.h"
+#include "host/typinfo/TypInfo.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <regex>
+
+using namespace zt_ide_test;
+
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Err;
+};
+
+std::string Quote(const std::string& S) {
+    std::string Q = "'";
+    for (char C : S)
+        Q += C == '\'' ? std::string("'\\''") : std::string(1, C);
+    return Q + "'";
+}
+
+TRun RunZantor(const std::string& Args) {
+    zt_test::TempDir Dir;
+    const std::string Err = Dir.File("stderr");
+    TRun R;
+    const int Status =
+        std::system((Quote(ZantorExe) + " " + Args + " >/dev/null 2>" + Quote(Err)).c_str());
+    R.Status = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+    R.Err = zt_test::ReadAll(Err);
+    return R;
+}
+
+std::map<std::string, std::string> FilesOf(const TDemoCopy& Demo,
+                                           std::initializer_list<const char*> Extensions) {
+    std::map<std::string, std::string> Files;
+    for (const auto& E : std::filesystem::directory_iterator(Demo.Dir.Path()))
+        for (const char* Ext : Extensions)
+            if (E.path().extension() == Ext)
+                Files[E.path().filename().string()] = zt_test::ReadAll(E.path().string());
+    return Files;
+}
+
+// The host with the package loaded reads the forms back as the application would.
+class ZantorWizard : public IdeTest {
+protected:
+    TRun Wizard(const std::string& Script) {
+        const std::string File = Demo.File("script.txt");
+        zt_test::WriteAll(File, Script);
+        return RunZantor("wizard " + Quote(Demo.Project()) + " --script " + Quote(File));
+    }
+    // The main form as the application loads it, with the translator of LCID switched on.
+    std::string CaptionIn(host::Integer LCID) {
+        const std::string Text =
+            std::regex_replace(zt_test::ReadAll(Demo.File("MainForm.dfm")),
+                               std::regex("\\r?\\n *On[A-Za-z]+ = [A-Za-z]+(?=\\r?\\n)"), "");
+        auto* Live = new host::TForm(host::Application);
+        host::ReadComponentFromText(host::StringReplace(Text, "TMainForm", "TForm"), Live);
+        std::string Caption;
+        for (int i = 0; i < Live->ComponentCount(); ++i) {
+            host::TComponent* C = Live->Components(i);
+            if (C->ClassName() == "TFormTranslator" && host::GetOrdProp(C, "Locale") == LCID) {
+                host::SetOrdProp(C, "Translate", 1);
+                Caption = host::GetStrProp(Live, "Caption");
+            }
+        }
+        Live->Free();
+        return Caption;
+    }
+};
+
+TEST_F(ZantorWizard, GlobalizesExportsAndImportsAsThePersonChooses) {
+    const auto Sources = FilesOf(Demo, {".cpp", ".h", ".zproj", ".lng"});
+    // The main form's locale translator gets the project's languages first.
+    TRun Glob = RunZantor("globalize " + Quote(Demo.Project()) + " --locales 1036,1034");
+    ASSERT_EQ(Glob.Status, 0) << Glob.Err;
+    const std::string Dict = Demo.File("es.dict");
+    TRun First = Wizard("form ZntWizard\n"
+                        "  expect WizNote.PageIndex 0\n"
+                        "  expect Radio1.Checked 1\n"
+                        "  click BtnNext\n" // features
+                        "  check CkxResources off\n"
+                        "  click BtnNext\n" // locales
+                        "  click BtnNext\n" // common properties
+                        "  click BtnNext\n" // finish
+                        "  expect BtnNext.Caption &Apply\n"
+                        "  click BtnNext\n" // globalize, back on the first page
+                        "  expect WizNote.PageIndex 0\n"
+                        "  expect Radio2.Checked 1\n" // the settings of this project, read back
+                        "  expect CkxResources.Checked 0\n"
+                        "  click BtnNext\n" // export
+                        "  click RadioLocType1\n"
+                        "  click BtnNext\n"
+                        "  expect BtnNext.Enabled 0\n"
+                        "  pick ListLocInProject Spanish, Spain\n"
+                        "  click BtnLocInclude\n"
+                        "  set EdtExportFile " +
+                        Dict +
+                        "\n"
+                        "  click BtnNext\n" // export, back on the first page
+                        "  click BtnClose\n"
+                        "end\n");
+    ASSERT_EQ(First.Status, 0) << First.Err;
+    const std::string Exported = zt_test::ReadAll(Dict);
+    ASSERT_NE(Exported.find("Zantor demo\t"), std::string::npos) << Exported;
+
+    // The translator's work, then the import through the wizard.
+    zt_test::WriteAll(Dict, std::regex_replace(Exported, std::regex("Zantor demo\t[^\r\n]*"),
+                                               "Zantor demo\tDemo de Zantor"));
+    TRun Second = Wizard("form ZntWizard\n"
+                         "  click Radio3\n"
+                         "  click BtnNext\n"
+                         "  set EdtImportFile " +
+                         Dict +
+                         "\n"
+                         "  click BtnNext\n"
+                         "  expect RadioDictType.Checked 1\n"
+                         "  pick CbxDictLangs Spanish, Spain\n"
+                         "  click BtnNext\n" // import
+                         "  click BtnClose\n"
+                         "end\n");
+    ASSERT_EQ(Second.Status, 0) << Second.Err;
+    EXPECT_EQ(CaptionIn(1034), "Demo de Zantor");
+    EXPECT_EQ(FilesOf(Demo, {".cpp", ".h", ".zproj", ".lng"}), Sources);
+}
+
+TEST_F(ZantorWizard, AScriptThatDoesNotMatchTheWizardFailsClearly) {
+    TRun Unknown = Wizard("form ZntWizard\n  click BtnNowhere\nend\n");
+    EXPECT_EQ(Unknown.Status, 1);
+    EXPECT_NE(Unknown.Err.find("script line 2: ZntWizard has no control BtnNowhere"),
+              std::string::npos)
+        << Unknown.Err;
+    TRun Wrong = Wizard("form ZntWizard\n  expect WizNote.PageIndex 3\nend\n");
+    EXPECT_EQ(Wrong.Status, 1);
+    EXPECT_NE(Wrong.Err.find("WizNote.PageIndex is \"0\", not \"3\""), std::string::npos)
+        << Wrong.Err;
+    TRun Syntax = Wizard("dance\n");
+    EXPECT_EQ(Syntax.Status, 1);
+    EXPECT_NE(Syntax.Err.find("script line 1: unknown step \"dance\""), std::string::npos);
+    TRun Left = Wizard("form ZntWizard\nend\nask Save? => Yes\n");
+    EXPECT_EQ(Left.Status, 1);
+    EXPECT_NE(Left.Err.find("Expected prompts not shown"), std::string::npos) << Left.Err;
+    EXPECT_EQ(RunZantor("wizard " + Quote(Demo.Project())).Status, 2); // no script
+}
+
+} // namespace
