@@ -1,6 +1,8 @@
 // The package: its units in load order with their initializations, finalizations and
 // Register routines, and the entry points through which the design-time host loads it.
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
+#include "editors/DlgEditor.h"
+#include "editors/FormEditor.h"
 #include "exchange/ProjectExchange.h"
 #include "expert/ExpertAddIn.h"
 #include "expert/ProjectExpert.h"
@@ -60,6 +62,8 @@ const ZtPackageUnit PackageUnits[] = {
     {"Zrt", InitZrt, DoneZrt, zantor::Zrt::Register},
     {"Zct", InitZct, DoneZct, zantor::Zct::Register},
     {"Zbt", InitZbt, DoneZbt, zantor::Zbt::Register},
+    {"Zftedit", zantor::Zftedit::Install, zantor::Zftedit::Uninstall, nullptr},
+    {"Zctedit", zantor::Zctedit::Install, zantor::Zctedit::Uninstall, nullptr},
     {"Zsplash", nullptr, nullptr, nullptr},
     {"ZntWiz", nullptr, nullptr, nullptr},
     {"Znt", zantor::Znt::Initialize, zantor::Znt::Finalize, zantor::Znt::Register},

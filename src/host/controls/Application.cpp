@@ -65,6 +65,34 @@ void TApplication::ProcessMessages() {
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FMainForm) FMainForm = nullptr;
+    if (Operation == opRemove && AComponent == FHintControl) {
+        FHintControl = nullptr;
+        CancelHint();
+    }
+}
+
+void TApplication::HintMouseMessage(TControl* Control) {
+    if (Control == FHintControl && FHintShowing) return;
+    if (FHintControl != Control) {
+        if (FHintControl) FHintControl->RemoveFreeNotification(this);
+        FHintControl = Control;
+        if (Control) Control->FreeNotification(this);
+    }
+    FHintShowing = true;
+    FShownHint.clear();
+    if (!FShowHint || !Control || !Control->ShowHint()) return;
+    const String& Hint = Control->Hint();
+    FShownHint = Hint.substr(0, Hint.find('|'));
+}
+
+void TApplication::CancelHint() {
+    FHintShowing = false;
+    FShownHint.clear();
+}
+
+void TApplication::SetShowHint(bool Value) {
+    FShowHint = Value;
+    if (!Value) CancelHint();
 }
 
 void InitApplication() {

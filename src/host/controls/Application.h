@@ -41,10 +41,26 @@ public:
     void Terminate() { FTerminated = true; }
     bool Terminated() const { return FTerminated; }
 
+    // Hints: the mouse over a control whose ShowHint is on shows its Hint (the part before a
+    // "|"), until the mouse goes to another control or CancelHint takes it away; the next
+    // mouse move then shows the control's hint as it is by then.
+    void HintMouseMessage(TControl* Control);
+    void CancelHint();
+    // The hint text shown, "" when none is.
+    const String& ShownHint() const { return FShownHint; }
+    TControl* HintControl() const { return FHintControl; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     void FormCreated(TComponent* Instance);
+
+    TControl* FHintControl = nullptr;
+    String FShownHint;
+    bool FHintShowing = false;
+    bool FShowHint = true;
 
     TCustomForm* FMainForm = nullptr;
     String FTitle;

@@ -181,6 +181,10 @@ bool EditInput(TWinControl& C, TMessage& M) {
             if (!Memo || !Memo->WantReturns()) return false;
             Value.insert(std::size_t(At), "\r\n");
             At += 2;
+        } else if (Ch == 9) {
+            if (!Memo || !Memo->WantTabs()) return false;
+            Value.insert(std::size_t(At), 1, '\t');
+            ++At;
         } else if (Ch >= 32) {
             if (Edit->MaxLength() > 0 && int(Value.size()) >= Edit->MaxLength()) return true;
             Value.insert(std::size_t(At), 1, char(Ch));
@@ -223,8 +227,13 @@ bool ListInput(TWinControl& C, TMessage& M) {
     case WM_LBUTTONDOWN: {
         TakeFocus(C);
         const int Index = S.TopIndex + MousePoint(M).y / ItemHeightOf(C);
-        if (Index < Count && Index != List->ItemIndex())
+        if (Index >= Count) return true;
+        if (List->MultiSelect() && (M.WParam & MK_CONTROL)) {
+            List->PickToggle(Index);
+            Repaint(C);
+        } else if (Index != List->ItemIndex() || List->SelCount() > 1) {
             PickListItem(C, Index, LB_SETCURSEL, LBN_SELCHANGE);
+        }
         return true;
     }
     case WM_KEYDOWN: {
@@ -331,6 +340,14 @@ bool PageControlInput(TWinControl& C, TMessage& M) {
 }
 
 } // namespace
+
+int TCustomListBox::ItemAtPos(POINT Pos, bool Existing) const {
+    auto& Self = const_cast<TCustomListBox&>(*this);
+    const int H = HandleAllocated() ? ItemHeightOf(Self) : std::max(1, ItemHeight());
+    const int Index = UiState(*this).TopIndex + (Pos.y < 0 ? -1 : Pos.y / H);
+    if (Existing && (Index < 0 || Index >= Items()->Count())) return -1;
+    return Index;
+}
 
 bool HandleControlInput(TWinControl& Control, TMessage& Message) {
     if (!Control.HandleAllocated()) return false;

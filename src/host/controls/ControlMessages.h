@@ -35,12 +35,20 @@ inline constexpr DWORD ES_LOWERCASE = 0x0010;
 inline constexpr DWORD ES_PASSWORD = 0x0020;
 inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 inline constexpr DWORD ES_READONLY = 0x0800;
+inline constexpr DWORD ES_RIGHT = 0x0002;
+inline constexpr DWORD ES_WANTRETURN = 0x1000;
+// Edit messages: the selection as start and end offsets (bytes).
+inline constexpr UINT EM_GETSEL = 0x00B0;
+inline constexpr UINT EM_SETSEL = 0x00B1;
 inline constexpr DWORD SS_LEFT = 0x0000;
 inline constexpr DWORD SS_CENTER = 0x0001;
 inline constexpr DWORD SS_RIGHT = 0x0002;
 
 // List box messages and styles; LB_ERR for a missing item or no selection.
+inline constexpr UINT LB_SETSEL = 0x0185;
 inline constexpr UINT LB_SETCURSEL = 0x0186;
+inline constexpr UINT LB_GETSEL = 0x0187;
+inline constexpr UINT LB_GETSELCOUNT = 0x0190;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
 inline constexpr UINT LB_GETTEXT = 0x0189;
 inline constexpr UINT LB_GETTEXTLEN = 0x018A;
@@ -48,6 +56,7 @@ inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr LRESULT LB_ERR = -1;
 inline constexpr DWORD LBS_NOTIFY = 0x0001;
 inline constexpr DWORD LBS_SORT = 0x0002;
+inline constexpr DWORD LBS_MULTIPLESEL = 0x0008;
 inline constexpr DWORD LBS_EXTENDEDSEL = 0x0800;
 
 // Combo box messages and styles; CB_ERR like LB_ERR.

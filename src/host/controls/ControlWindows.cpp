@@ -1,9 +1,11 @@
 // The windows of windowed controls: making and destroying them, the window procedure that
 // leads to WndProc, and keeping a control and its window in step.
+#include "host/controls/Application.h"
 #include "host/controls/ControlMessages.h"
 #include "host/controls/ControlPaint.h"
 #include "host/controls/Controls.h"
 #include "host/rtl/HostErrors.h"
+#include "host/winapi/Input.h"
 #include "host/winapi/WindowPos.h"
 #include "host/winapi/Windows.h"
 
@@ -169,6 +171,18 @@ void TWinControl::DefaultHandler(TMessage& Message) {
                                      Message.Msg, Message.WParam, Message.LParam);
 }
 
+namespace {
+
+TShiftState KeyboardShiftState() {
+    TShiftState Shift;
+    if (GetKeyState(VK_SHIFT) < 0) Shift.Include(ssShift);
+    if (GetKeyState(VK_CONTROL) < 0) Shift.Include(ssCtrl);
+    if (GetKeyState(VK_MENU) < 0) Shift.Include(ssAlt);
+    return Shift;
+}
+
+} // namespace
+
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_SETTEXT:
@@ -201,10 +215,43 @@ void TWinControl::WndProc(TMessage& Message) {
         // Each painter fills its whole client area.
         Message.Result = 1;
         return;
-    default:
-        if (HandleControlInput(*this, Message)) return;
-        DefaultHandler(Message);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        // The handler sees the key first; setting it to 0 keeps it from the control.
+        auto Key = static_cast<WORD>(Message.WParam);
+        const bool Down = Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN;
+        (Down ? FOnKeyDown : FOnKeyUp)(this, Key, KeyboardShiftState());
+        if (Key == 0) return;
+        Message.WParam = Key;
+        break;
     }
+    case WM_CHAR: {
+        char Ch = static_cast<char>(Message.WParam & 0xFF);
+        FOnKeyPress(this, Ch);
+        if (Ch == 0) return;
+        Message.WParam = static_cast<unsigned char>(Ch);
+        break;
+    }
+    case WM_MOUSEMOVE: {
+        TShiftState Shift = KeyboardShiftState();
+        if (Message.WParam & MK_LBUTTON) Shift.Include(ssLeft);
+        if (Message.WParam & MK_RBUTTON) Shift.Include(ssRight);
+        FOnMouseMove(this, Shift, GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam));
+        if (Application) Application->HintMouseMessage(this);
+        break;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if (!HandleControlInput(*this, Message)) DefaultHandler(Message);
+        (Message.Msg == WM_SETFOCUS ? FOnEnter : FOnExit)(this);
+        return;
+    default:
+        break;
+    }
+    if (HandleControlInput(*this, Message)) return;
+    DefaultHandler(Message);
 }
 
 // Whoever sets the window's text sets the control's: the store may change it (character

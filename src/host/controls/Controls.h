@@ -290,6 +290,9 @@ public:
     void SetOnDblClick(const TNotifyEvent& Value) { FOnDblClick = Value; }
     const TNotifyEvent& OnResize() const { return FOnResize; }
     void SetOnResize(const TNotifyEvent& Value) { FOnResize = Value; }
+    // Fired by WM_MOUSEMOVE on a windowed control.
+    const TMouseMoveEvent& OnMouseMove() const { return FOnMouseMove; }
+    void SetOnMouseMove(const TMouseMoveEvent& Value) { FOnMouseMove = Value; }
     // The menu a right click shows; forgotten when it is freed.
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* Value);
@@ -582,6 +585,20 @@ public:
     void SetBevelKind(TBevelKind Value) { FBevelKind = Value; }
     int BevelWidth() const { return FBevelWidth; }
     void SetBevelWidth(int Value) { FBevelWidth = Value; }
+    // Focus and keys, from the window's messages: WM_SETFOCUS/WM_KILLFOCUS fire OnEnter/OnExit;
+    // OnKeyDown/OnKeyUp (WM_KEYDOWN/WM_KEYUP) and OnKeyPress (WM_CHAR) see the key before the
+    // control does, and a handler that sets it to 0 keeps it from the control.
+    const TNotifyEvent& OnEnter() const { return FOnEnter; }
+    void SetOnEnter(const TNotifyEvent& Value) { FOnEnter = Value; }
+    const TNotifyEvent& OnExit() const { return FOnExit; }
+    void SetOnExit(const TNotifyEvent& Value) { FOnExit = Value; }
+    const TKeyEvent& OnKeyDown() const { return FOnKeyDown; }
+    void SetOnKeyDown(const TKeyEvent& Value) { FOnKeyDown = Value; }
+    const TKeyEvent& OnKeyUp() const { return FOnKeyUp; }
+    void SetOnKeyUp(const TKeyEvent& Value) { FOnKeyUp = Value; }
+    const TKeyPressEvent& OnKeyPress() const { return FOnKeyPress; }
+    void SetOnKeyPress(const TKeyPressEvent& Value) { FOnKeyPress = Value; }
+
     // The client size the control was designed with, as its form file holds it; anchored
     // children keep their distance to the right and bottom edges from it.
     std::optional<POINT> DesignSize() const { return FDesignSize; }

@@ -179,7 +179,7 @@ bool PaintListBox(TWinControl& Control, HDC Dc, const RECT& Client) {
     LONG Y = Client.top;
     for (int I = std::max(0, S.TopIndex); I < List->Items()->Count() && Y < Client.bottom; ++I) {
         RECT Item{Client.left, Y, Client.right, Y + H};
-        const bool Selected = I == List->ItemIndex();
+        const bool Selected = List->Selected(I);
         if (Selected) FillRect(Dc, &Item, GetSysColorBrush(COLOR_HIGHLIGHT));
         SetTextColor(Dc, Selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : TextColorOf(Control));
         RECT Text{Item.left + 2, Item.top, Item.right - 2, Item.bottom};

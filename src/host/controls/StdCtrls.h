@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "host/classes/Strings.h"
 #include "host/controls/Controls.h"
@@ -314,6 +315,18 @@ public:
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value) { FReadOnly = Value; }
 
+    // The selection as byte offsets into Text; with nothing selected SelStart is the caret.
+    // Setting SelStart puts the caret there and selects nothing; SelLength selects from
+    // SelStart. Values are kept within the text. EM_GETSEL/EM_SETSEL do the same.
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    String SelText() const;
+    void SelectAll();
+
+    void WndProc(TMessage& Message) override;
+
     const TNotifyEvent& OnChange() const { return FOnChange; }
     void SetOnChange(const TNotifyEvent& Value) { FOnChange = Value; }
 
@@ -354,8 +367,9 @@ public:
     TStrings* Lines() const;
     // Copies Value's lines.
     void SetLines(TStrings* Value);
+    // taRightJustify puts the lines against the right edge (right-to-left reading).
     TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment Value) { FAlignment = Value; }
+    void SetAlignment(TAlignment Value);
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle Value) { FScrollBars = Value; }
     bool WantReturns() const { return FWantReturns; }
@@ -414,9 +428,26 @@ public:
     // under the selection leaves none.
     int ItemIndex() const { return FItemIndex; }
     void SetItemIndex(int Value);
-    // What the person's choice of item Index does: selects it, then tells the parent's
-    // window LBN_SELCHANGE, which fires OnClick.
+    // What the person's choice of item Index does: selects it (only it, in a multi-select
+    // list), then tells the parent's window LBN_SELCHANGE, which fires OnClick.
     void Pick(int Index);
+    // What a Ctrl+click on item Index of a multi-select list does: toggles it and makes it the
+    // current item, then LBN_SELCHANGE. In a single-select list the same as Pick.
+    void PickToggle(int Index);
+
+    // Several items may be selected at once; ItemIndex is then the item with the focus.
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool Value);
+    // Whether item Index is selected (ItemIndex in a single-select list). Selection follows
+    // the items' texts when items are added or deleted. Raises EListError "List index out of
+    // bounds (i)" for a bad index.
+    bool Selected(int Index) const;
+    void SetSelected(int Index, bool Value);
+    int SelCount() const;
+    void ClearSelection();
+    // The item at a point of the client area as the list shows it; -1 below the last item
+    // when Existing, else the index the point would have.
+    int ItemAtPos(POINT Pos, bool Existing) const;
 
     // Sorted keeps Items in order (case ignored).
     bool Sorted() const;
@@ -442,9 +473,14 @@ protected:
 
 private:
     void ItemsChanged(TObject* Sender);
+    void CheckIndex(int Index) const;
 
     std::unique_ptr<TStringList> FItems;
     int FItemIndex = -1;
+    bool FMultiSelect = false;
+    // One flag per item, and the items' texts the flags were set for.
+    std::vector<char> FSelected;
+    std::vector<String> FSelectedTexts;
     int FColumns = 0;
     bool FExtendedSelect = true;
     bool FIntegralHeight = false;

@@ -3,11 +3,15 @@
 
 #include "host/classes/StringList.h"
 #include "host/controls/ControlMessages.h"
+#include "host/controls/ControlPaint.h"
 #include "host/controls/ControlProps.h"
 #include "host/controls/Menus.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/Gdi.h"
 #include "host/winapi/Windows.h"
+
+#include <algorithm>
 
 namespace host {
 
@@ -108,6 +112,81 @@ void TCustomEdit::StoreText(const String& Value) {
     inherited::StoreText(ApplyCharCase(FCharCase, Value));
 }
 
+namespace {
+
+int Clamp(int Value, int Size) {
+    return std::clamp(Value, 0, Size);
+}
+
+} // namespace
+
+int TCustomEdit::SelStart() const {
+    const TControlUiState& S = UiState(*this);
+    const int Size = int(GetText().size());
+    if (S.SelLength > 0) return Clamp(S.SelStart, Size);
+    return S.Caret < 0 ? Size : Clamp(S.Caret, Size);
+}
+
+void TCustomEdit::SetSelStart(int Value) {
+    TControlUiState& S = UiState(*this);
+    const int At = Clamp(Value, int(GetText().size()));
+    S.SelStart = At;
+    S.SelLength = 0;
+    S.Caret = At;
+    if (HandleAllocated()) InvalidateRect(WindowHandle(), nullptr, true);
+}
+
+int TCustomEdit::SelLength() const {
+    const TControlUiState& S = UiState(*this);
+    return S.SelLength > 0 ? std::min(S.SelLength, int(GetText().size()) - SelStart()) : 0;
+}
+
+void TCustomEdit::SetSelLength(int Value) {
+    const int Start = SelStart();
+    TControlUiState& S = UiState(*this);
+    S.SelStart = Start;
+    S.SelLength = Clamp(Value, int(GetText().size()) - Start);
+    S.Caret = Start + S.SelLength;
+    if (HandleAllocated()) InvalidateRect(WindowHandle(), nullptr, true);
+}
+
+String TCustomEdit::SelText() const {
+    return GetText().substr(std::size_t(SelStart()), std::size_t(SelLength()));
+}
+
+void TCustomEdit::SelectAll() {
+    SetSelStart(0);
+    SetSelLength(int(GetText().size()));
+}
+
+void TCustomEdit::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+    case EM_GETSEL: {
+        const auto Start = DWORD(SelStart());
+        const auto End = DWORD(SelStart() + SelLength());
+        if (Message.WParam) *reinterpret_cast<DWORD*>(Message.WParam) = Start;
+        if (Message.LParam) *reinterpret_cast<DWORD*>(Message.LParam) = End;
+        Message.Result = LRESULT(MAKELONG(WORD(Start), WORD(End)));
+        return;
+    }
+    case EM_SETSEL: {
+        // (0, -1) selects everything; a negative start selects nothing.
+        const int From = static_cast<int>(Message.WParam);
+        const int To = static_cast<int>(Message.LParam);
+        const int Size = int(GetText().size());
+        if (From < 0) {
+            SetSelStart(SelStart());
+        } else {
+            SetSelStart(std::min(From, Size));
+            SetSelLength((To < 0 ? Size : std::min(To, Size)) - SelStart());
+        }
+        return;
+    }
+    default:
+        inherited::WndProc(Message);
+    }
+}
+
 // ---- TMemo ----
 
 TClass TCustomMemo::StaticClass() {
@@ -170,9 +249,16 @@ void TCustomMemo::SetLines(TStrings* Value) {
     FLines->Assign(Value);
 }
 
+void TCustomMemo::SetAlignment(TAlignment Value) {
+    if (FAlignment == Value) return;
+    FAlignment = Value;
+    if (HandleAllocated()) InvalidateRect(WindowHandle(), nullptr, true);
+}
+
 void TCustomMemo::CreateParams(TCreateParams& Params) {
     inherited::CreateParams(Params);
     Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_MULTILINE;
+    if (FAlignment == taRightJustify) Params.Style |= ES_RIGHT;
     if (FScrollBars == ssVertical || FScrollBars == ssBoth) Params.Style |= WS_VSCROLL;
     if (FScrollBars == ssHorizontal || FScrollBars == ssBoth) Params.Style |= WS_HSCROLL;
 }

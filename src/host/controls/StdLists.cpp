@@ -5,9 +5,12 @@
 #include "host/controls/Menus.h"
 #include "host/controls/StdCtrls.h"
 #include "host/typinfo/ClassBuilder.h"
+#include "host/winapi/Gdi.h"
 #include "host/winapi/Windows.h"
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace host {
 
@@ -58,6 +61,7 @@ TClass TListBox::StaticClass() {
         .Prop("IntegralHeight", &TListBox::IntegralHeight, &TListBox::SetIntegralHeight).Default(false)
         .Prop("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight).Default(16)
         .Prop("Items", &TListBox::Items, &TListBox::SetItems)
+        .Prop("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false)
         .Prop("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false)
         .Prop("ParentFont", &TListBox::ParentFont, &TListBox::SetParentFont).Default(true)
         .Prop("ParentShowHint", &TListBox::ParentShowHint, &TListBox::SetParentShowHint).Default(true)
@@ -106,6 +110,10 @@ void TCustomListBox::SetSorted(bool Value) {
 
 void TCustomListBox::SetItemIndex(int Value) {
     FItemIndex = Value >= 0 && Value < FItems->Count() ? Value : -1;
+    if (!FMultiSelect) return;
+    // Setting the current item of a multi-select list selects it alone, as the host does.
+    ClearSelection();
+    if (FItemIndex >= 0) SetSelected(FItemIndex, true);
 }
 
 void TCustomListBox::Pick(int Index) {
@@ -113,8 +121,91 @@ void TCustomListBox::Pick(int Index) {
     NotifyParent(LBN_SELCHANGE);
 }
 
+void TCustomListBox::PickToggle(int Index) {
+    if (!FMultiSelect) return Pick(Index);
+    CheckIndex(Index);
+    SetSelected(Index, !Selected(Index));
+    FItemIndex = Index;
+    NotifyParent(LBN_SELCHANGE);
+}
+
+void TCustomListBox::SetMultiSelect(bool Value) {
+    if (Value == FMultiSelect) return;
+    FMultiSelect = Value;
+    const int Current = FItemIndex;
+    FSelected.assign(std::size_t(FItems->Count()), 0);
+    FSelectedTexts.clear();
+    if (Value && Current >= 0) SetSelected(Current, true);
+}
+
+void TCustomListBox::CheckIndex(int Index) const {
+    if (Index < 0 || Index >= FItems->Count())
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+}
+
+bool TCustomListBox::Selected(int Index) const {
+    CheckIndex(Index);
+    if (!FMultiSelect) return Index == FItemIndex;
+    return std::size_t(Index) < FSelected.size() && FSelected[std::size_t(Index)] != 0;
+}
+
+void TCustomListBox::SetSelected(int Index, bool Value) {
+    CheckIndex(Index);
+    if (!FMultiSelect) {
+        if (Value)
+            FItemIndex = Index;
+        else if (Index == FItemIndex)
+            FItemIndex = -1;
+        return;
+    }
+    const auto N = std::size_t(FItems->Count());
+    if (FSelected.size() != N) FSelected.resize(N, 0);
+    if (FSelectedTexts.size() != N) {
+        FSelectedTexts.clear();
+        for (int I = 0; I < FItems->Count(); ++I)
+            FSelectedTexts.push_back(FItems->Strings(I));
+    }
+    FSelected[std::size_t(Index)] = Value ? 1 : 0;
+    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, true);
+}
+
+int TCustomListBox::SelCount() const {
+    if (!FMultiSelect) return FItemIndex >= 0 ? 1 : 0;
+    return static_cast<int>(std::count(FSelected.begin(), FSelected.end(), 1));
+}
+
+void TCustomListBox::ClearSelection() {
+    if (!FMultiSelect) {
+        FItemIndex = -1;
+        return;
+    }
+    FSelected.assign(std::size_t(FItems->Count()), 0);
+    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, true);
+}
+
 void TCustomListBox::ItemsChanged(TObject*) {
     if (FItemIndex >= FItems->Count()) FItemIndex = -1;
+    if (!FMultiSelect) return;
+    const auto N = std::size_t(FItems->Count());
+    if (std::count(FSelected.begin(), FSelected.end(), 1) == 0) {
+        FSelected.assign(N, 0);
+        FSelectedTexts.clear();
+        return;
+    }
+    // The selected texts keep their selection wherever the change moved them.
+    std::map<String, int> Chosen;
+    for (std::size_t I = 0; I < FSelected.size() && I < FSelectedTexts.size(); ++I)
+        if (FSelected[I]) ++Chosen[FSelectedTexts[I]];
+    FSelected.assign(N, 0);
+    FSelectedTexts.clear();
+    for (std::size_t I = 0; I < N; ++I) {
+        FSelectedTexts.push_back(FItems->Strings(int(I)));
+        auto It = Chosen.find(FSelectedTexts.back());
+        if (It != Chosen.end() && It->second > 0) {
+            FSelected[I] = 1;
+            --It->second;
+        }
+    }
 }
 
 void TCustomListBox::CreateParams(TCreateParams& Params) {
@@ -123,7 +214,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
     Params.ExStyle |= WS_EX_CLIENTEDGE;
     Params.Style |= LBS_NOTIFY | WS_VSCROLL;
     if (Sorted()) Params.Style |= LBS_SORT;
-    if (FExtendedSelect) Params.Style |= LBS_EXTENDEDSEL;
+    if (FMultiSelect) Params.Style |= FExtendedSelect ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
 }
 
 void TCustomListBox::CNCommand(TMessage& Message) {
@@ -150,6 +241,26 @@ void TCustomListBox::WndProc(TMessage& Message) {
     case LB_SETCURSEL:
         SetItemIndex(static_cast<int>(Message.WParam));
         Message.Result = FItemIndex < 0 ? LB_ERR : FItemIndex;
+        return;
+    case LB_SETSEL: {
+        // lParam -1 stands for every item.
+        const int Index = static_cast<int>(Message.LParam);
+        if (!FMultiSelect || Index < -1 || Index >= FItems->Count()) {
+            Message.Result = LB_ERR;
+            return;
+        }
+        for (int I = Index < 0 ? 0 : Index; I < (Index < 0 ? FItems->Count() : Index + 1); ++I)
+            SetSelected(I, Message.WParam != 0);
+        Message.Result = 0;
+        return;
+    }
+    case LB_GETSEL: {
+        const int Index = static_cast<int>(Message.WParam);
+        Message.Result = Index < 0 || Index >= FItems->Count() ? LB_ERR : Selected(Index) ? 1 : 0;
+        return;
+    }
+    case LB_GETSELCOUNT:
+        Message.Result = FMultiSelect ? SelCount() : LB_ERR;
         return;
     case LB_GETTEXT:
         Message.Result = CopyItem(FItems.get(), Message.WParam, Message.LParam, LB_ERR);
