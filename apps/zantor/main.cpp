@@ -10,11 +10,13 @@
 //   zantor check PROJECT [--locales L,...] [--json] [--no-width]
 //   zantor wizard PROJECT --script FILE
 //   zantor pseudo PROJECT --locale L [--expand PERCENT]
+//   zantor edit PROJECT UNIT TRANSLATOR [--script FILE]
 //   zantor tokens FILE
 //
 // Exit status: 0 on success, 1 when the work failed (package, project, form or file errors),
 // 2 for a command line that is not understood, 3 when check found an error. Source files are never
 // written.
+#include "EditCommand.h"
 #include "ExchangeCommands.h"
 #include "Inspect.h"
 #include "ProjectCommands.h"
@@ -149,6 +151,17 @@ int main(int argc, char** argv) {
     TWizardOptions Wizard;
     AddWizardCommand(App, Wizard);
 
+    TEditOptions EditOpts;
+    CLI::App* EditCmd = App.add_subcommand(
+        "edit", "Open the editor form of TRANSLATOR on UNIT's form; the form is saved when the "
+                "editor closes with OK.");
+    EditCmd->add_option("PROJECT", EditOpts.ProjectFile, "Project file")->required();
+    EditCmd->add_option("UNIT", EditOpts.Unit, "Unit name or file")->required();
+    EditCmd->add_option("TRANSLATOR", EditOpts.Translator, "Translator component name")->required();
+    EditCmd->add_option("--script", EditOpts.Script,
+                        "Play the steps of FILE instead of asking a person (see EditScript.h)");
+    AddPackageOption(EditCmd, EditOpts.Packages);
+
     host::String TokensFile;
     CLI::App* TokensCmd =
         App.add_subcommand("tokens", "Show the source parser's tokens of FILE, one a line.");
@@ -200,6 +213,9 @@ int main(int argc, char** argv) {
                 RunImportFiles(Import, std::cout, Progress);
             else
                 RunImport(Import, Progress);
+        } else if (*EditCmd) {
+            WithPackage(EditOpts.Packages);
+            (void)RunEdit(EditOpts, std::cout);
         } else if (*TokensCmd) {
             RunTokens(TokensFile, std::cout);
         }

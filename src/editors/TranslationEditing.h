@@ -78,7 +78,7 @@ public:
         int I = Current < 0 ? (Step > 0 ? -1 : Count) : Current;
         for (;;) {
             const int Next = I + Step;
-            if (Next < 0 || Next >= Count) return I < 0 || I >= Count ? Next - Step : I;
+            if (Next < 0 || Next >= Count) return I; // the first or last entry
             I = Next;
             if (!SkipTranslated || !Translated(I)) return I;
         }

@@ -217,3 +217,59 @@ TEST_F(FormEditorTest, DictionaryOperationsWorkOnACopyUntilOk) {
 }
 
 } // namespace
+
+namespace {
+
+// The editors are ordinary forms: a form translator collects their texts and translates them.
+TEST_F(FormEditorTest, TheEditorsOwnTextsAreTranslatedByAFormTranslator) {
+    auto* E = new TFormEditor(host::Application);
+    auto* T = new TFormTranslator(E);
+    T->SetName("FrenchTranslator");
+    host::TStringList Collected;
+    ASSERT_TRUE(T->TranslateForm(&Collected, true));
+    for (const char* Line :
+         {"Caption='Form Translations Editor'", "TabTranslations.Caption='Translations'",
+          "BtnNew.Caption='&New'", "LblSelected.Caption='%s Selected'",
+          "CommonPropList.Items[23]='Translations[*]'",
+          "GroupReadingOrder.Items[0]='Right To Left (Arabic, Hebrew)'",
+          "EdtTranslation.Hint='Edit the translation. Use PageUp/PageDown to "
+          "move between properties'"})
+        EXPECT_GE(Collected.IndexOf(Line), 0) << Line;
+    host::TStringList French;
+    French.Add("BtnCancel.Caption='Annuler'");
+    French.Add("Caption='Editeur de traductions'");
+    French.Add("LblSelected.Caption='%s choisies'");
+    ASSERT_TRUE(T->TranslateForm(&French, false));
+    EXPECT_EQ(E->Caption(), "Editeur de traductions");
+    EXPECT_EQ(E->BtnCancel->Caption(), "Annuler");
+    E->Free();
+}
+
+} // namespace
+
+namespace {
+
+// Settings are written as they change and a second editor, in another process, starts with
+// them.
+TEST_F(FormEditorTest, SettingsChangedInOneProcessAreWhereTheNextEditorStarts) {
+    TFormTranslator* T = AddTranslator("French", {"Caption='Commandes'"});
+    const pid_t Child = zt_test::StartChild([&] {
+        ExpectEditor([](TFormEditor& E) {
+            Click(E.CkxMove);
+            E.GroupReadingOrder->Pick(0);
+            Click(E.BtnCancel);
+        });
+        if (T->ShowEditor()) throw host::Exception("nothing was changed");
+    });
+    ASSERT_EQ(zt_test::WaitChild(Child), 0);
+    EXPECT_FALSE(Edit(T, [&](TFormEditor& E) {
+        EXPECT_FALSE(E.CkxMove->Checked());
+        EXPECT_EQ(E.GroupReadingOrder->ItemIndex(), 0);
+        EXPECT_EQ(E.EdtTranslation->Alignment(), host::taRightJustify);
+        Click(E.BtnOK);
+    }));
+    host::TRegIniFile Ini("Software\\Tessavin");
+    EXPECT_EQ(Ini.ReadInteger("FormTranslator", "ReadingOrderIndex", -1), 0);
+}
+
+} // namespace

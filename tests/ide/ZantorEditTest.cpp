@@ -1,0 +1,100 @@
+// "zantor edit": the translator editors opened by the command-line tool on a copy of the
+// example project, played by a script.
+#include "IdeTestSupport.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+
+using namespace zt_ide_test;
+
+namespace {
+
+std::string Quote(const std::string& S) {
+    std::string Q = "'";
+    for (char C : S)
+        Q += C == '\'' ? std::string("'\\''") : std::string(1, C);
+    return Q + "'";
+}
+
+struct TEditRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+class ZantorEdit : public ::testing::Test {
+protected:
+    // Runs zantor edit with a settings store of the test's own and the script's steps.
+    TEditRun Edit(const std::string& Args, const std::string& Script) {
+        zt_test::WriteAll(Demo.File("script.txt"), Script);
+        const std::string Err = Config.File("stderr");
+        const std::string Command = "XDG_CONFIG_HOME=" + Quote(Config.Path().string()) + " " +
+                                    Quote(ZantorExe) + " edit " + Quote(Demo.Project()) + " " +
+                                    Args + " --script " + Quote(Demo.File("script.txt")) + " 2>" +
+                                    Quote(Err);
+        TEditRun R;
+        FILE* P = popen(Command.c_str(), "r");
+        if (!P) return R;
+        char Buffer[4096];
+        for (std::size_t N; (N = fread(Buffer, 1, sizeof Buffer, P)) > 0;)
+            R.Out.append(Buffer, N);
+        const int Status = pclose(P);
+        R.Status = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+        R.Err = zt_test::ReadAll(Err);
+        return R;
+    }
+
+    TDemoCopy Demo;
+    zt_test::TempDir Config;
+};
+
+TEST_F(ZantorEdit, AScriptedEditorAddsATranslationAndTheFormIsSavedOnOk) {
+    TEditRun R = Edit("MainForm FrenchTranslator", "# a new caption, typed over the old one\n"
+                                                   "pick PropList Caption\n"
+                                                   "type EdtTranslation Demo en francais\n"
+                                                   "focus PropList\n"
+                                                   "click CkxMove\n"
+                                                   "click BtnOK\n");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(R.Out, "FrenchTranslator: saved MainForm.dfm\n");
+    const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
+    EXPECT_NE(Lng.find("MainForm.Caption%1036='Demo en francais'\n"), std::string::npos) << Lng;
+    EXPECT_NE(Lng.find("MainForm.Caption%1031='Zantor-Demo'"), std::string::npos) << Lng;
+    // The check box's setting went to the store of the test.
+    EXPECT_NE(zt_test::ReadAll(Config.File("zantor/registry.reg"))
+                  .find("[HKEY_CURRENT_USER\\Software\\Tessavin\\FormTranslator]\n"
+                        "\"MoveNextUntranslated\"=dword:00000000"),
+              std::string::npos);
+}
+
+TEST_F(ZantorEdit, CancelLeavesTheFormAloneAndBadScriptsAreRefusedBeforeAnythingOpens) {
+    const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
+    TEditRun R = Edit("MainForm FrenchTranslator", "click BtnCancel\n");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(R.Out, "FrenchTranslator: no change\n");
+    EXPECT_EQ(zt_test::ReadAll(Demo.File("Demo.lng")), Lng);
+
+    TEditRun Bad = Edit("MainForm FrenchTranslator", "click BtnOK\nwiggle PropList\n");
+    EXPECT_EQ(Bad.Status, 1);
+    EXPECT_EQ(Bad.Err,
+              "zantor: Script " + Demo.File("script.txt") + ", line 2: unknown step \"wiggle\"\n");
+    // A question the script does not answer, and an answer nobody asked for, stop the run.
+    TEditRun Short = Edit("MainForm FrenchTranslator", "pick PropList Caption\nclick BtnRemove\n");
+    EXPECT_EQ(Short.Status, 1);
+    EXPECT_NE(Short.Err.find("has no answer for message \"Do you want to remove the selected "
+                             "property ?\""),
+              std::string::npos)
+        << Short.Err;
+    TEditRun Unasked = Edit("MainForm FrenchTranslator", "answer yes\n");
+    EXPECT_NE(Unasked.Err.find("line 1: no question is asked for \"answer\""), std::string::npos)
+        << Unasked.Err;
+    EXPECT_EQ(zt_test::ReadAll(Demo.File("Demo.lng")), Lng);
+    TEditRun NoEditor = Edit("MainForm LocaleTranslator1", "");
+    EXPECT_EQ(NoEditor.Status, 1);
+    EXPECT_TRUE(NoEditor.Err.starts_with("zantor: ")) << NoEditor.Err;
+    TEditRun NoComponent = Edit("MainForm Nobody", "");
+    EXPECT_EQ(NoComponent.Err, "zantor: Unit MainForm has no component Nobody\n");
+}
+
+} // namespace
