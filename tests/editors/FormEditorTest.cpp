@@ -273,3 +273,31 @@ TEST_F(FormEditorTest, SettingsChangedInOneProcessAreWhereTheNextEditorStarts) {
 }
 
 } // namespace
+
+namespace {
+
+// A store that cannot take the settings is told of once; the editor goes on with defaults.
+TEST_F(FormEditorTest, ASettingsStoreThatCannotBeWrittenIsReportedOnceAndLeftAsItIs) {
+    std::filesystem::create_directories(Config.Path() / "zantor");
+    const String Store = Config.File("zantor/registry.reg");
+    zt_test::WriteAll(Store, "not a store\n");
+    TFormTranslator* T = AddTranslator("French", {"Caption='Commandes'"});
+    ExpectEditor([&](TFormEditor& E) {
+        EXPECT_TRUE(E.CkxMove->Checked()); // the default
+        Click(E.CkxMove);
+        Click(E.CkxMove);
+        EXPECT_TRUE(E.CkxMove->Checked());
+        Pick(E.PropList, "Caption");
+        TypeOver(E.EdtTranslation, "Ordres");
+        Click(E.BtnOK);
+    });
+    Driver.ExpectMessageDlg(
+        "Settings store \"" + Store +
+            "\" is damaged on line 1: \"REGEDIT4\" expected; it is left as it is",
+        host::mrOk);
+    EXPECT_TRUE(Open(T));
+    EXPECT_EQ(Lines(T->Translations()), (std::vector<String>{"Caption='Ordres'"}));
+    EXPECT_EQ(zt_test::ReadAll(Store), "not a store\n");
+}
+
+} // namespace

@@ -35,8 +35,9 @@ TEST_F(Packages, LoadingRegistersTheTranslatorsAndUnloadingRemovesThem) {
     for (int Round = 0; Round < 2; ++Round) { // a package unloaded can be loaded again
         host::TPackage* P = host::LoadPackage(PackageFile);
         EXPECT_EQ(P->Description(), "Tessavin Zantor");
-        EXPECT_EQ(P->UnitNames(), (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt",
-                                                            "Zsplash", "ZntWiz", "Znt"}));
+        EXPECT_EQ(P->UnitNames(),
+                  (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt", "Zftedit", "Zctedit",
+                                            "Zsplash", "ZntWiz", "Znt"}));
         ASSERT_EQ(host::LibraryExperts().size(), 1u);
         EXPECT_EQ(host::LibraryExperts()[0]->GetIDString(), "Tessavin.Znt");
         EXPECT_EQ(Palette(), (std::vector<std::string>{

@@ -59,7 +59,7 @@ TEST_F(ZantorEdit, AScriptedEditorAddsATranslationAndTheFormIsSavedOnOk) {
     ASSERT_EQ(R.Status, 0) << R.Err;
     EXPECT_EQ(R.Out, "FrenchTranslator: saved MainForm.dfm\n");
     const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
-    EXPECT_NE(Lng.find("MainForm.Caption%1036='Demo en francais'\n"), std::string::npos) << Lng;
+    EXPECT_NE(Lng.find("MainForm.Caption%1036='Demo en francais'\r\n"), std::string::npos) << Lng;
     EXPECT_NE(Lng.find("MainForm.Caption%1031='Zantor-Demo'"), std::string::npos) << Lng;
     // The check box's setting went to the store of the test.
     EXPECT_NE(zt_test::ReadAll(Config.File("zantor/registry.reg"))
