@@ -10,7 +10,8 @@ set(ZT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Zantor)
 set(ZT_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/zantor)
 
 set(zt_installed_layers host_rtl host_typinfo host_classes host_winapi host_controls host_ide
-                        host_display zantor_translators zantor_expert zantor_exchange)
+                        host_display zantor_translators zantor_editors zantor_expert
+                        zantor_exchange)
 foreach(layer ${zt_installed_layers})
   # The build tree and the installed tree find the headers in different places.
   get_target_property(dirs ${layer} INTERFACE_INCLUDE_DIRECTORIES)
@@ -35,7 +36,7 @@ install(TARGETS ${zt_installed_layers} zantor_all EXPORT ZantorTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${ZT_INSTALL_INCLUDEDIR})
 install(EXPORT ZantorTargets NAMESPACE Zantor:: DESTINATION ${ZT_INSTALL_CMAKEDIR})
-install(DIRECTORY src/host src/translators src/expert src/exchange DESTINATION ${ZT_INSTALL_INCLUDEDIR}
+install(DIRECTORY src/host src/translators src/editors src/expert src/exchange DESTINATION ${ZT_INSTALL_INCLUDEDIR}
         FILES_MATCHING PATTERN "*.h")
 
 # The packages go to a folder of their own; the tool looks there when none lies beside it.
@@ -55,7 +56,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/ZantorConfig.cmake
 
 # pkg-config: static libraries, so every layer and ICU are on the link line, upper first.
 set(ZT_PC_LIBS "")
-foreach(layer zantor_exchange zantor_expert zantor_translators host_ide host_controls host_winapi host_classes
+foreach(layer zantor_exchange zantor_expert zantor_editors zantor_translators host_ide host_controls host_winapi host_classes
               host_typinfo host_rtl)
   get_target_property(out ${layer} OUTPUT_NAME)
   if(NOT out)
