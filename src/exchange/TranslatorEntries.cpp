@@ -2,6 +2,7 @@
 
 #include "host/classes/Component.h"
 #include "host/winapi/NlsCodePage.h"
+#include "translators/ButtonTranslator.h"
 #include "translators/CommonDialogTranslator.h"
 #include "translators/FormTranslator.h"
 #include "translators/ResourceTranslator.h"
@@ -14,7 +15,7 @@ namespace {
 
 bool IsTextKind(const host::TComponent* C) {
     return host::Is<TFormTranslator>(C) || host::Is<TResourceTranslator>(C) ||
-           host::Is<TCommonDialogTranslator>(C);
+           host::Is<TCommonDialogTranslator>(C) || host::Is<TButtonTranslator>(C);
 }
 
 String ToUtf8(const String& S) {
@@ -72,7 +73,8 @@ TTranslatorEntries ReadEntries(TTranslatorFrame* T) {
     host::TComponent* Root = T->Owner();
     const String Head = T->FileHead();
     const String Form = Root ? FormNameOf(Root) : Head;
-    const bool Resource = host::Is<TResourceTranslator>(T);
+    // Resource strings and button captions are named by their text.
+    const bool ByText = host::Is<TResourceTranslator>(T) || host::Is<TButtonTranslator>(T);
     const bool Dialog = host::Is<TCommonDialogTranslator>(T);
     for (TDictionaryEntry& R : Raw) {
         if (R.Source.empty()) continue;
@@ -80,7 +82,7 @@ TTranslatorEntries ReadEntries(TTranslatorFrame* T) {
         E.Source = ToUtf8(R.Source);
         E.Translation = ToUtf8(R.Translation);
         E.Reference = Form;
-        if (Resource) {
+        if (ByText) {
             E.Context = Head;
         } else {
             const String& Line = T->Translations()->Line(R.Index);

@@ -19,7 +19,8 @@ using host::String;
 
 struct TExchangeEntry {
     // The translator's file head, "." and the entry's key (property path, dialog property);
-    // the head alone for resource strings, which the design text names.
+    // the head alone for resource strings and message-box button captions, which the design
+    // text names.
     String Context;
     String Source;      // design text
     String Translation; // "" when untranslated
@@ -39,8 +40,8 @@ struct TTranslatorEntries {
     std::vector<TExchangeEntry> Entries;
 };
 
-// The translators with texts (form, resource-string and common-dialog kinds) on Root, of
-// locale LCID, in component order.
+// The translators with texts (form, resource-string, common-dialog and button kinds) on Root,
+// of locale LCID, in component order.
 [[nodiscard]] std::vector<TTranslatorFrame*> TextTranslators(host::TComponent* Root, Integer LCID);
 // The non-zero locales of those translators on Root, ascending.
 [[nodiscard]] std::vector<Integer> TranslatorLocales(host::TComponent* Root);
