@@ -3,6 +3,7 @@
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/FileNames.h"
 #include "host/rtl/FileUpdateLock.h"
+#include "host/rtl/StrUtils.h"
 #include "translators/TextLines.h"
 
 #include <algorithm>
@@ -117,7 +118,7 @@ void ScanDictionary(std::string_view Text,
     String Unescaped;
     std::size_t Start = 0;
     while (Start < Text.size()) {
-        std::size_t End = Text.find_first_of("\r\n", Start);
+        std::size_t End = FindLineBreak(Text, Start);
         if (End == std::string_view::npos) End = Text.size();
         std::string_view L = Text.substr(Start, End - Start);
         std::size_t Tab = L.find('\t');

@@ -1,5 +1,7 @@
 #include "translators/TextLines.h"
 
+#include "host/rtl/StrUtils.h"
+
 #include <algorithm>
 
 using namespace host;
@@ -15,7 +17,7 @@ std::vector<std::string_view> SplitLines(std::string_view Text) {
     Lines.reserve(static_cast<std::size_t>(std::count(Text.begin(), Text.end(), '\n')) + 1);
     std::size_t Start = 0;
     while (Start < Text.size()) {
-        std::size_t End = Text.find_first_of("\r\n", Start);
+        std::size_t End = host::FindLineBreak(Text, Start);
         if (End == std::string_view::npos) {
             Lines.push_back(Text.substr(Start));
             break;

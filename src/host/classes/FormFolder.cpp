@@ -1,6 +1,7 @@
 #include "host/classes/FormFolder.h"
 
 #include "host/rtl/AtomicFile.h"
+#include "host/rtl/StrUtils.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -11,7 +12,7 @@ String FormRootClass(std::string_view Text) {
     if (Text.substr(0, 3) == "\xEF\xBB\xBF") Text.remove_prefix(3);
     std::size_t Start = Text.find_first_not_of(" \t\r\n");
     if (Start == std::string_view::npos) return {};
-    std::string_view Line = Text.substr(Start, Text.find_first_of("\r\n", Start) - Start);
+    std::string_view Line = Text.substr(Start, FindLineBreak(Text, Start) - Start);
     std::size_t Colon = Line.find(':');
     if (Colon == std::string_view::npos) return {};
     std::string_view Rest = Line.substr(Colon + 1);

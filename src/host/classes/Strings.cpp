@@ -7,6 +7,7 @@
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
+#include "host/rtl/StrUtils.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {
@@ -193,7 +194,7 @@ void TStrings::SetText(std::string_view Value) {
         Clear();
         std::size_t Pos = 0;
         while (Pos < Value.size()) {
-            std::size_t End = Value.find_first_of("\r\n", Pos);
+            std::size_t End = FindLineBreak(Value, Pos);
             if (End == std::string_view::npos) End = Value.size();
             Add(String(Value.substr(Pos, End - Pos)));
             Pos = End;

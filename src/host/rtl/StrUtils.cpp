@@ -1,6 +1,7 @@
 #include "host/rtl/StrUtils.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace host {
 
@@ -111,6 +112,17 @@ String StringReplace(std::string_view S, std::string_view From, std::string_view
     }
     r.append(S.substr(start));
     return r;
+}
+
+std::size_t FindLineBreak(std::string_view S, std::size_t From) {
+    if (From >= S.size()) return NotFound;
+    const char* Begin = S.data() + From;
+    std::size_t Rest = S.size() - From;
+    const void* Lf = std::memchr(Begin, '\n', Rest);
+    std::size_t LfAt = Lf ? static_cast<std::size_t>(static_cast<const char*>(Lf) - Begin) : Rest;
+    const void* Cr = std::memchr(Begin, '\r', LfAt);
+    if (Cr) return From + static_cast<std::size_t>(static_cast<const char*>(Cr) - Begin);
+    return Lf ? From + LfAt : NotFound;
 }
 
 std::vector<String> SplitString(std::string_view S, char Separator) {

@@ -89,6 +89,15 @@ TEST(StrUtilsTest, SplitStringKeepsEmptyParts) {
     EXPECT_EQ(SplitString(",", ','), (std::vector<String>{"", ""}));
 }
 
+// Agrees with find_first_of("\r\n") on every start of texts mixing both breaks.
+TEST(StrUtilsTest, FindLineBreakFindsTheFirstCarriageReturnOrLineFeed) {
+    for (std::string_view Text :
+         {"", "a", "\r", "\n", "ab\r\ncd", "ab\ncd\re", "\n\r\r\n", "no break at all", "x\ry\nz"})
+        for (std::size_t From = 0; From <= Text.size() + 1; ++From)
+            EXPECT_EQ(FindLineBreak(Text, From), Text.find_first_of("\r\n", From))
+                << "'" << Text << "' from " << From;
+}
+
 TEST(StrUtilsTest, IdentifiersAndQuoting) {
     EXPECT_TRUE(IsValidIdent("_a1"));
     EXPECT_TRUE(IsValidIdent("Form1"));
