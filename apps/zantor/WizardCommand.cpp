@@ -1,6 +1,7 @@
 #include "WizardCommand.h"
 
 #include "host/classes/Component.h"
+#include "host/controls/DisplayUiDriver.h"
 #include "host/controls/ExtCtrls.h"
 #include "host/controls/Forms.h"
 #include "host/controls/MessageBoxConsts.h"
@@ -11,8 +12,10 @@
 #include "host/rtl/FileNames.h"
 #include "host/rtl/StrUtils.h"
 #include "host/typinfo/TypInfo.h"
+#include "host/winapi/x11/DisplaySelect.h"
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -174,11 +177,10 @@ void ReadWizardScript(const String& Text, TScriptedUiDriver& Driver) {
 
 void AddWizardCommand(CLI::App& App, TWizardOptions& Options) {
     Options.Command = App.add_subcommand(
-        "wizard", "Run the project wizard on PROJECT through the host's menu entry, doing what "
-                  "the script says (see zantor(1) for its steps).");
+        "wizard", "Run the project wizard on PROJECT through the host's menu entry: on the "
+                  "display, or doing what the script says (see zantor(1) for its steps).");
     Options.Command->add_option("PROJECT", Options.ProjectFile, "Project file")->required();
     Options.Command->add_option("--script", Options.ScriptFile, "What the person does")
-        ->required()
         ->check(CLI::ExistingFile);
     Options.Command->add_option("-p,--package", Options.Packages,
                                 "Package to load (repeatable; default: ZntD4.so)");
@@ -186,12 +188,22 @@ void AddWizardCommand(CLI::App& App, TWizardOptions& Options) {
 
 bool RunWizardCommand(TWizardOptions& Options, const String& DefaultPackage) {
     if (!*Options.Command) return false;
-    std::ifstream In(Options.ScriptFile, std::ios::binary);
-    std::ostringstream Text;
-    Text << In.rdbuf();
-    if (!In) throw std::runtime_error("cannot read " + Options.ScriptFile);
+    // Without a script a person answers on the display; headless there is nobody to ask.
+    const bool Scripted = !Options.ScriptFile.empty();
     TScriptedUiDriver Driver;
-    ReadWizardScript(Text.str(), Driver);
+    std::optional<TDisplayUiDriver> Person;
+    if (Scripted) {
+        std::ifstream In(Options.ScriptFile, std::ios::binary);
+        std::ostringstream Text;
+        Text << In.rdbuf();
+        if (!In) throw std::runtime_error("cannot read " + Options.ScriptFile);
+        ReadWizardScript(Text.str(), Driver);
+    } else if (x11::SelectPlatform(true) == "x11") {
+        Person.emplace();
+    } else {
+        throw std::runtime_error("no display to show the wizard on: set DISPLAY, or give the "
+                                 "steps with --script FILE");
+    }
 
     char Cwd[4096];
     if (!::getcwd(Cwd, sizeof Cwd)) throw std::runtime_error("cannot read the current folder");
@@ -203,9 +215,9 @@ bool RunWizardCommand(TWizardOptions& Options, const String& DefaultPackage) {
     TMenuItem* Entry = Host.HelpMenu()->FindItem("Zantor Expert");
     if (!Entry) throw std::runtime_error("no loaded package has the Zantor Expert");
     {
-        TUiDriverGuard Guard(Driver);
+        TUiDriverGuard Guard(Person ? static_cast<TUiDriver&>(*Person) : Driver);
         Entry->Click();
     }
-    Driver.VerifyAllConsumed();
+    if (Scripted) Driver.VerifyAllConsumed();
     return true;
 }
