@@ -17,7 +17,9 @@ void TZntAddIn::ShowSplash(bool, bool AutoFree) {
     Splash->SetAutoFree(AutoFree);
     Splash->Show();
     Splash->RepaintNow();
-    host::Application->ProcessMessages();
+    // A host without an application object (a program that only loads packages) has no
+    // messages to run.
+    if (host::Application) host::Application->ProcessMessages();
 }
 
 namespace Znt {

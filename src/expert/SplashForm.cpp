@@ -59,7 +59,7 @@ void TZFormSplash::FormShow(TObject*) {
     SetClientWidth(Panel->Width());
     SetClientHeight(Panel->Height());
     RepaintNow();
-    host::Application->ProcessMessages();
+    if (host::Application) host::Application->ProcessMessages();
     FTimerHandle = host::SetTimer(Handle(), SplashTimer, ShowMilliseconds, nullptr);
 }
 
