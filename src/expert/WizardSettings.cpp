@@ -1,5 +1,7 @@
 #include "expert/WizardSettings.h"
 
+#include "host/winapi/Registry.h"
+
 namespace zantor {
 
 bool TWizardSettings::ReadBool(const String& Section, const String& Ident, bool Default) {
@@ -25,11 +27,33 @@ void TMemoryWizardSettings::WriteString(const String& Section, const String& Ide
 }
 
 namespace {
+
 TWizardSettings* Installed = nullptr;
-}
+
+// The current user's registry key "Software\Tessavin", shared with the editor forms.
+class TRegistryWizardSettings : public TWizardSettings {
+public:
+    String ReadString(const String& Section, const String& Ident, const String& Default) override {
+        return FIni.ReadString(Section, Ident, Default);
+    }
+    bool ReadBool(const String& Section, const String& Ident, bool Default) override {
+        return FIni.ReadBool(Section, Ident, Default);
+    }
+    void WriteString(const String& Section, const String& Ident, const String& Value) override {
+        FIni.WriteString(Section, Ident, Value);
+    }
+    void WriteBool(const String& Section, const String& Ident, bool Value) override {
+        FIni.WriteBool(Section, Ident, Value);
+    }
+
+private:
+    host::TRegIniFile FIni{"Software\\Tessavin"};
+};
+
+} // namespace
 
 TWizardSettings& WizardSettings() {
-    static TMemoryWizardSettings Default;
+    static TRegistryWizardSettings Default;
     return Installed ? *Installed : Default;
 }
 

@@ -34,7 +34,7 @@ private:
     std::map<std::pair<String, String>, String> FValues;
 };
 
-// The store the wizard uses: the one installed, else a process-wide memory store.
+// The store the wizard uses: the one installed, else the current user's registry.
 TWizardSettings& WizardSettings();
 // Installs Settings (not owned; nullptr: the default again); returns the previous one.
 TWizardSettings* SetWizardSettings(TWizardSettings* Settings);

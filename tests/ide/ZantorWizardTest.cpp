@@ -30,12 +30,15 @@ std::string Quote(const std::string& S) {
     return Q + "'";
 }
 
-TRun RunZantor(const std::string& Args, const std::string& Environment = "") {
+// The user's settings (the registry file) live in Config.
+TRun RunZantor(const std::string& Args, const std::string& Config,
+               const std::string& Environment = "") {
     zt_test::TempDir Dir;
     const std::string Err = Dir.File("stderr");
     TRun R;
-    const int Status = std::system(
-        (Environment + Quote(ZantorExe) + " " + Args + " >/dev/null 2>" + Quote(Err)).c_str());
+    const int Status = std::system((Environment + "XDG_CONFIG_HOME=" + Quote(Config) + " " +
+                                    Quote(ZantorExe) + " " + Args + " >/dev/null 2>" + Quote(Err))
+                                       .c_str());
     R.Status = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
     R.Err = zt_test::ReadAll(Err);
     return R;
@@ -57,7 +60,8 @@ protected:
     TRun Wizard(const std::string& Script) {
         const std::string File = Demo.File("script.txt");
         zt_test::WriteAll(File, Script);
-        return RunZantor("wizard " + Quote(Demo.Project()) + " --script " + Quote(File));
+        return RunZantor("wizard " + Quote(Demo.Project()) + " --script " + Quote(File),
+                         Config.Path().string());
     }
     // The main form as the application loads it, with the translator of LCID switched on.
     std::string CaptionIn(host::Integer LCID) {
@@ -77,12 +81,15 @@ protected:
         Live->Free();
         return Caption;
     }
+
+    zt_test::TempDir Config;
 };
 
 TEST_F(ZantorWizard, GlobalizesExportsAndImportsAsThePersonChooses) {
     const auto Sources = FilesOf(Demo, {".cpp", ".h", ".zproj", ".lng"});
     // The main form's locale translator gets the project's languages first.
-    TRun Glob = RunZantor("globalize " + Quote(Demo.Project()) + " --locales 1036,1034");
+    TRun Glob = RunZantor("globalize " + Quote(Demo.Project()) + " --locales 1036,1034",
+                          Config.Path().string());
     ASSERT_EQ(Glob.Status, 0) << Glob.Err;
     const std::string Dict = Demo.File("es.dict");
     TRun First = Wizard("form ZntWizard\n"
@@ -117,7 +124,10 @@ TEST_F(ZantorWizard, GlobalizesExportsAndImportsAsThePersonChooses) {
     // The translator's work, then the import through the wizard.
     zt_test::WriteAll(Dict, std::regex_replace(Exported, std::regex("Zantor demo\t[^\r\n]*"),
                                                "Zantor demo\tDemo de Zantor"));
+    // A second run reads this project's settings back from the user's registry.
     TRun Second = Wizard("form ZntWizard\n"
+                         "  expect Radio2.Checked 1\n"
+                         "  expect CkxResources.Checked 0\n"
                          "  click Radio3\n"
                          "  click BtnNext\n"
                          "  set EdtImportFile " +
@@ -151,7 +161,8 @@ TEST_F(ZantorWizard, AScriptThatDoesNotMatchTheWizardFailsClearly) {
     EXPECT_EQ(Left.Status, 1);
     EXPECT_NE(Left.Err.find("Expected prompts not shown"), std::string::npos) << Left.Err;
     // Without a script the wizard needs a display to show itself on.
-    TRun Headless = RunZantor("wizard " + Quote(Demo.Project()), "ZANTOR_DISPLAY=none ");
+    TRun Headless = RunZantor("wizard " + Quote(Demo.Project()), Config.Path().string(),
+                              "ZANTOR_DISPLAY=none ");
     EXPECT_EQ(Headless.Status, 1);
     EXPECT_NE(Headless.Err.find("no display to show the wizard on"), std::string::npos)
         << Headless.Err;
