@@ -3,7 +3,7 @@
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/FileNames.h"
 #include "host/rtl/FileUpdateLock.h"
-#include "host/rtl/StrUtils.h"
+#include "host/rtl/LineBreaks.h"
 #include "translators/TextLines.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "translators/TextLines.h"
 
-#include "host/rtl/StrUtils.h"
+#include "host/rtl/LineBreaks.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "host/classes/FormFolder.h"
 
 #include "host/rtl/AtomicFile.h"
-#include "host/rtl/StrUtils.h"
+#include "host/rtl/LineBreaks.h"
 
 #include <algorithm>
 #include <filesystem>

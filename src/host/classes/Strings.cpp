@@ -7,7 +7,7 @@
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
-#include "host/rtl/StrUtils.h"
+#include "host/rtl/LineBreaks.h"
 #include "host/typinfo/ClassBuilder.h"
 
 namespace host {

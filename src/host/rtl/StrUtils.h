@@ -42,10 +42,6 @@ enum class TReplaceMode { All, First };
 String StringReplace(std::string_view S, std::string_view From, std::string_view To,
                      TReplaceMode Mode = TReplaceMode::All);
 
-// Position of the first CR or LF at or after From, NotFound when there is none. Scans with
-// memchr: find_first_of("\r\n") tests each byte against the set one call at a time.
-std::size_t FindLineBreak(std::string_view S, std::size_t From = 0);
-
 // Splits at each Separator; an empty S gives one empty part.
 std::vector<String> SplitString(std::string_view S, char Separator);
 

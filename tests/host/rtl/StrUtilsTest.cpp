@@ -1,4 +1,5 @@
 #include "host/rtl/StrUtils.h"
+#include "host/rtl/LineBreaks.h"
 
 #include "TestUtil.h"
 
