@@ -1,6 +1,6 @@
 #include "exchange/ProjectExchange.h"
 
-#include "exchange/FormatSpecs.h"
+#include "exchange/FormatSpecifiers.h"
 #include "exchange/PseudoLocale.h"
 #include "exchange/TranslationChecks.h"
 #include "expert/ProjectExpert.h"
@@ -123,7 +123,8 @@ TPoEntry PoEntryOf(const TExchangeEntry& E, bool Template) {
         }
         P.Str = E.Translation;
     }
-    if (E.Text && ReadFormatSpecs(E.Source).IsFormat()) P.Flags.push_back("object-pascal-format");
+    if (E.Text && ReadFormatSpecifiers(E.Source).IsFormat())
+        P.Flags.push_back("object-pascal-format");
     P.Context = E.Context;
     P.Id = E.Source;
     return P;

@@ -1,6 +1,6 @@
 #include "exchange/TranslationChecks.h"
 
-#include "exchange/FormatSpecs.h"
+#include "exchange/FormatSpecifiers.h"
 #include "host/controls/Buttons.h"
 #include "host/controls/ControlPaint.h"
 #include "host/controls/ExtCtrls.h"

@@ -1,5 +1,5 @@
 // The project's translations as XLIFF 1.2: one document per locale, one <file> per form.
-#include "exchange/FormatSpecs.h"
+#include "exchange/FormatSpecifiers.h"
 #include "exchange/ProjectExchange.h"
 #include "exchange/XliffFile.h"
 
@@ -57,7 +57,7 @@ TXliffDocument MakeXliffDocument(Integer SourceLCID, Integer LCID,
             }
             U.Notes.push_back(E.Reference);
             if (!E.Text) U.Notes.push_back("A number or identifier, not a text.");
-            if (E.Text && ReadFormatSpecs(E.Source).IsFormat())
+            if (E.Text && ReadFormatSpecifiers(E.Source).IsFormat())
                 U.Notes.push_back("A Format text: the translation keeps its % specifiers.");
             if (New)
                 File.Units.push_back(std::move(U));

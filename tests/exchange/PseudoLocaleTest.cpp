@@ -1,6 +1,6 @@
 // Pseudo-translation keeps what the application and the checks rely on and changes the rest.
 #include "exchange/PseudoLocale.h"
-#include "exchange/FormatSpecs.h"
+#include "exchange/FormatSpecifiers.h"
 #include "exchange/TranslationChecks.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ TEST(PseudoLocale, KeepsFormatAcceleratorsAndEdges) {
                              "\nTwo\nlines\n", "%0:s has %1:-8.2f%% of %*d", "Ünïcödé ✓"}) {
         const String P = PseudoTranslate(Text, 30);
         EXPECT_EQ(FormatMismatch(Text, P), "") << P;
-        EXPECT_EQ(ReadFormatSpecs(Text).Args, ReadFormatSpecs(P).Args) << P;
+        EXPECT_EQ(ReadFormatSpecifiers(Text).Args, ReadFormatSpecifiers(P).Args) << P;
         EXPECT_EQ(AcceleratorOf(Text), AcceleratorOf(P)) << P;
         EXPECT_EQ(AcceleratorCount(Text), AcceleratorCount(P)) << P;
         const std::string_view T(Text);

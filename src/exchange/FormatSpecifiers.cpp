@@ -1,4 +1,4 @@
-#include "exchange/FormatSpecs.h"
+#include "exchange/FormatSpecifiers.h"
 
 #include <cctype>
 
@@ -13,7 +13,7 @@ class TSpecReader {
 public:
     explicit TSpecReader(std::string_view Text) : FText(Text) {}
 
-    TFormatSpecs Run() {
+    TFormatSpecifiers Run() {
         for (FPos = FText.find('%'); FPos != std::string_view::npos && FSpecs.Valid;
              FPos = FText.find('%', FPos)) {
             ++FPos;
@@ -103,7 +103,7 @@ private:
     std::string_view FText;
     std::size_t FPos = 0;
     int FNext = 0;
-    TFormatSpecs FSpecs;
+    TFormatSpecifiers FSpecs;
 };
 
 const char* KindName(TArgKind K) {
@@ -122,14 +122,14 @@ const char* KindName(TArgKind K) {
 
 } // namespace
 
-TFormatSpecs ReadFormatSpecs(std::string_view Text) {
+TFormatSpecifiers ReadFormatSpecifiers(std::string_view Text) {
     return TSpecReader(Text).Run();
 }
 
 String FormatMismatch(std::string_view Design, std::string_view Translation) {
-    const TFormatSpecs D = ReadFormatSpecs(Design);
+    const TFormatSpecifiers D = ReadFormatSpecifiers(Design);
     if (!D.IsFormat()) return "";
-    const TFormatSpecs T = ReadFormatSpecs(Translation);
+    const TFormatSpecifiers T = ReadFormatSpecifiers(Translation);
     if (!T.Valid) return "the translation has a format specifier Format does not accept";
     for (const auto& [Index, Kind] : D.Args) {
         auto It = T.Args.find(Index);

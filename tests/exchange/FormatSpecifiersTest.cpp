@@ -1,6 +1,6 @@
 // Format specifiers: the reading agrees with Format itself and with the gettext tools' check
 // of object-pascal-format texts.
-#include "exchange/FormatSpecs.h"
+#include "exchange/FormatSpecifiers.h"
 #include "exchange/PoFile.h"
 
 #include "host/rtl/Exceptions.h"
@@ -13,8 +13,8 @@
 
 using namespace zantor;
 
-TEST(FormatSpecs, ReadsTheGrammarOfFormat) {
-    auto Args = [](std::string_view T) { return ReadFormatSpecs(T).Args; };
+TEST(FormatSpecifiers, ReadsTheGrammarOfFormat) {
+    auto Args = [](std::string_view T) { return ReadFormatSpecifiers(T).Args; };
     using K = TArgKind;
     EXPECT_EQ(Args("%d and %s"), (std::map<int, K>{{0, K::Integer}, {1, K::String}}));
     // After an index the next argument follows it.
@@ -31,15 +31,15 @@ TEST(FormatSpecs, ReadsTheGrammarOfFormat) {
                                                               {4, K::Float},
                                                               {5, K::Float},
                                                               {6, K::Pointer}}));
-    EXPECT_TRUE(ReadFormatSpecs("100%% sure").Valid);
-    EXPECT_FALSE(ReadFormatSpecs("100%% sure").IsFormat());
+    EXPECT_TRUE(ReadFormatSpecifiers("100%% sure").Valid);
+    EXPECT_FALSE(ReadFormatSpecifiers("100%% sure").IsFormat());
     for (const char* Broken : {"100%", "%y", "50% off", "%0:", "%d %0:s"})
-        EXPECT_FALSE(ReadFormatSpecs(Broken).Valid) << Broken;
+        EXPECT_FALSE(ReadFormatSpecifiers(Broken).Valid) << Broken;
 }
 
 // For each design text with its arguments, translations that FormatMismatch accepts format
 // with the same arguments, and ones it refuses make Format raise or drop an argument.
-TEST(FormatSpecs, MismatchesAreWhatMakesFormatFail) {
+TEST(FormatSpecifiers, MismatchesAreWhatMakesFormatFail) {
     using host::TVarRec;
     struct TCase {
         const char* Design;
@@ -74,7 +74,7 @@ TEST(FormatSpecs, MismatchesAreWhatMakesFormatFail) {
 }
 
 // The gettext tools' object-pascal-format check and ours agree on every pair.
-TEST(FormatSpecs, AgreeWithTheGettextCheck) {
+TEST(FormatSpecifiers, AgreeWithTheGettextCheck) {
     const std::vector<std::pair<const char*, const char*>> Pairs = {
         {"%d files in %s", "%d fichiers dans %s"},
         {"%d files in %s", "%1:s : %0:d"},

@@ -15,7 +15,7 @@ using host::String;
 // What an argument must be for its specifiers.
 enum class TArgKind { Integer, Float, Pointer, String };
 
-struct TFormatSpecs {
+struct TFormatSpecifiers {
     // False when some "%" does not start a specifier Format accepts ("100%", "%y").
     bool Valid = true;
     // The arguments the text uses, by index, with the kind each must have. An argument used
@@ -25,7 +25,7 @@ struct TFormatSpecs {
     bool IsFormat() const { return Valid && !Args.empty(); }
 };
 
-[[nodiscard]] TFormatSpecs ReadFormatSpecs(std::string_view Text);
+[[nodiscard]] TFormatSpecifiers ReadFormatSpecifiers(std::string_view Text);
 
 // Why Translation would make Format fail (or print other arguments) where Design works;
 // "" when both use the same arguments the same way, or Design is no Format text.
