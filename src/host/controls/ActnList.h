@@ -298,6 +298,23 @@ protected:
     TCustomAction* Custom() const;
 };
 
+// A client's SetAction (controls and menu items): links Client to Value through Link, made on
+// first use; the client takes the action's properties (while loading, only where it holds its
+// defaults) and hears when the action goes. Value nullptr unlinks.
+template <class TLink, class TClient>
+void LinkClientAction(TClient* Client, std::unique_ptr<TLink>& Link, TBasicAction* Value) {
+    if (Value && Link && Link->Action() == Value) return;
+    if (Link && Link->Action()) Link->Action()->RemoveFreeNotification(Client);
+    if (!Value) {
+        Link.reset();
+        return;
+    }
+    if (!Link) Link = std::make_unique<TLink>(Client);
+    Link->SetAction(Value);
+    Client->ActionChange(Value, Value->ComponentState().Contains(csLoading));
+    Value->FreeNotification(Client);
+}
+
 // The link of a control: caption, hint, enabled, visible, help and OnClick follow the action
 // while the control shows the action's values.
 class TControlActionLink : public TActionLink {

@@ -160,20 +160,7 @@ TBasicAction* TControl::Action() const {
 }
 
 void TControl::SetAction(TBasicAction* Value) {
-    if (!Value) {
-        if (FActionLink && FActionLink->Action())
-            FActionLink->Action()->RemoveFreeNotification(this);
-        FActionLink.reset();
-        return;
-    }
-    if (Action() == Value) return;
-    if (!FActionLink)
-        FActionLink = std::make_unique<TControlActionLink>(this);
-    else if (FActionLink->Action())
-        FActionLink->Action()->RemoveFreeNotification(this);
-    FActionLink->SetAction(Value);
-    ActionChange(Value, Value->ComponentState().Contains(csLoading));
-    Value->FreeNotification(this);
+    LinkClientAction(this, FActionLink, Value);
 }
 
 void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {

@@ -227,20 +227,7 @@ TBasicAction* TMenuItem::Action() const {
 }
 
 void TMenuItem::SetAction(TBasicAction* Value) {
-    if (!Value) {
-        if (FActionLink && FActionLink->Action())
-            FActionLink->Action()->RemoveFreeNotification(this);
-        FActionLink.reset();
-        return;
-    }
-    if (Action() == Value) return;
-    if (!FActionLink)
-        FActionLink = std::make_unique<TMenuActionLink>(this);
-    else if (FActionLink->Action())
-        FActionLink->Action()->RemoveFreeNotification(this);
-    FActionLink->SetAction(Value);
-    ActionChange(Value, Value->ComponentState().Contains(csLoading));
-    Value->FreeNotification(this);
+    LinkClientAction(this, FActionLink, Value);
 }
 
 void TMenuItem::ActionChange(TObject* Sender, bool CheckDefaults) {
