@@ -1,6 +1,6 @@
 #include "EditCommand.h"
 
-#include "EditScript.h"
+#include "UiScript.h"
 
 #include "host/controls/DisplayUiDriver.h"
 #include "host/ide/ComponentEditor.h"
@@ -27,8 +27,8 @@ const TProjectUnit& FindEditUnit(const TProject& Project, const String& Name) {
 
 bool RunEdit(const TEditOptions& Options, std::ostream& Out) {
     // The script is read first: a bad one changes nothing.
-    std::optional<TEditScriptDriver> Script;
-    if (!Options.Script.empty()) Script.emplace(Options.Script, ReadEditScript(Options.Script));
+    std::optional<TUiScriptDriver> Script;
+    if (!Options.Script.empty()) Script.emplace(ReadUiScript(Options.Script));
     TDesignHost Host;
     for (const String& P : Options.Packages)
         Host.LoadPackage(P);

@@ -21,10 +21,3 @@ void AddWizardCommand(CLI::App& App, TWizardOptions& Options);
 // the person when the script cannot be read, does not match what the wizard shows, or the work
 // fails.
 bool RunWizardCommand(TWizardOptions& Options, const host::String& DefaultPackage);
-
-// The script, for the tests: turns its text into the steps of a scripted UI driver. Raises
-// std::runtime_error "script line N: ..." for a line it does not understand.
-namespace host {
-class TScriptedUiDriver;
-}
-void ReadWizardScript(const host::String& Text, host::TScriptedUiDriver& Driver);

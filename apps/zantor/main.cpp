@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
     EditCmd->add_option("UNIT", EditOpts.Unit, "Unit name or file")->required();
     EditCmd->add_option("TRANSLATOR", EditOpts.Translator, "Translator component name")->required();
     EditCmd->add_option("--script", EditOpts.Script,
-                        "Play the steps of FILE instead of asking a person (see EditScript.h)");
+                        "Play the steps of FILE instead of asking a person (see zantor(1))");
     AddPackageOption(EditCmd, EditOpts.Packages);
 
     host::String TokensFile;

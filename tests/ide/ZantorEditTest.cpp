@@ -50,12 +50,14 @@ protected:
 };
 
 TEST_F(ZantorEdit, AScriptedEditorAddsATranslationAndTheFormIsSavedOnOk) {
-    TEditRun R = Edit("MainForm FrenchTranslator", "# a new caption, typed over the old one\n"
-                                                   "pick PropList Caption\n"
-                                                   "type EdtTranslation Demo en francais\n"
-                                                   "focus PropList\n"
-                                                   "click CkxMove\n"
-                                                   "click BtnOK\n");
+    TEditRun R = Edit("MainForm FrenchTranslator", "form FormEditor\n"
+                                                   "  # a new caption, typed over the old one\n"
+                                                   "  pick PropList Caption\n"
+                                                   "  type EdtTranslation Demo en francais\n"
+                                                   "  focus PropList\n"
+                                                   "  click CkxMove\n"
+                                                   "  click BtnOK\n"
+                                                   "end\n");
     ASSERT_EQ(R.Status, 0) << R.Err;
     EXPECT_EQ(R.Out, "FrenchTranslator: saved MainForm.dfm\n");
     const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
@@ -70,24 +72,25 @@ TEST_F(ZantorEdit, AScriptedEditorAddsATranslationAndTheFormIsSavedOnOk) {
 
 TEST_F(ZantorEdit, CancelLeavesTheFormAloneAndBadScriptsAreRefusedBeforeAnythingOpens) {
     const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
-    TEditRun R = Edit("MainForm FrenchTranslator", "click BtnCancel\n");
+    TEditRun R = Edit("MainForm FrenchTranslator", "form FormEditor\n  click BtnCancel\nend\n");
     ASSERT_EQ(R.Status, 0) << R.Err;
     EXPECT_EQ(R.Out, "FrenchTranslator: no change\n");
     EXPECT_EQ(zt_test::ReadAll(Demo.File("Demo.lng")), Lng);
 
-    TEditRun Bad = Edit("MainForm FrenchTranslator", "click BtnOK\nwiggle PropList\n");
+    TEditRun Bad = Edit("MainForm FrenchTranslator", "form FormEditor\nwiggle PropList\nend\n");
     EXPECT_EQ(Bad.Status, 1);
     EXPECT_EQ(Bad.Err,
               "zantor: Script " + Demo.File("script.txt") + ", line 2: unknown step \"wiggle\"\n");
     // A question the script does not answer, and an answer nobody asked for, stop the run.
-    TEditRun Short = Edit("MainForm FrenchTranslator", "pick PropList Caption\nclick BtnRemove\n");
+    TEditRun Short = Edit("MainForm FrenchTranslator",
+                          "form FormEditor\npick PropList Caption\nclick BtnRemove\nend\n");
     EXPECT_EQ(Short.Status, 1);
-    EXPECT_NE(Short.Err.find("has no answer for message \"Do you want to remove the selected "
-                             "property ?\""),
+    EXPECT_NE(Short.Err.find("line 4: message \"Do you want to remove the selected property ?\" "
+                             "is asked, the script says \"end\""),
               std::string::npos)
         << Short.Err;
-    TEditRun Unasked = Edit("MainForm FrenchTranslator", "answer yes\n");
-    EXPECT_NE(Unasked.Err.find("line 1: no question is asked for \"answer\""), std::string::npos)
+    TEditRun Unasked = Edit("MainForm FrenchTranslator", "form FormEditor\nanswer yes\nend\n");
+    EXPECT_NE(Unasked.Err.find("line 2: no question is asked for \"answer\""), std::string::npos)
         << Unasked.Err;
     EXPECT_EQ(zt_test::ReadAll(Demo.File("Demo.lng")), Lng);
     TEditRun NoEditor = Edit("MainForm LocaleTranslator1", "");
