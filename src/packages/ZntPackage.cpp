@@ -3,6 +3,7 @@
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
 #include "editors/DlgEditor.h"
 #include "editors/FormEditor.h"
+#include "editors/ResEditor.h"
 #include "exchange/ProjectExchange.h"
 #include "expert/ExpertAddIn.h"
 #include "expert/ProjectExpert.h"
@@ -63,6 +64,7 @@ const ZtPackageUnit PackageUnits[] = {
     {"Zct", InitZct, DoneZct, zantor::Zct::Register},
     {"Zbt", InitZbt, DoneZbt, zantor::Zbt::Register},
     {"Zftedit", zantor::Zftedit::Install, zantor::Zftedit::Uninstall, nullptr},
+    {"Zrtedit", zantor::Zrtedit::Install, zantor::Zrtedit::Uninstall, nullptr},
     {"Zctedit", zantor::Zctedit::Install, zantor::Zctedit::Uninstall, nullptr},
     {"Zsplash", nullptr, nullptr, nullptr},
     {"ZntWiz", nullptr, nullptr, nullptr},

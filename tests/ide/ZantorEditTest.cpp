@@ -70,6 +70,24 @@ TEST_F(ZantorEdit, AScriptedEditorAddsATranslationAndTheFormIsSavedOnOk) {
               std::string::npos);
 }
 
+TEST_F(ZantorEdit, AResourceTranslatorOpensTheResourceEditorAndItsFileKeepsTheNewText) {
+    TEditRun R = Edit("MainForm FrenchResTranslator", "pick ResList Ready.\n"
+                                                      "type EdtTranslation Prêt !\n"
+                                                      "click BtnNew\n"
+                                                      "input Goodbye\n"
+                                                      "type EdtTranslation Au revoir\n"
+                                                      "click BtnOK\n");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(R.Out, "FrenchResTranslator: saved MainForm.dfm\n");
+    const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
+    EXPECT_NE(Lng.find("%-1='Goodbye'\r\n"), std::string::npos) << Lng;
+    EXPECT_NE(Lng.find("%1036='Au revoir'\r\n"), std::string::npos) << Lng;
+    EXPECT_NE(Lng.find("%1036='Prêt !'\r\n"), std::string::npos) << Lng;
+    EXPECT_EQ(Lng.find("%1036='Prêt.'"), std::string::npos) << Lng;
+    // The other locale's translations in the shared file stay.
+    EXPECT_NE(Lng.find("%1031='Bereit.'"), std::string::npos) << Lng;
+}
+
 TEST_F(ZantorEdit, CancelLeavesTheFormAloneAndBadScriptsAreRefusedBeforeAnythingOpens) {
     const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
     TEditRun R = Edit("MainForm FrenchTranslator", "form FormEditor\n  click BtnCancel\nend\n");
