@@ -71,12 +71,16 @@ TEST_F(ZantorEdit, AScriptedEditorAddsATranslationAndTheFormIsSavedOnOk) {
 }
 
 TEST_F(ZantorEdit, AResourceTranslatorOpensTheResourceEditorAndItsFileKeepsTheNewText) {
-    TEditRun R = Edit("MainForm FrenchResTranslator", "pick ResList Ready.\n"
-                                                      "type EdtTranslation Prêt !\n"
-                                                      "click BtnNew\n"
-                                                      "input Goodbye\n"
-                                                      "type EdtTranslation Au revoir\n"
-                                                      "click BtnOK\n");
+    TEditRun R = Edit("MainForm FrenchResTranslator",
+                      "form ResEditor\n"
+                      "  expect .Caption Resource Editor\n"
+                      "  pick ResList Ready.\n"
+                      "  type EdtTranslation Prêt !\n"
+                      "  click BtnNew\n"
+                      "  input Please provide the original string => Goodbye\n"
+                      "  type EdtTranslation Au revoir\n"
+                      "  click BtnOK\n"
+                      "end\n");
     ASSERT_EQ(R.Status, 0) << R.Err;
     EXPECT_EQ(R.Out, "FrenchResTranslator: saved MainForm.dfm\n");
     const std::string Lng = zt_test::ReadAll(Demo.File("Demo.lng"));
