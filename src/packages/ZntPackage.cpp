@@ -3,6 +3,7 @@
 // Built once per host version (ZT_HOST_VERSION); the builds share every unit.
 #include "editors/DlgEditor.h"
 #include "editors/FormEditor.h"
+#include "editors/LocaleEditor.h"
 #include "editors/ResEditor.h"
 #include "exchange/ProjectExchange.h"
 #include "expert/ExpertAddIn.h"
@@ -63,6 +64,7 @@ const ZtPackageUnit PackageUnits[] = {
     {"Zrt", InitZrt, DoneZrt, zantor::Zrt::Register},
     {"Zct", InitZct, DoneZct, zantor::Zct::Register},
     {"Zbt", InitZbt, DoneZbt, zantor::Zbt::Register},
+    {"Zltedit", zantor::Zltedit::Install, zantor::Zltedit::Uninstall, nullptr},
     {"Zftedit", zantor::Zftedit::Install, zantor::Zftedit::Uninstall, nullptr},
     {"Zrtedit", zantor::Zrtedit::Install, zantor::Zrtedit::Uninstall, nullptr},
     {"Zctedit", zantor::Zctedit::Install, zantor::Zctedit::Uninstall, nullptr},

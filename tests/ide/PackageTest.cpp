@@ -36,8 +36,8 @@ TEST_F(Packages, LoadingRegistersTheTranslatorsAndUnloadingRemovesThem) {
         host::TPackage* P = host::LoadPackage(PackageFile);
         EXPECT_EQ(P->Description(), "Tessavin Zantor");
         EXPECT_EQ(P->UnitNames(),
-                  (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt", "Zftedit", "Zrtedit",
-                                            "Zctedit", "Zsplash", "ZntWiz", "Znt"}));
+                  (std::vector<std::string>{"Zlt", "Zft", "Zrt", "Zct", "Zbt", "Zltedit", "Zftedit",
+                                            "Zrtedit", "Zctedit", "Zsplash", "ZntWiz", "Znt"}));
         ASSERT_EQ(host::LibraryExperts().size(), 1u);
         EXPECT_EQ(host::LibraryExperts()[0]->GetIDString(), "Tessavin.Znt");
         EXPECT_EQ(Palette(), (std::vector<std::string>{

@@ -115,11 +115,38 @@ TEST_F(ZantorEdit, CancelLeavesTheFormAloneAndBadScriptsAreRefusedBeforeAnything
     EXPECT_NE(Unasked.Err.find("line 2: no question is asked for \"answer\""), std::string::npos)
         << Unasked.Err;
     EXPECT_EQ(zt_test::ReadAll(Demo.File("Demo.lng")), Lng);
-    TEditRun NoEditor = Edit("MainForm LocaleTranslator1", "");
+    TEditRun NoEditor = Edit("MainForm FrenchButtonTranslator", "");
     EXPECT_EQ(NoEditor.Status, 1);
-    EXPECT_TRUE(NoEditor.Err.starts_with("zantor: ")) << NoEditor.Err;
+    EXPECT_EQ(NoEditor.Err,
+              "zantor: FrenchButtonTranslator (TButtonTranslator) has no translation editor\n");
     TEditRun NoComponent = Edit("MainForm Nobody", "");
     EXPECT_EQ(NoComponent.Err, "zantor: Unit MainForm has no component Nobody\n");
+}
+
+TEST_F(ZantorEdit, TheLocaleEditorCopiesASystemLocaleIntoTheCatalogueSavedWithTheForm) {
+    const std::string Before = zt_test::ReadAll(Demo.File("MainForm.dfm"));
+    ASSERT_EQ(Before.find("0000040C_"), std::string::npos);
+    TEditRun R = Edit("MainForm LocaleTranslator1", "page FormNotebook 1\n"
+                                                    "pick LangList French, France\n"
+                                                    "click BtnCopyLang\n"
+                                                    "click BtnOK\n");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(R.Out, "LocaleTranslator1: saved MainForm.dfm\n");
+    const std::string After = zt_test::ReadAll(Demo.File("MainForm.dfm"));
+    EXPECT_NE(After.find("0000040C_ENGLISHNAME=French"), std::string::npos) << After;
+    EXPECT_NE(After.find("DesignLocale = 'English, United States 00000409'"), std::string::npos);
+
+    // Opened again, French is in the application: nothing to copy, and OK changes nothing.
+    TEditRun Again = Edit("MainForm LocaleTranslator1", "page FormNotebook 1\n"
+                                                        "pick LangListInApp French, France\n"
+                                                        "click BtnOK\n");
+    ASSERT_EQ(Again.Status, 0) << Again.Err;
+    EXPECT_EQ(Again.Out, "LocaleTranslator1: no change\n");
+    TEditRun Gone = Edit("MainForm LocaleTranslator1", "page FormNotebook 1\n"
+                                                       "pick LangList French, France\n");
+    EXPECT_EQ(Gone.Status, 1);
+    EXPECT_NE(Gone.Err.find("LangList has no item \"French, France\""), std::string::npos)
+        << Gone.Err;
 }
 
 } // namespace
