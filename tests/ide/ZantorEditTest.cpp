@@ -126,24 +126,43 @@ TEST_F(ZantorEdit, CancelLeavesTheFormAloneAndBadScriptsAreRefusedBeforeAnything
 TEST_F(ZantorEdit, TheLocaleEditorCopiesASystemLocaleIntoTheCatalogueSavedWithTheForm) {
     const std::string Before = zt_test::ReadAll(Demo.File("MainForm.dfm"));
     ASSERT_EQ(Before.find("0000040C_"), std::string::npos);
-    TEditRun R = Edit("MainForm LocaleTranslator1", "page FormNotebook 1\n"
-                                                    "pick LangList French, France\n"
-                                                    "click BtnCopyLang\n"
-                                                    "click BtnOK\n");
+    TEditRun R = Edit("MainForm LocaleTranslator1", "form LocaleEditor\n"
+                                                    "  page FormNotebook 1\n"
+                                                    "  pick LangList French, France\n"
+                                                    "  click BtnCopyLang\n"
+                                                    "  page FormNotebook 0\n"
+                                                    "  pick CbxLang French, France\n"
+                                                    "  pick PropList LONGDAYNAMES[1]\n"
+                                                    "  type EdtTranslation Lundi\n"
+                                                    "  focus PropList\n"
+                                                    "  click BtnOK\n"
+                                                    "end\n");
     ASSERT_EQ(R.Status, 0) << R.Err;
     EXPECT_EQ(R.Out, "LocaleTranslator1: saved MainForm.dfm\n");
     const std::string After = zt_test::ReadAll(Demo.File("MainForm.dfm"));
     EXPECT_NE(After.find("0000040C_ENGLISHNAME=French"), std::string::npos) << After;
+    EXPECT_NE(After.find("0000040C_LONGDAYNAMES[1]=Lundi"), std::string::npos) << After;
     EXPECT_NE(After.find("DesignLocale = 'English, United States 00000409'"), std::string::npos);
 
-    // Opened again, French is in the application: nothing to copy, and OK changes nothing.
-    TEditRun Again = Edit("MainForm LocaleTranslator1", "page FormNotebook 1\n"
-                                                        "pick LangListInApp French, France\n"
-                                                        "click BtnOK\n");
+    // Opened again, French is in the application and may be removed; a New that is not a
+    // number adds nothing, and OK without changes leaves the form alone.
+    TEditRun Again =
+        Edit("MainForm LocaleTranslator1", "form LocaleEditor\n"
+                                           "  page FormNotebook 1\n"
+                                           "  pick LangListInApp French, France\n"
+                                           "  expect BtnRemoveLang.Enabled 1\n"
+                                           "  expect BtnSetDefault.Enabled 1\n"
+                                           "  click BtnUserLang\n"
+                                           "  input Locale identifier (integer) => abc\n"
+                                           "  answer 'abc' is not a valid integer value => OK\n"
+                                           "  click BtnOK\n"
+                                           "end\n");
     ASSERT_EQ(Again.Status, 0) << Again.Err;
     EXPECT_EQ(Again.Out, "LocaleTranslator1: no change\n");
-    TEditRun Gone = Edit("MainForm LocaleTranslator1", "page FormNotebook 1\n"
-                                                       "pick LangList French, France\n");
+    TEditRun Gone = Edit("MainForm LocaleTranslator1", "form LocaleEditor\n"
+                                                       "  page FormNotebook 1\n"
+                                                       "  pick LangList French, France\n"
+                                                       "end\n");
     EXPECT_EQ(Gone.Status, 1);
     EXPECT_NE(Gone.Err.find("LangList has no item \"French, France\""), std::string::npos)
         << Gone.Err;
