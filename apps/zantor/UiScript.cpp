@@ -1,5 +1,6 @@
 #include "UiScript.h"
 
+#include "host/classes/Strings.h"
 #include "host/controls/ComCtrls.h"
 #include "host/controls/CommonDialogWindow.h"
 #include "host/controls/ControlMessages.h"
@@ -296,8 +297,18 @@ void TUiScriptDriver::Play(TCustomForm& Form, const TUiStep& Step) {
         PPropInfo Info = GetPropInfo(C, Prop);
         if (!Info) Fail(Step, Step.Target + " is not a property");
         const TTypeKind Kind = Info->Kind();
-        const bool IsText = Kind == tkString || Kind == tkLString || Kind == tkWString;
-        const String Shown = IsText ? GetStrProp(C, Prop) : IntToStr(GetOrdProp(C, Prop));
+        String Shown;
+        if (Kind == tkString || Kind == tkLString || Kind == tkWString) {
+            Shown = GetStrProp(C, Prop);
+        } else if (Kind == tkClass) {
+            // A string list (a memo's lines, a list's items) reads as its lines joined by "\n".
+            auto* Lines = As<TStrings>(GetObjectProp(C, Prop));
+            if (!Lines) Fail(Step, Step.Target + " is neither text, number nor lines");
+            for (int I = 0; I < Lines->Count(); ++I)
+                Shown += (I ? "\n" : "") + Lines->Strings(I);
+        } else {
+            Shown = IntToStr(GetOrdProp(C, Prop));
+        }
         if (Shown != Step.Text)
             Fail(Step, Step.Target + " is \"" + Shown + "\", not \"" + Step.Text + "\"");
         return;
@@ -305,8 +316,13 @@ void TUiScriptDriver::Play(TCustomForm& Form, const TUiStep& Step) {
     TComponent* C = Form.FindComponent(Step.Target);
     auto* Control = As<TControl>(C);
     if (!Control) Fail(Step, Form.Name() + " has no control " + Step.Target);
+    // The mouse takes the focus to what it clicks, so the control left sees its exit first.
+    auto TakeFocus = [&] {
+        if (auto* W = As<TWinControl>(Control)) SetFocus(W->Handle());
+    };
     if (Step.Verb == "click") {
         if (!Control->Enabled()) Fail(Step, Step.Target + " is disabled");
+        TakeFocus();
         if (auto* Button = As<TButtonControl>(Control))
             SendMessageA(Button->Handle(), BM_CLICK, 0, 0);
         else
@@ -327,6 +343,7 @@ void TUiScriptDriver::Play(TCustomForm& Form, const TUiStep& Step) {
         return;
     }
     if (Step.Verb == "pick" || Step.Verb == "toggle") {
+        TakeFocus();
         auto Index = [&](TStrings* Items) {
             const int I = Items->IndexOf(Step.Text);
             if (I < 0) Fail(Step, Step.Target + " has no item \"" + Step.Text + "\"");

@@ -7,7 +7,8 @@
 //     ...                   up to its "end" are done on it
 //   end                     a form still open here is closed as by its close box (nothing kept)
 //
-// Steps on the controls of the form shown (by the control's name):
+// Steps on the controls of the form shown (by the control's name); click, pick and toggle move
+// the focus to the control first, as the mouse does:
 //   click CONTROL           a click on a button, check box or radio button (refused disabled)
 //   check BOX on|off        set a check box
 //   set EDIT TEXT           put TEXT into an edit (the rest of the line; may be empty)
@@ -18,8 +19,8 @@
 //                           Up, Down
 //   focus CONTROL           move the focus (the control left fires OnExit)
 //   page NOTEBOOK INDEX     show page INDEX (from 0) of a page control, notebook or tab set
-//   expect NAME.PROP VALUE  stop unless the property reads VALUE (Booleans read 0 or 1);
-//                           ".PROP" is the form's own
+//   expect NAME.PROP VALUE  stop unless the property reads VALUE (Booleans read 0 or 1, string
+//                           lists their lines joined by "\n"); ".PROP" is the form's own
 //
 // Answers, taken by the question they answer, which must come when the script has it next:
 //   answer [TEXT =>] BUTTON a message box or message dialog (with TEXT: saying exactly that),

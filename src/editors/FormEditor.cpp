@@ -225,13 +225,24 @@ bool ShowFormEditor(TTranslatorFrame* Frame) {
     if (!T) return false;
     // The editor works on the design texts.
     T->RestoreForm();
-    auto* Editor = new TFormEditor(host::Application);
-    struct TFree {
-        TFormEditor* E;
-        ~TFree() { E->Free(); }
-    } Free{Editor};
-    Editor->Translator = T;
-    return Editor->ShowModal() == host::mrOk;
+    // In a running program the form shows the translator's texts again afterwards, the edited
+    // ones after OK; in the designer a translator cannot be switched on, and its state stays.
+    const bool ShowAgain = T->Translate() && !T->ComponentState().Contains(host::csDesigning);
+    bool Ok = false;
+    {
+        auto* Editor = new TFormEditor(host::Application);
+        struct TFree {
+            TFormEditor* E;
+            ~TFree() { E->Free(); }
+        } Free{Editor};
+        Editor->Translator = T;
+        Ok = Editor->ShowModal() == host::mrOk;
+    }
+    if (ShowAgain) {
+        T->SetTranslate(false);
+        T->SetTranslate(true);
+    }
+    return Ok;
 }
 
 } // namespace

@@ -1097,6 +1097,7 @@ object ZntWizard: TZntWizard
   end
   object UserTranslation: TFormTranslator
     FileName = 'UsrLang.txt'
+    Storage = 0
     Left = 144
     Top = 300
   end

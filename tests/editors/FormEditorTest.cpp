@@ -50,6 +50,40 @@ TEST_F(FormEditorTest, AnEmptyTranslatorIsOfferedOtherTranslatorsInComponentOrde
     EXPECT_EQ(Lines(T->Translations()), (std::vector<String>{"Caption=''", "Label1.Caption=''"}));
 }
 
+TEST_F(FormEditorTest, ARunningFormShowsItsTranslationAgainAfterTheEditorTheEditedOneAfterOk) {
+    auto* Button = dynamic_cast<host::TButton*>(Form->FindComponent("Button1"));
+    TFormTranslator* T = AddTranslator("French", {"Button1.Caption='Envoyer'"});
+    TFormTranslator* Off = AddTranslator("Spanish", {"Button1.Caption='Enviar'"});
+    Off->SetLocale(1034);
+    Off->SetTranslate(false);
+    T->SetTranslate(false);
+    T->SetTranslate(true);
+    ASSERT_EQ(Button->Caption(), "Envoyer");
+    String DuringEdit;
+    EXPECT_TRUE(Edit(T, [&](TFormEditor& E) {
+        DuringEdit = Button->Caption();
+        Pick(E.PropList, "Button1.Caption");
+        TypeOver(E.EdtTranslation, "Expedier");
+        Focus(E.PropList);
+        Click(E.BtnOK);
+    }));
+    EXPECT_EQ(DuringEdit, "Send");
+    EXPECT_EQ(Button->Caption(), "Expedier");
+    EXPECT_TRUE(T->Translate());
+    EXPECT_FALSE(Off->Translate());
+    EXPECT_FALSE(Edit(T, [&](TFormEditor& E) { Click(E.BtnCancel); }));
+    EXPECT_EQ(Button->Caption(), "Expedier");
+    // A translator that is off stays off: the form keeps its design texts.
+    EXPECT_TRUE(Edit(Off, [&](TFormEditor& E) {
+        Pick(E.PropList, "Button1.Caption");
+        TypeOver(E.EdtTranslation, "Mandar");
+        Focus(E.PropList);
+        Click(E.BtnOK);
+    }));
+    EXPECT_FALSE(Off->Translate());
+    EXPECT_EQ(Button->Caption(), "Expedier");
+}
+
 TEST_F(FormEditorTest, TypedTranslationsFollowTheLiteralRuleAndEscapeRestoresTheLineExactly) {
     TFormTranslator* T = AddTranslator(
         "French", {"Button1.Caption='Envoyer'", "Button1.Font.Height=-11", "Label1.Caption=''"});

@@ -57,11 +57,13 @@ std::map<std::string, std::string> FilesOf(const TDemoCopy& Demo,
 // The host with the package loaded reads the forms back as the application would.
 class ZantorWizard : public IdeTest {
 protected:
+    // Runs in the project's folder: the wizard keeps the user's translation of itself in the
+    // current folder.
     TRun Wizard(const std::string& Script) {
         const std::string File = Demo.File("script.txt");
         zt_test::WriteAll(File, Script);
         return RunZantor("wizard " + Quote(Demo.Project()) + " --script " + Quote(File),
-                         Config.Path().string());
+                         Config.Path().string(), "cd " + Quote(Demo.Dir.Path().string()) + " && ");
     }
     // The main form as the application loads it, with the translator of LCID switched on.
     std::string CaptionIn(host::Integer LCID) {
@@ -142,6 +144,59 @@ TEST_F(ZantorWizard, GlobalizesExportsAndImportsAsThePersonChooses) {
     ASSERT_EQ(Second.Status, 0) << Second.Err;
     EXPECT_EQ(CaptionIn(1034), "Demo de Zantor");
     EXPECT_EQ(FilesOf(Demo, {".cpp", ".h", ".zproj", ".lng"}), Sources);
+}
+
+TEST_F(ZantorWizard, ThePersonsOwnTranslationOfTheWizardIsEditedSavedShownAndReadBack) {
+    const std::string UsrLang = Demo.File("UsrLang.txt");
+    // The form editor starts from the Swedish translator's properties, with empty texts. The
+    // Next button takes its caption from the hidden label LblNext.
+    TRun First =
+        Wizard("form ZntWizard\n"
+               "  expect BtnClose.Caption &Close\n"
+               "  click BtnUserTranslate\n"
+               "  answer Do you want to insert properties from SwedishTranslation ? => Yes\n"
+               "  form FormEditor\n"
+               "    pick PropList BtnClose.Caption\n"
+               "    expect EdtOrgTranslation.Lines &Close\n"
+               "    type EdtTranslation &Fermer\n"
+               "    pick PropList LblNext.Caption\n"
+               "    type EdtTranslation &Suivant\n"
+               "    click BtnOK\n"
+               "  end\n"
+               "  expect BtnClose.Caption &Fermer\n"
+               "  click BtnNext\n"
+               "  expect BtnNext.Caption &Suivant\n"
+               "  click BtnPrev\n"
+               // The wizard's own languages take over when chosen.
+               "  pick CbxLang Swedish, Sweden\n"
+               "  expect BtnClose.Caption S&täng\n"
+               "  pick CbxLang English, United States\n"
+               "  expect BtnClose.Caption &Close\n"
+               "  click BtnClose\n"
+               "end\n");
+    ASSERT_EQ(First.Status, 0) << First.Err;
+    const std::string Saved = zt_test::ReadAll(UsrLang);
+    EXPECT_NE(Saved.find("ZntWizard.BtnClose.Caption%0='&Fermer'\r\n"), std::string::npos) << Saved;
+    EXPECT_NE(Saved.find("ZntWizard.BtnClose.Caption%-1='&Close'\r\n"), std::string::npos);
+    EXPECT_NE(Saved.find("ZntWizard.LblNext.Caption%0='&Suivant'\r\n"), std::string::npos);
+    EXPECT_NE(Saved.find("ZntWizard.BtnPrev.Caption%0=''\r\n"), std::string::npos);
+
+    // The next run shows the person's texts from the start; the editor opens on them.
+    TRun Second = Wizard("form ZntWizard\n"
+                         "  expect BtnClose.Caption &Fermer\n"
+                         "  expect BtnNext.Caption &Suivant\n"
+                         "  expect BtnPrev.Caption &Previous\n"
+                         "  click BtnUserTranslate\n"
+                         "  form FormEditor\n"
+                         "    pick PropList BtnClose.Caption\n"
+                         "    expect EdtTranslation.Lines &Fermer\n"
+                         "    click BtnCancel\n"
+                         "  end\n"
+                         "  expect BtnClose.Caption &Fermer\n"
+                         "  click BtnClose\n"
+                         "end\n");
+    ASSERT_EQ(Second.Status, 0) << Second.Err;
+    EXPECT_EQ(zt_test::ReadAll(UsrLang), Saved);
 }
 
 TEST_F(ZantorWizard, AScriptThatDoesNotMatchTheWizardFailsClearly) {

@@ -192,6 +192,7 @@ TEST_F(UiScript, AFormItsQuestionsAndAFormOpenedFromItArePlayedInOrder) {
                                 "  form TForm\n" // by class name; left open: closed unchanged
                                 "  end\n"
                                 "  expect .Name Orders\n"
+                                "  expect ListItems.Items Tea\\nCoffee\n"
                                 "  expect CkxRush.Checked 0\n"
                                 "  click BtnOK\n"
                                 "end\n");
@@ -229,6 +230,7 @@ TEST_F(UiScript, EveryMismatchStopsThePlayAtItsLine) {
          "line 2: CkxRush.Checked is \"0\", not \"1\""},
         {"form Orders\n  expect CkxRush.Colour 1\nend\n",
          "line 2: CkxRush.Colour is not a property"},
+        {"form Orders\n  expect .Font x\nend\n", "line 2: .Font is neither text, number nor lines"},
         {"form Orders\n  click BtnAsk\n  answer Send it? => Yes\nend\n",
          "line 3: the message is \"Send the order?\", not \"Send it?\""},
         {"form Orders\n  click BtnAsk\n  answer OK\nend\n",
