@@ -199,6 +199,88 @@ TEST_F(ZantorWizard, ThePersonsOwnTranslationOfTheWizardIsEditedSavedShownAndRea
     EXPECT_EQ(zt_test::ReadAll(UsrLang), Saved);
 }
 
+TEST_F(ZantorWizard, LocalesAddedInTheLocaleEditorAreTheOnesTheProjectIsGlobalizedWith) {
+    // No globalize --locales first: the main form's locale translator has no catalogue, so only
+    // the design locale is listed until the person copies locales in the locale editor.
+    const auto Sources = FilesOf(Demo, {".cpp", ".h", ".zproj"});
+    const std::string Locales =
+        "German, Germany\\nEnglish, United States\\nFrench, France\\nItalian, Italy";
+    TRun First = Wizard("form ZntWizard\n"
+                        "  click BtnNext\n" // features: keep the project's translation file
+                        "  click RadioStorage2\n"
+                        "  set EdtFormStorage Demo.lng\n"
+                        "  click BtnNext\n" // locales
+                        "  expect ListLocales.Items English, United States\n"
+                        "  click BtnLocaleProp\n"
+                        "  form LocaleEditor\n"
+                        "    page FormNotebook 1\n"
+                        "    pick LangList French, France\n"
+                        "    click BtnCopyLang\n"
+                        "    pick LangList German, Germany\n"
+                        "    click BtnCopyLang\n"
+                        "    pick LangList Italian, Italy\n"
+                        "    click BtnCopyLang\n"
+                        "    click BtnOK\n"
+                        "  end\n"
+                        "  expect ListLocales.Items " +
+                        Locales +
+                        "\n"
+                        "  click BtnNext\n" // common properties
+                        "  click BtnNext\n" // resources
+                        "  click BtnNext\n" // finish
+                        "  expect WizNote.PageIndex 6\n"
+                        "  click BtnNext\n" // globalize
+                        "  expect WizNote.PageIndex 0\n"
+                        "  click BtnClose\n"
+                        "end\n");
+    ASSERT_EQ(First.Status, 0) << First.Err;
+    const std::string Main = zt_test::ReadAll(Demo.File("MainForm.dfm"));
+    // The French and German translators keep their locales; Italian ones are new.
+    EXPECT_NE(Main.find("object FrenchTranslator: TFormTranslator\r\n    FileName = 'Demo.lng'\r\n"
+                        "    Locale = 1036"),
+              std::string::npos)
+        << Main;
+    EXPECT_NE(Main.find("object GermanTranslator: TFormTranslator\r\n    FileName = 'Demo.lng'\r\n"
+                        "    Locale = 1031"),
+              std::string::npos);
+    EXPECT_NE(Main.find("object FormTranslator1: TFormTranslator\r\n    FileName = 'Demo.lng'\r\n"
+                        "    Locale = 1040"),
+              std::string::npos);
+    EXPECT_NE(Main.find(": TResourceTranslator\r\n    FileName = 'Demo.lng'\r\n    Locale = 1040"),
+              std::string::npos);
+    EXPECT_NE(zt_test::ReadAll(Demo.File("OrderForm.dfm")).find("Locale = 1040"),
+              std::string::npos);
+    // The catalogue went to the main form's locale translator, kept in the project's file.
+    EXPECT_NE(
+        zt_test::ReadAll(Demo.File("Demo.lng")).find("MainForm.00000410_ENGLISHNAME%0=Italian"),
+        std::string::npos);
+    EXPECT_EQ(FilesOf(Demo, {".cpp", ".h", ".zproj"}), Sources);
+
+    // The next run finds the four locales on the main form. A locale copied in the editor and
+    // then cancelled is not listed.
+    TRun Second = Wizard("form ZntWizard\n"
+                         "  click Radio1\n"
+                         "  click BtnNext\n"
+                         "  click BtnNext\n"
+                         "  expect ListLocales.Items " +
+                         Locales +
+                         "\n"
+                         "  click BtnLocaleProp\n"
+                         "  form LocaleEditor\n"
+                         "    page FormNotebook 1\n"
+                         "    pick LangList Dutch, Netherlands\n"
+                         "    click BtnCopyLang\n"
+                         "    click BtnCancel\n"
+                         "    answer Do you want to discard the changes ? => Yes\n"
+                         "  end\n"
+                         "  expect ListLocales.Items " +
+                         Locales +
+                         "\n"
+                         "  click BtnClose\n"
+                         "end\n");
+    ASSERT_EQ(Second.Status, 0) << Second.Err;
+}
+
 TEST_F(ZantorWizard, AScriptThatDoesNotMatchTheWizardFailsClearly) {
     TRun Unknown = Wizard("form ZntWizard\n  click BtnNowhere\nend\n");
     EXPECT_EQ(Unknown.Status, 1);
