@@ -1,5 +1,9 @@
 #include "editors/LocaleEditor.h"
 #include "host/controls/CommonDialogWindow.h"
+#include "host/ide/DesignRegistry.h"
+#include "host/ide/FormDesigner.h"
+#include "host/typinfo/TypInfo.h"
+#include "translators/DesignRegistration.h"
 #include "translators/LocaleCatalogue.h"
 #include "translators/LocaleTranslator.h"
 
@@ -428,6 +432,47 @@ TEST_F(LocaleEditorTest, DictionarySaveAndLoadGoThroughAFileAndTouchTheComponent
     const std::vector<String> After = Lines(T->Translations());
     EXPECT_NE(std::find(After.begin(), After.end(), "0000040C_LONGDAYNAMES[1]=Lundi"), After.end());
     EXPECT_EQ(LinesOfLocale(T->Translations(), French).size(), 58u);
+}
+
+// The designer of one form: counts Modified.
+class TCountingDesigner : public host::TFormDesigner {
+public:
+    void Modified() override { ++ModifiedCount; }
+    host::TComponent* GetRoot() const override { return Root; }
+    host::TComponent* Root = nullptr;
+    int ModifiedCount = 0;
+};
+
+TEST_F(LocaleEditorTest, TheComponentEditorAndTheTranslationsPropertyOpenTheEditor) {
+    const int Owner = 0;
+    host::ClearDesignRegistries();
+    const host::TRegistrationOwner Previous = host::SetRegistrationOwner(&Owner);
+    Zlt::Register();
+    host::SetRegistrationOwner(Previous);
+    struct TClear {
+        ~TClear() { host::ClearDesignRegistries(); }
+    } Clear;
+    TLocaleTranslator* T = NewTranslator(true);
+    TCountingDesigner Designer;
+    Designer.Root = Form;
+
+    ExpectEditor([&](TLocaleEditor& E) {
+        PickId(E.LangList, French);
+        Click(E.BtnCopyLang);
+        Click(E.BtnOK);
+    });
+    host::CreateComponentEditor(T, &Designer)->ExecuteVerb(0);
+    Driver.VerifyAllConsumed();
+    EXPECT_EQ(Designer.ModifiedCount, 1);
+    EXPECT_EQ(LinesOfLocale(T->Translations(), French).size(), 58u);
+
+    // OK without a change is a Cancel: the designer is not told of one.
+    ExpectEditor([&](TLocaleEditor& E) { Click(E.BtnOK); });
+    auto Editor = host::CreatePropertyEditor(&Designer, T, host::GetPropInfo(T, "Translations"));
+    ASSERT_TRUE(Editor);
+    Editor->Edit();
+    Driver.VerifyAllConsumed();
+    EXPECT_EQ(Designer.ModifiedCount, 1);
 }
 
 } // namespace
