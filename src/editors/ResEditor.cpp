@@ -156,7 +156,9 @@ std::vector<TResEditor::TEntry> TResEditor::Entries() const {
 
 void TResEditor::SetEntries(std::vector<TEntry> Entries) {
     TStringList& Items = ListOf(ResList);
+    // The keys are built when New or Include first asks for them, not on every refill.
     FKeys.clear();
+    FKeysValid = false;
     Items.BeginUpdate();
     ResList->ClearSelection();
     // Added unsorted and sorted once: inserting each at its place would move the whole list
@@ -166,7 +168,6 @@ void TResEditor::SetEntries(std::vector<TEntry> Entries) {
     for (TEntry& E : Entries) {
         // An entry that points nowhere (a damaged table) gets an empty translation of its own.
         if (E.Index < 0 || E.Index >= FWork->Count()) E.Index = FWork->Add(String());
-        FKeys.insert(CaselessKey(E.Text));
         Items.AddObject(E.Text, IntToObject(E.Index));
     }
     Items.SetSorted(true);
@@ -174,15 +175,31 @@ void TResEditor::SetEntries(std::vector<TEntry> Entries) {
     ResList->SetItemIndex(-1);
 }
 
+void TResEditor::EnsureKeys() {
+    if (FKeysValid) return;
+    const TStringList& Items = ListOf(ResList);
+    FKeys.clear();
+    FKeys.reserve(std::size_t(Items.Count()));
+    for (int I = 0; I < Items.Count(); ++I)
+        FKeys.insert(CaselessKey(Items.Strings(I)));
+    FKeysValid = true;
+}
+
 int TResEditor::AddEntries(const std::vector<String>& Texts) {
+    EnsureKeys();
+    // SetEntries drops the keys: the ones of this call go into a set of their own first.
+    std::unordered_set<String> Keys = std::move(FKeys);
+    FKeys.clear();
     std::vector<TEntry> All = Entries();
     const std::size_t Before = All.size();
     for (const String& Text : Texts) {
-        if (Text.empty() || !FKeys.insert(CaselessKey(Text)).second) continue;
+        if (Text.empty() || !Keys.insert(CaselessKey(Text)).second) continue;
         All.push_back({Text, FWork->Add(String())});
     }
     const int Added = int(All.size() - Before);
     if (Added > 0) SetEntries(std::move(All));
+    FKeys = std::move(Keys);
+    FKeysValid = true;
     return Added;
 }
 
@@ -348,6 +365,7 @@ void TResEditor::BtnNewClick(TObject*) {
     const String Text =
         host::InputBox("Add library resource string", "Please provide the original string", "");
     // A cancelled box gives nothing; an empty text is never loaded, so never asked for.
+    EnsureKeys();
     if (Text.empty() || FKeys.contains(CaselessKey(Text))) return;
     EdtTranslationExit(this);
     ResList->ClearSelection();

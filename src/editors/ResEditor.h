@@ -134,8 +134,11 @@ private:
 
     std::unique_ptr<TSortList> FWork;
     std::unique_ptr<TEditorSettings> FSettings;
-    // The texts of ResList by their case-folded key.
+    // Builds FKeys unless they are up to date.
+    void EnsureKeys();
+    // The texts of ResList by their case-folded key, while FKeysValid.
     std::unordered_set<String> FKeys;
+    bool FKeysValid = false;
     bool FModified = false;
     String FEntryText;
     int FEntryIndex = -1; // translation index of the entry being edited
