@@ -4,6 +4,7 @@
 #include "host/ide/DesignRegistry.h"
 #include "host/ide/FormDesigner.h"
 #include "host/typinfo/TypInfo.h"
+#include "host/winapi/Registry.h"
 #include "translators/DesignRegistration.h"
 #include "translators/ResourceTranslator.h"
 
@@ -336,6 +337,52 @@ TEST_F(ResEditorTest, DictionarySaveAndLoadGoThroughAScratchTranslatorUntilOk) {
         Click(E.BtnOK);
     }));
     EXPECT_EQ(Meaning(T), (TPairs{{"Open", "Ouvrir"}, {"Ready", "Prêt"}}));
+}
+
+TEST_F(ResEditorTest, ExportThenTranslateCarriesTranslationsToAnotherTranslatorOnOk) {
+    T->SetTranslation("Ready", "Prêt");
+    T->SetTranslation("Open", "Ouvrir");
+    zt_test::TempDir Dir;
+    const String File = Dir.File("dictionary.txt");
+    auto Choose = [&](host::TDialogSession& S) {
+        S.SetText(host::edt1, File);
+        S.Click(host::IDOK);
+    };
+    EXPECT_TRUE(Edit([&](TResEditor& E) {
+        Driver.ExpectCommonDialog("TSaveDialog", Choose);
+        Click(E.BtnExport);
+        EXPECT_FALSE(E.IsModified());
+        Click(E.BtnOK);
+    }));
+
+    T = NewTranslator("GermanRes", {{"Ready", ""}, {"Open", "Öffnen"}, {"Close", ""}});
+    EXPECT_TRUE(Edit([&](TResEditor& E) {
+        Driver.ExpectCommonDialog("TOpenDialog", Choose);
+        Click(E.BtnTranslate);
+        EXPECT_TRUE(E.IsModified());
+        EXPECT_EQ(Shown(E), (TPairs{{"Close", ""}, {"Open", "Ouvrir"}, {"Ready", "Prêt"}}));
+        EXPECT_EQ(Meaning(T), (TPairs{{"Close", ""}, {"Open", "Öffnen"}, {"Ready", ""}}));
+        Click(E.BtnOK);
+    }));
+    EXPECT_EQ(Meaning(T), (TPairs{{"Close", ""}, {"Open", "Ouvrir"}, {"Ready", "Prêt"}}));
+}
+
+TEST_F(ResEditorTest, SettingsAreKeptInTheResourceTranslatorSection) {
+    EXPECT_TRUE(Edit([&](TResEditor& E) {
+        EXPECT_TRUE(E.CkxMove->Checked());
+        EXPECT_EQ(E.EdtTranslation->Alignment(), host::taLeftJustify);
+        Click(E.CkxMove);
+        E.GroupReadingOrder->Pick(0);
+        Click(E.BtnOK);
+    }));
+    const host::TRegIniFile Ini(SettingsKey);
+    EXPECT_FALSE(Ini.ReadBool("ResourceTranslator", "MoveNextUntranslated", true));
+    EXPECT_EQ(Ini.ReadInteger("ResourceTranslator", "ReadingOrderIndex", -1), 0);
+    EXPECT_TRUE(Edit([&](TResEditor& E) {
+        EXPECT_FALSE(E.CkxMove->Checked());
+        EXPECT_EQ(E.EdtTranslation->Alignment(), host::taRightJustify);
+        Click(E.BtnOK);
+    }));
 }
 
 // The designer of one form: counts Modified.
