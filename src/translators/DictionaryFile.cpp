@@ -4,10 +4,11 @@
 #include "host/rtl/FileNames.h"
 #include "host/rtl/FileUpdateLock.h"
 #include "host/rtl/LineBreaks.h"
+#include "translators/TextIndex.h"
 #include "translators/TextLines.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <deque>
 
 using namespace host;
 
@@ -66,13 +67,6 @@ std::string_view SourceOf(std::string_view Line) {
     return Line.substr(0, Line.find('\t'));
 }
 
-struct TViewHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view S) const noexcept {
-        return std::hash<std::string_view>()(S);
-    }
-};
-
 } // namespace
 
 // The file's lines stay views into its text; only the lines that change are new strings.
@@ -87,23 +81,29 @@ void MergeDictionaryFile(const String& FileName, const TTextPairs& Pairs, bool R
     if (!IsSortedOrdinal(Lines)) std::stable_sort(Lines.begin(), Lines.end());
     if (ReplaceObjects) Lines.erase(std::unique(Lines.begin(), Lines.end()), Lines.end());
 
-    // A later pair for the same source text replaces an earlier one.
-    std::unordered_map<String, String, TViewHash, std::equal_to<>> BySource;
+    // A later pair for the same source text replaces an earlier one. The index holds views
+    // into the new lines, which a deque does not move.
+    std::deque<String> NewLines;
+    TTextIndex BySource(Pairs.size());
+    std::vector<std::string_view> LineOf;
     for (const auto& [Source, Translation] : Pairs) {
         String Key = WriteString(Source);
-        String Line = Key + '\t' + WriteString(Translation);
-        BySource.insert_or_assign(std::move(Key), std::move(Line));
+        const String& Line = NewLines.emplace_back(Key + '\t' + WriteString(Translation));
+        std::uint32_t n = BySource.Add(std::string_view(Line).substr(0, Key.size()));
+        if (n == LineOf.size()) LineOf.emplace_back();
+        LineOf[n] = Line;
     }
-    std::unordered_map<String, bool, TViewHash, std::equal_to<>> Used;
+    std::vector<bool> Used(LineOf.size());
     for (std::string_view& Line : Lines) {
         if (Line.find('\t') == std::string_view::npos) continue; // a lone text is no pair
-        auto It = BySource.find(SourceOf(Line));
-        if (It == BySource.end() || !Used.emplace(It->first, true).second) continue;
-        Line = It->second; // only the first line of that text is replaced
+        std::uint32_t n = BySource.Find(SourceOf(Line));
+        if (n == TTextIndex::NotFound || Used[n]) continue;
+        Used[n] = true;
+        Line = LineOf[n]; // only the first line of that text is replaced
     }
     std::vector<std::string_view> Added;
-    for (const auto& [Key, Line] : BySource)
-        if (!Used.contains(Key)) Added.push_back(Line);
+    for (std::size_t n = 0; n < LineOf.size(); ++n)
+        if (!Used[n]) Added.push_back(LineOf[n]);
     std::sort(Added.begin(), Added.end());
     std::vector<std::string_view> Merged;
     Merged.reserve(Lines.size() + Added.size());

@@ -35,17 +35,13 @@ namespace zantor {
 
 template <class Lines>
 void WriteLinesAtomic(const String& FileName, const Lines& L, std::string_view Prefix) {
-    std::size_t Size = Prefix.size();
-    for (const auto& Line : L)
-        Size += std::string_view(Line).size() + 2;
-    String Out;
-    Out.reserve(Size);
-    Out += Prefix;
-    for (const auto& Line : L) {
-        Out += std::string_view(Line);
-        Out += "\r\n";
-    }
-    host::WriteFileAtomic(FileName, Out);
+    host::WriteFileAtomic(FileName, [&](host::TFileSink& Sink) {
+        Sink.Write(Prefix);
+        for (const auto& Line : L) {
+            Sink.Write(std::string_view(Line));
+            Sink.Write("\r\n");
+        }
+    });
 }
 
 } // namespace zantor

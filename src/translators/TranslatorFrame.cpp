@@ -8,9 +8,9 @@
 #include "host/rtl/FileNames.h"
 #include "translators/Hourglass.h"
 #include "translators/Literals.h"
+#include "translators/TextIndex.h"
 
 #include <map>
-#include <unordered_map>
 
 using namespace host;
 
@@ -209,15 +209,19 @@ bool TTranslatorFrame::TranslateFrom(const String& AFileName) {
     std::vector<TDictionaryEntry> Entries;
     DictionaryEntries(Entries);
     // Every entry of a source text takes its translation (texts can repeat on a form).
-    std::unordered_map<std::string_view, std::vector<const TDictionaryEntry*>> BySource;
-    for (const TDictionaryEntry& E : Entries)
-        BySource[E.Source].push_back(&E);
+    TTextIndex BySource(Entries.size());
+    std::vector<std::vector<const TDictionaryEntry*>> EntriesOf;
+    for (const TDictionaryEntry& E : Entries) {
+        std::uint32_t n = BySource.Add(E.Source);
+        if (n == EntriesOf.size()) EntriesOf.emplace_back();
+        EntriesOf[n].push_back(&E);
+    }
     String Text = ReadFileBytes(AFileName);
     ScanDictionary(Text, [&](std::string_view Source, std::string_view Translation) {
-        auto It = BySource.find(Source);
-        if (It == BySource.end()) return;
+        std::uint32_t n = BySource.Find(Source);
+        if (n == TTextIndex::NotFound) return;
         String Plain = zantor::ReadString(Translation);
-        for (const TDictionaryEntry* E : It->second)
+        for (const TDictionaryEntry* E : EntriesOf[n])
             ApplyDictionaryTranslation(*E, Plain);
     });
     return true;

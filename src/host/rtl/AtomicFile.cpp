@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -136,7 +137,31 @@ String WriteTargetOf(std::string_view FileName) {
     return Path;
 }
 
+TFileSink::TFileSink(int Fd) : FFd(Fd), FBuffer(std::make_unique<char[]>(Capacity)) {}
+
+TFileSink::~TFileSink() = default;
+
+void TFileSink::Spill(std::string_view Bytes) {
+    if (Flush() != 0) return;
+    if (Bytes.size() >= Capacity) {
+        WriteAll(FFd, Bytes, FError);
+        return;
+    }
+    std::memcpy(FBuffer.get(), Bytes.data(), Bytes.size());
+    FUsed = Bytes.size();
+}
+
+int TFileSink::Flush() {
+    if (FError == 0 && FUsed > 0) WriteAll(FFd, std::string_view(FBuffer.get(), FUsed), FError);
+    FUsed = 0;
+    return FError;
+}
+
 void WriteFileAtomic(std::string_view FileName, std::string_view Data) {
+    WriteFileAtomic(FileName, [Data](TFileSink& Sink) { Sink.Write(Data); });
+}
+
+void WriteFileAtomic(std::string_view FileName, const std::function<void(TFileSink&)>& Produce) {
     if (HasNul(FileName) || ExtractFileName(LocalFileName(FileName)).empty())
         RaiseFCreateError(FileName);
     const String target = WriteTargetOf(FileName);
@@ -155,8 +180,19 @@ void WriteFileAtomic(std::string_view FileName, std::string_view Data) {
         if (!Succeeded && error == 0) error = errno;
         return Succeeded;
     };
-    bool ok = Done(::fchmod(fd, TargetMode(target)) == 0) && WriteAll(fd, Data, error) &&
-              Done(::fsync(fd) == 0);
+    bool ok = Done(::fchmod(fd, TargetMode(target)) == 0);
+    if (ok) {
+        try {
+            TFileSink Sink(fd);
+            Produce(Sink);
+            error = Sink.Flush();
+        } catch (...) {
+            ::close(fd);
+            ::unlink(temp.c_str());
+            throw;
+        }
+        ok = error == 0 && Done(::fsync(fd) == 0);
+    }
     ok = Done(::close(fd) == 0) && ok;
     ok = ok && Done(::rename(temp.c_str(), target.c_str()) == 0);
     if (!ok) {
@@ -175,19 +211,22 @@ String ReadFileBytes(std::string_view FileName) {
         fd = -1;
     }
     if (fd < 0) RaiseFOpenError(FileName);
-    String data;
-    if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
-    char buf[65536];
+    // Read straight into the result: one pass over the bytes, and a file that grows meanwhile
+    // is read to its end.
+    String data(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0), '\0');
+    std::size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (got == data.size()) data.resize(std::max<std::size_t>(2 * got, got + 65536));
+        ssize_t n = ::read(fd, data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
             throw EReadError("Stream read error");
         }
         if (n == 0) break;
-        data.append(buf, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
+    data.resize(got);
     ::close(fd);
     return data;
 }

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <stdexcept>
 
 using namespace host;
 namespace fs = std::filesystem;
@@ -252,3 +253,50 @@ TEST(AtomicFileTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
 }
 
 } // namespace
+
+TEST(AtomicFileTest, PiecesOfAnySizeArriveInOrder) {
+    zt_test::TempDir dir;
+    const String name = dir.File("pieces.txt");
+    String expected;
+    WriteFileAtomic(name, [&](TFileSink& Sink) {
+        // Small pieces that fill the buffer unevenly, then pieces larger than it.
+        for (std::size_t size : {1u, 7u, 4096u, 100000u, 300000u, 1u, 700000u, 3u}) {
+            for (int i = 0; i < 40; ++i) {
+                String piece(size, static_cast<char>('a' + (expected.size() + i) % 26));
+                Sink.Write(piece);
+                expected += piece;
+            }
+        }
+    });
+    EXPECT_EQ(zt_test::ReadAll(name), expected);
+}
+
+TEST(AtomicFileTest, AProducerThatFailsLeavesTheOldFile) {
+    zt_test::TempDir dir;
+    const String name = dir.File("keep.txt");
+    zt_test::WriteAll(name, "old");
+    EXPECT_THROW(WriteFileAtomic(name,
+                                 [](TFileSink& Sink) {
+                                     Sink.Write(String(600000, 'x'));
+                                     throw std::runtime_error("producer failed");
+                                 }),
+                 std::runtime_error);
+    {
+        FileSizeLimit limit(1024);
+        EXPECT_THROW_MSG(WriteFileAtomic(name,
+                                         [](TFileSink& Sink) {
+                                             for (int i = 0; i < 1000; ++i)
+                                                 Sink.Write(String(1000, 'y'));
+                                         }),
+                         EWriteError, "Cannot write file \"" + name + "\": File too large");
+    }
+    EXPECT_EQ(zt_test::ReadAll(name), "old");
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+TEST(AtomicFileTest, AFileThatDoesNotTellItsSizeIsReadWhole) {
+    // The system reports no size for its status files; the reader must not trust it.
+    const String status = ReadFileBytes("/proc/self/status");
+    EXPECT_NE(status.find("Umask:"), String::npos);
+    EXPECT_EQ(status.find('\0'), String::npos);
+}
