@@ -105,6 +105,13 @@ String LineAt(const TStrings& L, int Index) {
     return L.Strings(Index);
 }
 
+// The same without a copy for the translators' own lists; Buffer holds any other list's line.
+std::string_view LineView(const TStrings& L, int Index, String& Buffer) {
+    if (auto* S = As<TSortList>(&L)) return S->Line(Index);
+    Buffer = L.Strings(Index);
+    return Buffer;
+}
+
 } // namespace
 
 bool TFormTranslator::FindPathLine(const TStrings& L, std::string_view Name, int& Index) {
@@ -220,15 +227,19 @@ void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Co
 
 // Saved texts are gathered during the walk and sorted in once at its end: inserting each
 // into the middle of the list would make a walk quadratic.
-void TFormTranslator::SaveDesignText(const String& Line, int Index) {
+void TFormTranslator::SaveDesignText(String Line, int Index) {
     TWalk& Walk = CurrentWalk();
-    if (!FIsTranslated) Walk.Saved.emplace_back(Line, Walk.List->Objects(Index));
+    if (!SavesDesignTexts()) return;
+    Walk.Saved.emplace_back(std::move(Line), Walk.List->Objects(Index));
+    Walk.SavedFrom.push_back(Index);
 }
 
 void TFormTranslator::FlushSavedTexts(TWalk& Walk) {
     if (Walk.Saved.empty()) return;
+    if (Walk.ByPath) SortSavedByLines(Walk);
     FSavedTexts->SortInsertMany(std::move(Walk.Saved));
     Walk.Saved.clear();
+    Walk.SavedFrom.clear();
 }
 
 void TFormTranslator::SetStrings(TObject* Obj, const String& Prefix, bool Collect) {
@@ -250,8 +261,9 @@ void TFormTranslator::TranslateItem(TStrings* L, int Item, const String& Key, in
     bool Skip = false;
     FOnTranslateProperty(this, Key, nullptr, Work, Skip);
     if (Skip) return;
-    String Line = LineAt(*Work, Index);
-    SaveDesignText(Key + "=" + ToLiterals(L->Strings(Item)), Index);
+    String Buffer;
+    std::string_view Line = LineView(*Work, Index, Buffer);
+    if (SavesDesignTexts()) SaveDesignText(Key + "=" + ToLiterals(L->Strings(Item)), Index);
     String Value = FromLiterals(ValueOf(Line));
     if (FTranslateEmpty || !Value.empty()) L->SetStrings(Item, Value);
 }
@@ -297,10 +309,15 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
     bool Skip = false;
     FOnTranslateProperty(this, "", P, Work, Skip);
     if (Skip) return false;
-    String Line = LineAt(*Work, Index);
+    String Buffer;
+    std::string_view Line = LineView(*Work, Index, Buffer);
     std::string_view Raw = ValueOf(Line);
     String Text = FromLiterals(Raw);
-    SaveDesignText(Line.substr(0, Line.size() - Raw.size()) + GetProp(Obj, P), Index);
+    if (SavesDesignTexts()) {
+        String Saved(Line.substr(0, Line.size() - Raw.size()));
+        Saved += GetProp(Obj, P);
+        SaveDesignText(std::move(Saved), Index);
+    }
     if (!FTranslateEmpty && Text.empty()) return true;
     switch (P->Kind()) {
     case tkString:
@@ -347,8 +364,14 @@ void TFormTranslator::RestoreForm() {
         return;
     }
     TSortList Copy(false);
-    Copy.Assign(FSavedTexts.get());
+    Copy.AssignLines(*FSavedTexts);
     FIsTranslated = false;
+    struct TRestoring {
+        bool& Flag;
+        bool Old;
+        ~TRestoring() { Flag = Old; }
+    } Restoring{FRestoring, FRestoring};
+    FRestoring = true;
     if (TranslateForm(&Copy, false)) {
         FIsTranslated = false;
         FSavedTexts->Clear();

@@ -94,6 +94,8 @@ private:
         TStrings* List = nullptr;
         std::vector<const TObject*> Path;               // objects on the current path: ends cycles
         std::vector<std::pair<String, TObject*>> Saved; // design texts, sorted in at the end
+        std::vector<int> SavedFrom;                     // the work-list line of each saved text
+        bool ByPath = false; // applied by path over a list in byte-wise order
     };
     class TWalkScope;
 
@@ -101,8 +103,10 @@ private:
     // What the form shows when no translation is applied: path=text in literal form.
     std::unique_ptr<TSortList> DesignTexts() const;
     static bool FindPathLine(const TStrings& L, std::string_view Name, int& Index);
-    void SaveDesignText(const String& Line, int Index);
+    void SaveDesignText(String Line, int Index);
+    bool SavesDesignTexts() const { return !FIsTranslated && !FRestoring; }
     void FlushSavedTexts(TWalk& Walk);
+    static void SortSavedByLines(TWalk& Walk);
     bool HasLinesUnder(const String& Head) const;
     // Steps of a walk between its start and its end: the form, its system menu, its
     // named components (asking OnTranslateComponent when FireEvents).
@@ -128,6 +132,7 @@ private:
     bool FTranslateEmpty = false;
     std::unique_ptr<TSortList> FSavedTexts;
     bool FIsTranslated = false;
+    bool FRestoring = false; // what a restore writes back is no design text to save
     bool FAfterLoad = false;
     TWalk* FWalk = nullptr; // the walk in progress, on the stack of its TranslateForm
     Zft::TTranslateFormEvent FOnTranslateForm;

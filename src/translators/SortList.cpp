@@ -53,7 +53,9 @@ void TSortList::SortInsert(const String& S, TObject* AObject) {
 void TSortList::SortInsertMany(std::vector<std::pair<String, TObject*>> Lines) {
     if (Lines.empty()) return;
     auto Less = [](const auto& A, const auto& B) { return A.first < B.first; };
-    std::stable_sort(Lines.begin(), Lines.end(), Less);
+    // Callers often hand over lines already in order; checking that is linear.
+    if (!std::is_sorted(Lines.begin(), Lines.end(), Less))
+        std::stable_sort(Lines.begin(), Lines.end(), Less);
     const auto& Old = Items();
     std::vector<TStringItem> Merged;
     Merged.reserve(Old.size() + Lines.size());

@@ -28,6 +28,8 @@ public:
         return Index;
     }
     void SortInsert(const String& S, TObject* AObject = nullptr);
+    // Every line and object of Other, copied at once.
+    void AssignLines(const TSortList& Other) { ReplaceItems(Other.Items()); }
 
     // Line at Index without copying it.
     const String& Line(int Index) const { return Items()[static_cast<std::size_t>(Index)].FString; }
