@@ -75,8 +75,17 @@ String LanguageName(Integer LCID) {
 
 namespace {
 
+bool BeginsWithBreak(std::string_view S) {
+    return !S.empty() && S.front() == '\n';
+}
+bool EndsWithBreak(std::string_view S) {
+    return !S.empty() && S.back() == '\n';
+}
+
+} // namespace
+
 // Reproducible builds set SOURCE_DATE_EPOCH; files then carry that time.
-String HeaderDate() {
+String PoHeaderDate() {
     std::time_t Now = std::time(nullptr);
     if (const char* Epoch = std::getenv("SOURCE_DATE_EPOCH"))
         Now = static_cast<std::time_t>(std::strtoll(Epoch, nullptr, 10));
@@ -86,15 +95,6 @@ String HeaderDate() {
     std::strftime(Buffer, sizeof Buffer, "%Y-%m-%d %H:%M+0000", &Utc);
     return Buffer;
 }
-
-bool BeginsWithBreak(std::string_view S) {
-    return !S.empty() && S.front() == '\n';
-}
-bool EndsWithBreak(std::string_view S) {
-    return !S.empty() && S.back() == '\n';
-}
-
-} // namespace
 
 String ToolCheckProblem(const TExchangeEntry& E) {
     if (E.Translation.empty()) return "";
@@ -139,9 +139,9 @@ String EntryKey(std::string_view Context, std::string_view Source) {
     return K;
 }
 
-TPoFile MakePoFile(const String& Project, Integer LCID, const std::vector<TFormEntries>& Forms) {
+TPoFile MakePoFile(const String& Project, Integer LCID, const std::vector<TFormEntries>& Forms,
+                   const String& Date) {
     TPoFile File;
-    const String Date = HeaderDate();
     const String Language = LCID ? LanguageName(LCID) : String();
     File.HeaderComments.push_back(LCID ? "Translations of " + Project + " into " + Language + "."
                                        : "Texts of " + Project + " to translate.");
@@ -216,8 +216,9 @@ TExportReport TProjectExchange::ExportPo(const String& Dir, const std::vector<In
     const String Folder = host::IncludeTrailingPathDelimiter(Dir);
     const String Project = ProjectName();
     TExportReport Report;
+    const String Date = PoHeaderDate();
     auto Write = [&](Integer LCID) {
-        const TPoFile File = MakePoFile(Project, LCID, Forms);
+        const TPoFile File = MakePoFile(Project, LCID, Forms, Date);
         String Name = LCID ? LanguageName(LCID) : Project;
         if (Name.empty()) Name = host::IntToStr(LCID);
         Name = Folder + Name + (LCID ? ".po" : ".pot");

@@ -66,10 +66,13 @@ private:
 // does not know the locale.
 [[nodiscard]] String LanguageName(Integer LCID);
 
+// The time of an export as its files carry it: now, or SOURCE_DATE_EPOCH when set.
+[[nodiscard]] String PoHeaderDate();
 // The portable-object files of a project: one catalogue per locale (its translators' entries,
-// duplicates of one context and text once) or, with LCID 0, the template of all of them.
+// duplicates of one context and text once) or, with LCID 0, the template of all of them. The
+// files of one export carry one Date, so that merging a catalogue with its template keeps it.
 [[nodiscard]] TPoFile MakePoFile(const String& Project, Integer LCID,
-                                 const std::vector<TFormEntries>& Forms);
+                                 const std::vector<TFormEntries>& Forms, const String& Date);
 // The locale a file is for: its X-Zantor-Locale header, else its Language. Raises EPoError.
 [[nodiscard]] Integer PoLocale(const TPoFile& File, const String& FileName);
 

@@ -175,7 +175,7 @@ TEST(PoFile, ProjectCataloguesMarkFormatTextsAndTranslationsToReview) {
     Add(1036, "#1Main", "Ready.", "Prêt.");
     Add(1031, "Main.L5.Caption", "Only German", "Nur deutsch");
 
-    const TPoFile Fr = MakePoFile("P", 1036, {Form});
+    const TPoFile Fr = MakePoFile("P", 1036, {Form}, PoHeaderDate());
     ASSERT_EQ(Fr.Entries.size(), 6u);
     EXPECT_EQ(Fr.Entries[0].Flags, std::vector<std::string>{"object-pascal-format"});
     EXPECT_EQ(Fr.Entries[1].Flags, (std::vector<std::string>{"fuzzy", "object-pascal-format"}));
@@ -187,8 +187,11 @@ TEST(PoFile, ProjectCataloguesMarkFormatTextsAndTranslationsToReview) {
     EXPECT_EQ(Fr.HeaderValue("X-Zantor-Locale"), "1036");
     EXPECT_EQ(PoLocale(Fr, "fr.po"), 1036);
 
-    const TPoFile Pot = MakePoFile("P", 0, {Form});
+    const TPoFile Pot = MakePoFile("P", 0, {Form}, "2026-01-02 03:04+0000");
     EXPECT_EQ(Pot.Entries.size(), 7u); // every locale's entries
+    // The files of one export carry the export's time, however long writing them takes.
+    EXPECT_EQ(Pot.HeaderValue("POT-Creation-Date"), "2026-01-02 03:04+0000");
+    EXPECT_EQ(Pot.HeaderValue("PO-Revision-Date"), "2026-01-02 03:04+0000");
     for (const TPoEntry& E : Pot.Entries) {
         EXPECT_EQ(E.Str, "");
         EXPECT_FALSE(E.HasFlag("fuzzy"));
