@@ -1,10 +1,10 @@
 #include "translators/SortList.h"
+#include "translators/TextIndex.h"
 
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
 
 using namespace host;
 
@@ -92,11 +92,17 @@ void TSortList::SetKeyValues(const std::vector<std::pair<String, String>>& Pairs
         if (It != Lines.end() && It->FString.starts_with(Prefix))
             Replaced[p] = static_cast<std::size_t>(It - Lines.begin());
     }
-    std::unordered_map<String, std::size_t> LastOfKey;
-    for (std::size_t p = 0; p < Pairs.size(); ++p)
-        LastOfKey[Pairs[p].first] = p;
+    // The last pair of each key wins.
+    TTextIndex Keys(Pairs.size());
+    std::vector<std::size_t> LastOfKey;
+    std::vector<std::uint32_t> KeyOfPair(Pairs.size());
     for (std::size_t p = 0; p < Pairs.size(); ++p) {
-        if (LastOfKey[Pairs[p].first] != p) continue;
+        KeyOfPair[p] = Keys.Add(Pairs[p].first);
+        if (KeyOfPair[p] == LastOfKey.size()) LastOfKey.emplace_back();
+        LastOfKey[KeyOfPair[p]] = p;
+    }
+    for (std::size_t p = 0; p < Pairs.size(); ++p) {
+        if (LastOfKey[KeyOfPair[p]] != p) continue;
         String Line = Pairs[p].first + "=" + Pairs[p].second;
         if (Replaced[p] != SIZE_MAX)
             Lines[Replaced[p]].FString = std::move(Line);
