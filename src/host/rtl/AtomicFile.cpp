@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -211,22 +210,19 @@ String ReadFileBytes(std::string_view FileName) {
         fd = -1;
     }
     if (fd < 0) RaiseFOpenError(FileName);
-    // Read straight into the result: one pass over the bytes, and a file that grows meanwhile
-    // is read to its end.
-    String data(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0), '\0');
-    std::size_t got = 0;
+    String data;
+    if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[65536];
     for (;;) {
-        if (got == data.size()) data.resize(std::max<std::size_t>(2 * got, got + 65536));
-        ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
             throw EReadError("Stream read error");
         }
         if (n == 0) break;
-        got += static_cast<std::size_t>(n);
+        data.append(buf, static_cast<std::size_t>(n));
     }
-    data.resize(got);
     ::close(fd);
     return data;
 }
