@@ -1,6 +1,7 @@
 #include "editors/LocaleEditor.h"
 
 #include "LocaleEditorDfm.h"
+#include "editors/EditorFonts.h"
 #include "editors/TranslationEditing.h"
 #include "host/controls/Application.h"
 #include "host/controls/Dialogs.h"
@@ -420,19 +421,11 @@ void TLocaleEditor::CkxMoveClick(TObject*) {
 // ---- Font ----
 
 void TLocaleEditor::BtnDisplayFontClick(TObject*) {
-    FontDialog1->SetFont(PropList->Font());
-    if (!FontDialog1->Execute()) return;
-    PropList->SetFont(FontDialog1->Font());
-    LblDisplayFont->SetCaption(PropList->Font()->Name());
-    FSettings->WriteString("DisplayFontName", PropList->Font()->Name());
+    ChooseEditorFont(*FontDialog1, *LblDisplayFont, *FSettings, "DisplayFontName", PropList);
 }
 
 void TLocaleEditor::BtnEditFontClick(TObject*) {
-    FontDialog1->SetFont(EdtTranslation->Font());
-    if (!FontDialog1->Execute()) return;
-    EdtTranslation->SetFont(FontDialog1->Font());
-    LblEditFont->SetCaption(EdtTranslation->Font()->Name());
-    FSettings->WriteString("EditFontName", EdtTranslation->Font()->Name());
+    ChooseEditorFont(*FontDialog1, *LblEditFont, *FSettings, "EditFontName", EdtTranslation);
 }
 
 // ---- Dictionary ----

@@ -2,6 +2,7 @@
 
 #include "ResEditorDfm.h"
 #include "editors/CaselessText.h"
+#include "editors/EditorFonts.h"
 #include "editors/TranslationEditing.h"
 #include "host/classes/StringList.h"
 #include "host/controls/Application.h"
@@ -294,8 +295,7 @@ void TResEditor::ReadSettings() {
 }
 
 void TResEditor::ApplyReadingOrder() {
-    EdtTranslation->SetAlignment(GroupReadingOrder->ItemIndex() == 0 ? host::taRightJustify
-                                                                     : host::taLeftJustify);
+    zantor::ApplyReadingOrder(*GroupReadingOrder, *EdtTranslation);
 }
 
 // ---- the entry list and the translation memo ----
@@ -504,19 +504,11 @@ void TResEditor::GroupReadingOrderClick(TObject*) {
 }
 
 void TResEditor::BtnEditFontClick(TObject*) {
-    FontDialog1->SetFont(EdtTranslation->Font());
-    if (!FontDialog1->Execute()) return;
-    EdtTranslation->SetFont(FontDialog1->Font());
-    LblEditFont->SetCaption(EdtTranslation->Font()->Name());
-    FSettings->WriteString("EditFontName", EdtTranslation->Font()->Name());
+    ChooseEditorFont(*FontDialog1, *LblEditFont, *FSettings, "EditFontName", EdtTranslation);
 }
 
 void TResEditor::BtnDisplayFontClick(TObject*) {
-    FontDialog1->SetFont(ResList->Font());
-    if (!FontDialog1->Execute()) return;
-    ResList->SetFont(FontDialog1->Font());
-    LblDisplayFont->SetCaption(ResList->Font()->Name());
-    FSettings->WriteString("DisplayFontName", ResList->Font()->Name());
+    ChooseEditorFont(*FontDialog1, *LblDisplayFont, *FSettings, "DisplayFontName", ResList);
 }
 
 // ---- Dictionary ----

@@ -1,5 +1,7 @@
 #include "editors/TranslationEditorForm.h"
 
+#include "editors/EditorFonts.h"
+
 #include "host/controls/Application.h"
 #include "host/controls/Dialogs.h"
 #include "host/rtl/Conversions.h"
@@ -134,8 +136,7 @@ void TTranslationEditorForm::ReadSettings() {
 }
 
 void TTranslationEditorForm::ApplyReadingOrder() {
-    EdtTranslation->SetAlignment(GroupReadingOrder->ItemIndex() == 0 ? host::taRightJustify
-                                                                     : host::taLeftJustify);
+    zantor::ApplyReadingOrder(*GroupReadingOrder, *EdtTranslation);
 }
 
 // ---- the entry list and the translation memo ----
@@ -309,20 +310,12 @@ void TTranslationEditorForm::GroupReadingOrderClick(TObject*) {
 }
 
 void TTranslationEditorForm::BtnEditFontClick(TObject*) {
-    FontDialog1->SetFont(EdtTranslation->Font());
-    if (!FontDialog1->Execute()) return;
-    EdtTranslation->SetFont(FontDialog1->Font());
-    LblEditFont->SetCaption(EdtTranslation->Font()->Name());
-    FSettings->WriteString("EditFontName", EdtTranslation->Font()->Name());
+    ChooseEditorFont(*FontDialog1, *LblEditFont, *FSettings, "EditFontName", EdtTranslation);
 }
 
 void TTranslationEditorForm::BtnDisplayFontClick(TObject*) {
-    FontDialog1->SetFont(PropList->Font());
-    if (!FontDialog1->Execute()) return;
-    PropList->SetFont(FontDialog1->Font());
-    EdtOrgTranslation->SetFont(FontDialog1->Font());
-    LblDisplayFont->SetCaption(PropList->Font()->Name());
-    FSettings->WriteString("DisplayFontName", PropList->Font()->Name());
+    ChooseEditorFont(*FontDialog1, *LblDisplayFont, *FSettings, "DisplayFontName", PropList,
+                     EdtOrgTranslation);
 }
 
 // ---- the available list ----
