@@ -283,6 +283,33 @@ TEST_F(FormEditorTest, TheEditorsOwnTextsAreTranslatedByAFormTranslator) {
 
 namespace {
 
+// The Font page: the chosen font goes to both lists of the display, its name to the label and to
+// the settings; a cancelled dialog changes nothing.
+TEST_F(FormEditorTest, AFontChosenOnTheFontPageIsShownAndRemembered) {
+    TFormTranslator* T = AddTranslator("French", {"Caption='Commandes'"});
+    String EditFont;
+    ExpectEditor([&](TFormEditor& E) {
+        EditFont = E.EdtTranslation->Font()->Name();
+        Click(E.BtnDisplayFont);
+        Click(E.BtnEditFont);
+        EXPECT_EQ(E.PropList->Font()->Name(), "DejaVu Sans");
+        EXPECT_EQ(E.EdtOrgTranslation->Font()->Name(), "DejaVu Sans");
+        EXPECT_EQ(E.LblDisplayFont->Caption(), "DejaVu Sans");
+        EXPECT_EQ(E.EdtTranslation->Font()->Name(), EditFont);
+        EXPECT_EQ(E.LblEditFont->Caption(), EditFont);
+        Click(E.BtnCancel);
+    });
+    Driver.ExpectCommonDialog("Font", [](host::TDialogSession& S) {
+        S.SetText(host::cmb1, "DejaVu Sans");
+        S.Click(host::IDOK);
+    });
+    Driver.ExpectCommonDialog("Font", [](host::TDialogSession& S) { S.Click(host::IDCANCEL); });
+    EXPECT_FALSE(Open(T));
+    host::TRegIniFile Ini("Software\\Tessavin");
+    EXPECT_EQ(Ini.ReadString("FormTranslator", "DisplayFontName", ""), "DejaVu Sans");
+    EXPECT_EQ(Ini.ReadString("FormTranslator", "EditFontName", ""), "");
+}
+
 // Settings are written as they change and a second editor, in another process, starts with
 // them.
 TEST_F(FormEditorTest, SettingsChangedInOneProcessAreWhereTheNextEditorStarts) {
