@@ -231,7 +231,7 @@ void TFormTranslator::SaveDesignText(String Line, int Index) {
     TWalk& Walk = CurrentWalk();
     if (!SavesDesignTexts()) return;
     Walk.Saved.emplace_back(std::move(Line), Walk.List->Objects(Index));
-    Walk.SavedFrom.push_back(Index);
+    if (Walk.ByPath) Walk.SavedFrom.push_back(Index); // only the by-path ordering reads it
 }
 
 void TFormTranslator::FlushSavedTexts(TWalk& Walk) {

@@ -94,8 +94,8 @@ private:
         TStrings* List = nullptr;
         std::vector<const TObject*> Path;               // objects on the current path: ends cycles
         std::vector<std::pair<String, TObject*>> Saved; // design texts, sorted in at the end
-        std::vector<int> SavedFrom;                     // the work-list line of each saved text
-        bool ByPath = false; // applied by path over a list in byte-wise order
+        std::vector<int> SavedFrom; // the work-list line of each saved text (ByPath)
+        bool ByPath = false;        // applied by path over a list in byte-wise order
     };
     class TWalkScope;
 
