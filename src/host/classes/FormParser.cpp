@@ -20,13 +20,15 @@ constexpr int MaxDepth = 256;
 enum class TTok { Eof, Symbol, String, Integer, Float, Char };
 
 // Character classes by table: the tokenizer looks at every byte of the text.
-enum : unsigned char { ccIdentStart = 1, ccIdentChar = 2 };
+enum : unsigned char { ccIdentStart = 1, ccIdentChar = 2, ccStringStop = 4 };
 constexpr auto CharClasses = [] {
     std::array<unsigned char, 256> T{};
     for (int C = 0; C < 256; ++C) {
         bool Start = (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || C == '_' || C >= 0x80;
+        bool Stop = C == '\'' || C == '\n' || C == '\r';
         T[static_cast<std::size_t>(C)] = static_cast<unsigned char>(
-            (Start ? ccIdentStart | ccIdentChar : 0) | (C >= '0' && C <= '9' ? ccIdentChar : 0));
+            (Start ? ccIdentStart | ccIdentChar : 0) | (C >= '0' && C <= '9' ? ccIdentChar : 0) |
+            (Stop ? ccStringStop : 0));
     }
     return T;
 }();
@@ -35,6 +37,19 @@ bool IsIdentStart(unsigned char C) {
 }
 bool IsIdentChar(unsigned char C) {
     return CharClasses[C] & ccIdentChar;
+}
+// Ends a quoted run: its closing quote, or a line end, which a quoted run may not hold.
+bool IsStringStop(unsigned char C) {
+    return CharClasses[C] & ccStringStop;
+}
+// ASCII only, without the locale look-up of <cctype> on every byte of a number.
+bool IsDigit(unsigned char C) {
+    return C >= '0' && C <= '9';
+}
+// Case-insensitive match of a token against a keyword; the length test first, since most
+// tokens are not the keyword they are tried against.
+bool IsKeyword(std::string_view Token, std::string_view Keyword) {
+    return Token.size() == Keyword.size() && SameText(Token, Keyword);
 }
 int HexValue(unsigned char C) {
     if (C >= '0' && C <= '9') return C - '0';
@@ -95,13 +110,12 @@ private:
         unsigned char C = Peek();
         if (IsIdentStart(C)) {
             std::size_t Start = FPos;
-            while (FPos < FText.size() && IsIdentChar(static_cast<unsigned char>(FText[FPos])))
-                ++FPos;
+            FPos = ScanWhile(FPos + 1, [](unsigned char Ch) { return IsIdentChar(Ch); });
             FTokText = FText.substr(Start, FPos - Start);
             FTok = TTok::Symbol;
         } else if (C == '\'' || C == '#') {
             ReadStringToken();
-        } else if (std::isdigit(C) || (C == '$' && HexValue(Peek(1)) >= 0)) {
+        } else if (IsDigit(C) || (C == '$' && HexValue(Peek(1)) >= 0)) {
             ReadNumber();
         } else {
             FTokText = FText.substr(FPos, 1);
@@ -110,14 +124,25 @@ private:
         }
     }
 
+    // Position of the first byte from From on that is not of the class (or the text's end).
+    // Local pointers: the loop must not store the position through the parser at every byte.
+    template <class Pred> std::size_t ScanWhile(std::size_t From, Pred InClass) const {
+        const char* Begin = FText.data();
+        const char* End = Begin + FText.size();
+        const char* P = Begin + From;
+        while (P < End && InClass(static_cast<unsigned char>(*P)))
+            ++P;
+        return static_cast<std::size_t>(P - Begin);
+    }
+    std::size_t QuotedRunEnd(std::size_t From) const {
+        return ScanWhile(From, [](unsigned char C) { return !IsStringStop(C); });
+    }
+
     void ReadStringToken() {
         FTok = TTok::String;
         // Most strings are one quoted run without doubled quotes: a view of the text.
         if (Peek() == '\'') {
-            std::size_t End = FPos + 1;
-            while (End < FText.size() && FText[End] != '\'' && FText[End] != '\n' &&
-                   FText[End] != '\r')
-                ++End;
+            std::size_t End = QuotedRunEnd(FPos + 1);
             if (End < FText.size() && FText[End] == '\'' &&
                 (End + 1 >= FText.size() || (FText[End + 1] != '\'' && FText[End + 1] != '#'))) {
                 FTokText = FText.substr(FPos + 1, End - FPos - 1);
@@ -125,6 +150,12 @@ private:
                 return;
             }
         }
+        ReadDecodedString();
+    }
+
+    // Strings with doubled quotes, character codes or several parts, decoded into FStrBuf.
+    // Kept out of Next, whose every call would otherwise pay for this one's registers.
+    [[gnu::noinline]] void ReadDecodedString() {
         FStrBuf.clear();
         char32_t PendingHigh = 0;
         auto Flush = [&] {
@@ -138,9 +169,7 @@ private:
                 for (;;) {
                     // The run up to the next quote (or the forbidden line end) in one piece.
                     std::size_t Run = FPos;
-                    while (FPos < FText.size() && FText[FPos] != '\'' && FText[FPos] != '\n' &&
-                           FText[FPos] != '\r')
-                        ++FPos;
+                    FPos = QuotedRunEnd(FPos);
                     FStrBuf.append(FText.substr(Run, FPos - Run));
                     if (AtEnd() || Peek() != '\'') Error("Invalid string constant");
                     if (Peek(1) != '\'') break;
@@ -182,7 +211,7 @@ private:
         std::uint32_t Code = 0;
         int Digits = 0;
         for (;;) {
-            int D = Hex ? HexValue(Peek()) : (std::isdigit(Peek()) ? Peek() - '0' : -1);
+            int D = Hex ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
             if (D < 0 || AtEnd()) break;
             Code = Code * (Hex ? 16 : 10) + static_cast<std::uint32_t>(D);
             if (Code > 0x10FFFF) Error("Invalid string constant");
@@ -193,36 +222,28 @@ private:
         return Code;
     }
 
-    void ReadNumber() {
+    [[gnu::noinline]] void ReadNumber() {
         std::size_t Start = FPos;
         if (Peek() == '$') {
-            ++FPos;
-            while (!AtEnd() && HexValue(Peek()) >= 0)
-                ++FPos;
+            FPos = ScanWhile(FPos + 1, [](unsigned char C) { return HexValue(C) >= 0; });
             FTok = TTok::Integer;
             FTokText = FText.substr(Start, FPos - Start);
             return;
         }
-        while (!AtEnd() && std::isdigit(Peek()))
-            ++FPos;
+        FPos = ScanWhile(FPos, [](unsigned char C) { return IsDigit(C); });
         FTok = TTok::Integer;
-        if (Peek() == '.' && std::isdigit(Peek(1))) {
+        if (Peek() == '.' && IsDigit(Peek(1))) {
             FTok = TTok::Float;
-            ++FPos;
-            while (!AtEnd() && std::isdigit(Peek()))
-                ++FPos;
+            FPos = ScanWhile(FPos + 1, [](unsigned char C) { return IsDigit(C); });
         }
         if ((Peek() == 'e' || Peek() == 'E') &&
-            (std::isdigit(Peek(1)) ||
-             ((Peek(1) == '+' || Peek(1) == '-') && std::isdigit(Peek(2))))) {
+            (IsDigit(Peek(1)) || ((Peek(1) == '+' || Peek(1) == '-') && IsDigit(Peek(2))))) {
             FTok = TTok::Float;
-            FPos += 2;
-            while (!AtEnd() && std::isdigit(Peek()))
-                ++FPos;
+            FPos = ScanWhile(FPos + 2, [](unsigned char C) { return IsDigit(C); });
         }
         FTokText = FText.substr(Start, FPos - Start);
         FFloatSuffix = 0;
-        unsigned char S = static_cast<unsigned char>(std::tolower(Peek()));
+        unsigned char S = static_cast<unsigned char>(Peek() | 0x20); // ASCII lower case
         if ((S == 's' || S == 'c' || S == 'd') && !IsIdentChar(Peek(1))) {
             FTok = TTok::Float;
             FFloatSuffix = static_cast<char>(S);
@@ -231,7 +252,7 @@ private:
     }
 
     bool IsSymbol(std::string_view S) const {
-        return FTok == TTok::Symbol && SameText(FTokText, S);
+        return FTok == TTok::Symbol && IsKeyword(FTokText, S);
     }
     bool IsChar(char C) const { return FTok == TTok::Char && FTokText[0] == C; }
 
@@ -240,9 +261,13 @@ private:
         Next();
     }
 
-    String ExpectSymbol() {
+    void CheckSymbol() const {
         if (FTok != TTok::Symbol)
             Error(FTok == TTok::Eof ? "Unexpected end of file" : "Identifier expected");
+    }
+
+    String ExpectSymbol() {
+        CheckSymbol();
         String S(FTokText);
         Next();
         return S;
@@ -253,7 +278,10 @@ private:
         String S = ExpectSymbol();
         while (IsChar('.')) {
             Next();
-            S += '.' + ExpectSymbol();
+            CheckSymbol();
+            S += '.';
+            S += FTokText;
+            Next();
         }
         return S;
     }
@@ -408,13 +436,13 @@ private:
     void ParseIdent(TFormValue& V) {
         V.Line = FTokLine;
         V.Str = ExpectDottedSymbol();
-        if (SameText(V.Str, "False"))
+        if (IsKeyword(V.Str, "False"))
             V.Type = vaFalse;
-        else if (SameText(V.Str, "True"))
+        else if (IsKeyword(V.Str, "True"))
             V.Type = vaTrue;
-        else if (SameText(V.Str, "nil"))
+        else if (IsKeyword(V.Str, "nil"))
             V.Type = vaNil;
-        else if (SameText(V.Str, "Null"))
+        else if (IsKeyword(V.Str, "Null"))
             V.Type = vaNull;
         else
             V.Type = vaIdent;

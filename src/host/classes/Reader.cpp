@@ -10,6 +10,7 @@
 #include "host/rtl/AtomicFile.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/ClassBuilder.h"
+#include "host/typinfo/PropNameCache.h"
 #include "host/typinfo/TypInfo.h"
 
 #include <algorithm>
@@ -112,6 +113,10 @@ struct TReader::TState {
     std::deque<TFormObject> Forms;
     int FormDepth = 0;
     bool Layouts = false; // recording streamed layouts (tolerant mode, outermost text)
+    // Look-ups by the names the texts spell, repeated for every component of a class.
+    TPropNameCache Props;
+    // Registered classes by their names in the texts (views into the forms being read).
+    std::unordered_map<std::string_view, TClass> Classes;
 };
 
 namespace {
@@ -299,8 +304,12 @@ struct TReaderImpl {
 
     // A registered class, or the class of one of the root's published fields (a form
     // class knows the classes of the components it declares).
-    TClass FindComponentClass(const String& ClassName) const {
-        if (TClass C = GetClass(ClassName)) return C;
+    TClass FindComponentClass(const String& ClassName) {
+        if (auto It = S.Classes.find(ClassName); It != S.Classes.end()) return It->second;
+        if (TClass C = GetClass(ClassName)) {
+            S.Classes.emplace(ClassName, C);
+            return C;
+        }
         for (TClass C = S.LookupRoot->ClassType(); C; C = C->Parent)
             for (const TFieldEntry& F : C->Fields)
                 if (SameText(F.FieldClass()->ClassName, ClassName)) return F.FieldClass();
@@ -374,7 +383,7 @@ struct TReaderImpl {
             Rest.remove_prefix(Dot + 1);
             std::string_view Walked =
                 std::string_view(P.Name).substr(0, P.Name.size() - Rest.size() - 1);
-            PPropInfo Info = GetPropInfo(Target, Part);
+            PPropInfo Info = S.Props.Find(Target->ClassType(), Part);
             if (Quiet && (!Info || Info->Kind() != tkClass)) return false;
             if (!Info || Info->Kind() != tkClass)
                 PropError(JoinPath(InstancePath, Walked),
@@ -384,7 +393,7 @@ struct TReaderImpl {
             if (!Target) PropError(JoinPath(InstancePath, Walked), "Invalid property path", P.Line);
         }
         try {
-            if (PPropInfo Info = GetPropInfo(Target, Rest)) {
+            if (PPropInfo Info = S.Props.Find(Target->ClassType(), Rest)) {
                 if (Quiet && Info->Kind() == tkMethod && P.Value.Type != vaNil &&
                     !FindHandler(Info, P.Value))
                     return false;

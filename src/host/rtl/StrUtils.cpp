@@ -69,7 +69,11 @@ int CompareText(std::string_view A, std::string_view B) {
 }
 
 bool SameText(std::string_view A, std::string_view B) {
-    return A.size() == B.size() && CompareText(A, B) == 0;
+    // Name look-ups mostly compare names spelled alike: fold the case only where bytes differ.
+    if (A.size() != B.size()) return false;
+    for (std::size_t i = 0; i < A.size(); ++i)
+        if (A[i] != B[i] && UpCase(A[i]) != UpCase(B[i])) return false;
+    return true;
 }
 
 String TrimLeft(std::string_view S) {
