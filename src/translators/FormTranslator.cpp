@@ -100,19 +100,22 @@ int SortedPosition(const TStrings& L, std::string_view S) {
     return Mid;
 }
 
+bool IsStringKind(TTypeKind Kind) {
+    return Kind == tkString || Kind == tkLString || Kind == tkWString;
+}
+
 String LineAt(const TStrings& L, int Index) {
     if (auto* S = As<TSortList>(&L)) return S->Line(Index);
     return L.Strings(Index);
 }
 
-// The same without a copy for the translators' own lists; Buffer holds any other list's line.
-std::string_view LineView(const TStrings& L, int Index, String& Buffer) {
-    if (auto* S = As<TSortList>(&L)) return S->Line(Index);
-    Buffer = L.Strings(Index);
+} // namespace
+
+std::string_view TFormTranslator::WorkLine(const TWalk& Walk, int Index, String& Buffer) {
+    if (Walk.SortList) return Walk.SortList->Line(Index);
+    Buffer = Walk.List->Strings(Index);
     return Buffer;
 }
-
-} // namespace
 
 bool TFormTranslator::FindPathLine(const TStrings& L, std::string_view Name, int& Index) {
     if (L.Count() == 0) {
@@ -154,8 +157,7 @@ bool TFormTranslator::TranslateForm(TStrings* List, bool Collect) {
     bool Skip = false;
     FOnTranslateForm(this, List, Skip);
     if (Skip) return false;
-    TWalk Walk;
-    Walk.List = List;
+    TWalk Walk(List);
     {
         TWalkScope Scope(*this, Walk);
         try {
@@ -256,16 +258,21 @@ void TFormTranslator::SetStrings(TObject* Obj, const String& Prefix, bool Collec
     }
 }
 
-void TFormTranslator::TranslateItem(TStrings* L, int Item, const String& Key, int Index) {
-    TStrings* Work = CurrentWalk().List;
+void TFormTranslator::TranslateItem(TStrings* L, int Item, const String& Key, int Index,
+                                    const String* Decoded) {
+    TWalk& Walk = CurrentWalk();
     bool Skip = false;
-    FOnTranslateProperty(this, Key, nullptr, Work, Skip);
+    FOnTranslateProperty(this, Key, nullptr, Walk.List, Skip);
     if (Skip) return;
     String Buffer;
-    std::string_view Line = LineView(*Work, Index, Buffer);
+    std::string_view Line = WorkLine(Walk, Index, Buffer);
     if (SavesDesignTexts()) SaveDesignText(Key + "=" + ToLiterals(L->Strings(Item)), Index);
-    String Value = FromLiterals(ValueOf(Line));
-    if (FTranslateEmpty || !Value.empty()) L->SetStrings(Item, Value);
+    String Own;
+    if (!Decoded) {
+        Own = FromLiterals(ValueOf(Line));
+        Decoded = &Own;
+    }
+    if (FTranslateEmpty || !Decoded->empty()) L->SetStrings(Item, *Decoded);
 }
 
 void TFormTranslator::SetCollection(TObject* Obj, const String& Prefix, bool Collect) {
@@ -303,19 +310,31 @@ String TFormTranslator::GetProp(TObject* Obj, PPropInfo P) const {
 }
 
 bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
+    return TranslateProp(Obj, P, Index, nullptr);
+}
+
+bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index, const String* Decoded) {
     // A property that cannot be written is left alone altogether.
     if (!P->IsWritable()) return false;
-    TStrings* Work = CurrentWalk().List;
+    TWalk& Walk = CurrentWalk();
     bool Skip = false;
-    FOnTranslateProperty(this, "", P, Work, Skip);
+    FOnTranslateProperty(this, "", P, Walk.List, Skip);
     if (Skip) return false;
     String Buffer;
-    std::string_view Line = LineView(*Work, Index, Buffer);
+    std::string_view Line = WorkLine(Walk, Index, Buffer);
     std::string_view Raw = ValueOf(Line);
-    String Text = FromLiterals(Raw);
+    String Own;
+    if (!Decoded) {
+        Own = FromLiterals(Raw);
+        Decoded = &Own;
+    }
+    const String& Text = *Decoded;
     if (SavesDesignTexts()) {
         String Saved(Line.substr(0, Line.size() - Raw.size()));
-        Saved += GetProp(Obj, P);
+        if (IsStringKind(P->Kind()))
+            AppendLiterals(Saved, GetStrProp(Obj, P));
+        else
+            Saved += GetProp(Obj, P);
         SaveDesignText(std::move(Saved), Index);
     }
     if (!FTranslateEmpty && Text.empty()) return true;
@@ -363,8 +382,15 @@ void TFormTranslator::RestoreForm() {
         FIsTranslated = false;
         return;
     }
-    TSortList Copy(false);
-    Copy.AssignLines(*FSavedTexts);
+    // A restore saves nothing, so it reads the saved texts in place, unless a handler is
+    // given the list and could change it under the walk.
+    std::unique_ptr<TSortList> Copy;
+    TSortList* Texts = FSavedTexts.get();
+    if (FOnTranslateForm || FOnTranslateComponent || FOnTranslateProperty || FOnFormTranslated) {
+        Copy = std::make_unique<TSortList>(false);
+        Copy->AssignLines(*FSavedTexts);
+        Texts = Copy.get();
+    }
     FIsTranslated = false;
     struct TRestoring {
         bool& Flag;
@@ -372,7 +398,7 @@ void TFormTranslator::RestoreForm() {
         ~TRestoring() { Flag = Old; }
     } Restoring{FRestoring, FRestoring};
     FRestoring = true;
-    if (TranslateForm(&Copy, false)) {
+    if (TranslateForm(Texts, false)) {
         FIsTranslated = false;
         FSavedTexts->Clear();
     } else {
@@ -404,8 +430,7 @@ void TFormTranslator::LoadedLast() {
 // A collect walk without its side effects (no restore, no events), for the file shapes.
 std::unique_ptr<TSortList> TFormTranslator::DesignTexts() const {
     TStringList Collected;
-    TWalk Walk;
-    Walk.List = &Collected;
+    TWalk Walk(&Collected);
     {
         TWalkScope Scope(*this, Walk);
         const_cast<TFormTranslator*>(this)->WalkForm(true, false);

@@ -5,6 +5,7 @@
 
 #include "translators/TranslatorFrame.h"
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,7 @@ public:
     void SetOnFormTranslated(const Zft::TTranslatedEvent& E) { FOnFormTranslated = E; }
 
 protected:
+    void Notification(TComponent* AComponent, host::TOperation Operation) override;
     String KindPrefix() const override { return ""; }
     String AboutText() const override { return "Form Translator 1.0"; }
     TGroupSwitch GroupSwitch() const override { return TGroupSwitch::SameLocale; }
@@ -88,14 +90,18 @@ protected:
     void DictionaryEntries(std::vector<TDictionaryEntry>& Entries) const override;
 
 private:
+    struct TPathPlan;
     // The state of one walk, on the stack of TranslateForm: a walk started by an event handler
     // during another gets its own, and nothing of it outlives the walk.
     struct TWalk {
+        explicit TWalk(TStrings* AList) : List(AList), SortList(host::As<TSortList>(AList)) {}
         TStrings* List = nullptr;
+        const TSortList* SortList = nullptr;            // List, when it is one: read in place
         std::vector<const TObject*> Path;               // objects on the current path: ends cycles
         std::vector<std::pair<String, TObject*>> Saved; // design texts, sorted in at the end
-        std::vector<int> SavedFrom; // the work-list line of each saved text (ByPath)
-        bool ByPath = false;        // applied by path over a list in byte-wise order
+        std::vector<int> SavedFrom;            // the work-list line of each saved text (ByPath)
+        bool ByPath = false;                   // applied by path (over a list in byte-wise order)
+        std::shared_ptr<const TPathPlan> Plan; // the plan applied, kept alive until the end
     };
     class TWalkScope;
 
@@ -111,16 +117,25 @@ private:
     // Steps of a walk between its start and its end: the form, its system menu, its
     // named components (asking OnTranslateComponent when FireEvents).
     void WalkForm(bool Collect, bool FireEvents);
-    // Item Item of string list L under path Key, from line Index of the work list.
-    void TranslateItem(TStrings* L, int Item, const String& Key, int Index);
+    // Item Item of string list L under path Key, from line Index of the work list; Decoded,
+    // when given, is the line's value already read from its literal form.
+    void TranslateItem(TStrings* L, int Item, const String& Key, int Index,
+                       const String* Decoded = nullptr);
+    bool TranslateProp(TObject* Obj, PPropInfo PropInfo, int Index, const String* Decoded);
+    // Line Index of the walk's list without a copy where it can be had; Buffer holds a copy.
+    static std::string_view WorkLine(const TWalk& Walk, int Index, String& Buffer);
 
     // Apply by path (FormTranslatorPaths.cpp): the same writes, saved texts and errors as an
     // apply walk, in the same order, found from the lines instead of the whole form. False,
     // with nothing done, when the walk must run (event handlers assigned, an unsorted list).
+    // The lines' resolution is kept as a plan with what it read from the form, and is used
+    // again while every reading still gives the same answer.
     struct TPathVisit;
+    struct TPlanBuild;
     bool ApplyByPath();
-    void ResolveBelow(TObject* Obj, std::string_view Rest, std::vector<const TObject*>& Path,
-                      std::vector<int>& Order, int Line, std::vector<TPathVisit>& Visits) const;
+    std::shared_ptr<const TPathPlan> PlanFor(const TSortList& List, TComponent& Form);
+    std::shared_ptr<TPathPlan> MakePlan(const TSortList& List, TComponent& Form) const;
+    void ResolveBelow(TObject* Obj, std::string_view Rest, TPlanBuild& Build) const;
 
     // The system menu (FormTranslatorWindows.cpp): the menu, the walk's position of an entry
     // (-1 when the walk leaves it out), and applying line Index to entry Entry.
@@ -135,6 +150,10 @@ private:
     bool FRestoring = false; // what a restore writes back is no design text to save
     bool FAfterLoad = false;
     TWalk* FWalk = nullptr; // the walk in progress, on the stack of its TranslateForm
+    // Plans of the last lists applied by path (the translations, the saved texts); a plan in
+    // use stays alive until its apply ends, whatever a nested apply keeps.
+    std::vector<std::shared_ptr<TPathPlan>> FPlans;
+    std::uint64_t FFormChanges = 0; // components removed from the form: plans may point to them
     Zft::TTranslateFormEvent FOnTranslateForm;
     Zft::TTranslateComponentEvent FOnTranslateComponent;
     Zft::TTranslatePropertyEvent FOnTranslateProperty;

@@ -6,7 +6,9 @@
 
 #include "host/classes/Collection.h"
 #include "host/controls/Forms.h"
+#include "host/rtl/Exceptions.h"
 #include "host/typinfo/TypInfo.h"
+#include "translators/Literals.h"
 
 #include <algorithm>
 #include <array>
@@ -88,6 +90,12 @@ std::string_view KeyOf(std::string_view Line) {
     return Line.substr(0, Line.find('='));
 }
 
+// Value of a line: the text after its first "=".
+std::string_view ValueOf(std::string_view Line) {
+    std::size_t Eq = Line.find('=');
+    return Eq == std::string_view::npos ? std::string_view() : Line.substr(Eq + 1);
+}
+
 // "[n]" at the start of Rest with n written as the walk writes it (decimal, no sign, no
 // leading zero); the rest after "]" in Rest.
 bool TakeIndex(std::string_view& Rest, int& N) {
@@ -102,12 +110,33 @@ bool TakeIndex(std::string_view& Rest, int& N) {
     return true;
 }
 
+// The first line of the key of line Line, in a list where the lines of one key are adjacent.
+int FirstLineOfKey(const TSortList& List, int Line) {
+    std::string_view Key = KeyOf(List.Line(Line));
+    while (Line > 0 && KeyOf(List.Line(Line - 1)) == Key)
+        --Line;
+    return Line;
+}
+
+// The positions 0..n-1 ordered by First (line numbers below Lines), equal ones in their order:
+// a counting sort, as the numbers are bounded.
+std::vector<std::uint32_t> OrderByLines(const std::vector<int>& First, int Lines) {
+    std::vector<std::uint32_t> Start(static_cast<std::size_t>(Lines) + 1, 0);
+    for (int Line : First)
+        ++Start[static_cast<std::size_t>(Line) + 1];
+    std::partial_sum(Start.begin(), Start.end(), Start.begin());
+    std::vector<std::uint32_t> Order(First.size());
+    for (std::size_t k = 0; k < First.size(); ++k)
+        Order[Start[static_cast<std::size_t>(First[k])]++] = static_cast<std::uint32_t>(k);
+    return Order;
+}
+
 } // namespace
 
 // One place the walk would write, with the walk's position of it: section (0 the form's own
 // properties, 1 the system menu, 2 the components), then list positions from the root down.
 struct TFormTranslator::TPathVisit {
-    enum TKind { vkProp, vkItem, vkMenuOpen, vkMenuEntry };
+    enum TKind : std::uint8_t { vkProp, vkItem, vkMenuOpen, vkMenuEntry };
     // Deeper paths are rare; for them the walk itself runs.
     static constexpr std::size_t MaxDepth = 10;
     static constexpr std::uint8_t TooDeep = 255;
@@ -137,35 +166,195 @@ struct TFormTranslator::TPathVisit {
     }
 };
 
-// Follows Rest ("Name..." below an object) from Obj, with Path the objects the walk would have
-// entered on its way, as TranslateClass, SetStrings and SetCollection go.
-void TFormTranslator::ResolveBelow(TObject* Obj, std::string_view Rest,
-                                   std::vector<const TObject*>& Path, std::vector<int>& Order,
-                                   int Line, std::vector<TPathVisit>& Visits) const {
+// The visits of a list in the walk's order, with everything resolving read from the form. The
+// same lines over a form that gives every reading the same answer resolve to the same visits,
+// so while the readings hold (checking them costs a few comparisons per component) the plan
+// stands for resolving again.
+struct TFormTranslator::TPathPlan {
+    struct TReading {
+        enum TKind : std::uint8_t { rkComponent, rkPlace, rkObject, rkStrings, rkCollection };
+        TKind Kind = rkObject;
+        bool Flag = false;     // rkComponent: the name matched exactly; lists: N was in range
+        int N = 0;             // rkPlace: the position in the form; lists: the index
+        std::string_view Name; // rkComponent: the name looked up, a view into Lines
+        const TObject* Obj = nullptr; // what was read (rkPlace: the component placed)
+        PPropInfo Prop = nullptr;
+        const TObject* Value = nullptr; // the answer (rkComponent: the component found)
+        TClass Class = nullptr;         // the class of Value: an address may be used again
+
+        bool operator==(const TReading&) const = default;
+
+        static TReading Component(std::string_view Name, const TComponent* Found, bool Exact) {
+            TReading R;
+            R.Kind = rkComponent;
+            R.Flag = Exact;
+            R.Name = Name;
+            R.Value = Found;
+            return R;
+        }
+        static TReading Place(const TComponent* C, int Position) {
+            TReading R;
+            R.Kind = rkPlace;
+            R.N = Position;
+            R.Obj = C;
+            return R;
+        }
+        // An object property (rkObject), or item N of a list (rkStrings, rkCollection).
+        static TReading Of(TKind Kind, const TObject* Obj, PPropInfo Prop, int N, bool InRange,
+                           const TObject* Value) {
+            TReading R;
+            R.Kind = Kind;
+            R.Flag = InRange;
+            R.N = N;
+            R.Obj = Obj;
+            R.Prop = Prop;
+            R.Value = Value;
+            R.Class = Value ? Value->ClassType() : nullptr;
+            return R;
+        }
+    };
+    struct TStep {
+        TPathVisit::TKind Kind;
+        bool Decoded; // Text holds the line's value read from its literal form
+        TObject* Obj;
+        PPropInfo Prop;
+        int Item;
+        int Line;
+        String Text;
+
+        const String* DecodedText() const { return Decoded ? &Text : nullptr; }
+    };
+
+    // What the plan was made from: these lines (known at once from the same list unchanged)
+    // over this form, with no component removed from it since.
+    std::vector<String> Lines;
+    const TSortList* List = nullptr;
+    std::uint64_t Generation = 0;
+    const TComponent* Form = nullptr;
+    std::uint64_t FormChanges = 0;
+    TFormStyle Style = fsNormal;    // the system menu's entries depend on it
+    std::vector<TReading> Readings; // in the order made: each checks objects the earlier gave
+
+    // The walk runs instead: for a path that renames a component or goes too deep, and for
+    // lines out of byte-wise order, where the walk's searches (and the objects it leaves out
+    // for want of lines under them) follow no rule a plan could.
+    bool UseWalk = false;
+    std::vector<TStep> Steps; // in the walk's order
+    // Where the texts the steps save go in the saved list:
+    // the work line of each, in the steps' order, and their order by their keys' first lines.
+    std::vector<int> SavedLines;
+    std::vector<int> SavedFirst;
+    std::vector<std::uint32_t> SavedOrder;
+
+    bool MadeFrom(const TSortList& L) {
+        if (&L == List && L.Generation() == Generation) return true;
+        if (static_cast<std::size_t>(L.Count()) != Lines.size()) return false;
+        for (std::size_t i = 0; i < Lines.size(); ++i)
+            if (L.Line(static_cast<int>(i)) != Lines[i]) return false;
+        List = &L;
+        Generation = L.Generation();
+        return true;
+    }
+
+    bool StillHolds(const TComponent& AForm) const {
+        if (const auto* F = As<TCustomForm>(&AForm); F && F->FormStyle() != Style) return false;
+        return std::all_of(Readings.begin(), Readings.end(),
+                           [&](const TReading& R) { return Holds(R, AForm); });
+    }
+
+    static bool SameObject(const TObject* Now, const TReading& R) {
+        return Now == R.Value && (!Now || Now->ClassType() == R.Class);
+    }
+
+    // Components found are still owned by the form (removing one drops the plans), so they
+    // can be asked for their names.
+    static bool Holds(const TReading& R, const TComponent& AForm) {
+        switch (R.Kind) {
+        case TReading::rkComponent: {
+            if (!R.Value) return !AForm.FindComponent(R.Name);
+            const auto* C = static_cast<const TComponent*>(R.Value);
+            if (C->Owner() != &AForm) return false;
+            // Found by a name of another case: it must still be that name, in that case.
+            return R.Flag ? C->Name() == R.Name
+                          : SameText(C->Name(), R.Name) && C->Name() != R.Name;
+        }
+        case TReading::rkPlace:
+            return R.N < AForm.ComponentCount() && AForm.Components(R.N) == R.Obj;
+        case TReading::rkObject:
+            return SameObject(GetObjectProp(const_cast<TObject*>(R.Obj), R.Prop), R);
+        case TReading::rkStrings:
+            return (R.N < static_cast<const TStrings*>(R.Obj)->Count()) == R.Flag;
+        case TReading::rkCollection: {
+            const auto* C = static_cast<const TCollection*>(R.Obj);
+            bool InRange = R.N < C->Count();
+            return InRange == R.Flag && (!InRange || SameObject(C->Items(R.N), R));
+        }
+        }
+        return false;
+    }
+};
+
+// The state of resolving the lines of one list.
+struct TFormTranslator::TPlanBuild {
+    TPathPlan& Plan;
+    std::vector<const TObject*> Path; // objects the walk would have entered
+    std::vector<int> Order;
+    int Line = -1;
+    std::vector<TPathVisit> Visits;
+
+    explicit TPlanBuild(TPathPlan& APlan) : Plan(APlan) {}
+
+    void Read(const TPathPlan::TReading& R) {
+        if (Plan.Readings.empty() || !(Plan.Readings.back() == R)) Plan.Readings.push_back(R);
+    }
+    TObject* ReadObject(TObject* Obj, PPropInfo Prop) {
+        TObject* Value = GetObjectProp(Obj, Prop);
+        Read(TPathPlan::TReading::Of(TPathPlan::TReading::rkObject, Obj, Prop, 0, false, Value));
+        return Value;
+    }
+    bool ReadInRange(TPathPlan::TReading::TKind Kind, const TObject* List, int N, int Count) {
+        Read(TPathPlan::TReading::Of(Kind, List, nullptr, N, N < Count, nullptr));
+        return N < Count;
+    }
+};
+
+// Follows Rest ("Name..." below an object) from Obj, with Build's path the objects the walk
+// would have entered on its way, as TranslateClass, SetStrings and SetCollection go.
+void TFormTranslator::ResolveBelow(TObject* Obj, std::string_view Rest, TPlanBuild& Build) const {
+    auto& Path = Build.Path;
+    auto& Order = Build.Order;
     // TranslateClass: a null object or one already on the path ends here.
     if (!Obj || std::find(Path.begin(), Path.end(), Obj) != Path.end()) return;
     Path.push_back(Obj);
     ForEachNamed(Obj->ClassType(), Rest, [&](const TPropMatch& M, std::string_view Tail) {
         Order.push_back(M.Position);
         if (M.Info->Kind() != tkClass) {
-            if (Tail.empty()) Visits.emplace_back(Order, TPathVisit::vkProp, Obj, M.Info, -1, Line);
+            if (Tail.empty())
+                Build.Visits.emplace_back(Order, TPathVisit::vkProp, Obj, M.Info, -1, Build.Line);
         } else if (!Tail.empty()) {
-            TObject* Value = GetObjectProp(Obj, M.Info);
+            TObject* Value = Build.ReadObject(Obj, M.Info);
             int N = 0;
             if (auto* L = As<TStrings>(Value)) {
-                if (TakeIndex(Tail, N) && Tail.empty() && N < L->Count()) {
+                if (TakeIndex(Tail, N) && Tail.empty() &&
+                    Build.ReadInRange(TPathPlan::TReading::rkStrings, L, N, L->Count())) {
                     Order.push_back(N);
-                    Visits.emplace_back(Order, TPathVisit::vkItem, L, nullptr, N, Line);
+                    Build.Visits.emplace_back(Order, TPathVisit::vkItem, L, nullptr, N, Build.Line);
                     Order.pop_back();
                 }
             } else if (auto* C = As<TCollection>(Value)) {
-                if (TakeIndex(Tail, N) && N < C->Count() && Tail.size() > 1 && Tail[0] == '.') {
-                    Order.push_back(N);
-                    ResolveBelow(C->Items(N), Tail.substr(1), Path, Order, Line, Visits);
-                    Order.pop_back();
+                if (TakeIndex(Tail, N)) {
+                    bool InRange = N < C->Count();
+                    TObject* Item = InRange ? C->Items(N) : nullptr;
+                    Build.Read(TPathPlan::TReading::Of(TPathPlan::TReading::rkCollection, C,
+                                                       nullptr, N, InRange, Item));
+                    if (InRange && Tail.size() > 1 && Tail[0] == '.') {
+                        Order.push_back(N);
+                        ResolveBelow(Item, Tail.substr(1), Build);
+                        Order.pop_back();
+                    }
                 }
             } else if (Tail.size() > 1 && Tail[0] == '.') {
-                ResolveBelow(Value, Tail.substr(1), Path, Order, Line, Visits);
+                ResolveBelow(Value, Tail.substr(1), Build);
             }
         }
         Order.pop_back();
@@ -173,32 +362,63 @@ void TFormTranslator::ResolveBelow(TObject* Obj, std::string_view Rest,
     Path.pop_back();
 }
 
-bool TFormTranslator::ApplyByPath() {
-    TWalk& Walk = CurrentWalk();
-    auto* List = As<TSortList>(Walk.List);
-    // The walk's order shows in the events: with handlers assigned, the walk itself runs.
-    if (!List || FOnTranslateComponent || FOnTranslateProperty) return false;
-    TComponent* Form = Owner();
-    if (!Form) return false;
-    auto* CustomForm = As<TCustomForm>(Form);
+void TFormTranslator::Notification(TComponent* AComponent, TOperation Operation) {
+    TTranslatorFrame::Notification(AComponent, Operation);
+    if (Operation == opRemove) ++FFormChanges;
+}
 
-    // The list's lines in order let a line stand in for the search of its own key.
-    bool Sorted = true;
-    for (int i = 1; i < List->Count() && Sorted; ++i)
-        Sorted = List->Line(i - 1) <= List->Line(i);
+std::shared_ptr<const TFormTranslator::TPathPlan> TFormTranslator::PlanFor(const TSortList& List,
+                                                                           TComponent& Form) {
+    // While the form goes away its components leave unannounced: no plan can be trusted.
+    if (Form.ComponentState().Contains(csDestroying)) return MakePlan(List, Form);
+    std::erase_if(
+        FPlans, [&](const auto& P) { return P->Form != &Form || P->FormChanges != FFormChanges; });
+    for (auto It = FPlans.begin(); It != FPlans.end(); ++It) {
+        TPathPlan& Plan = **It;
+        if (!Plan.MadeFrom(List)) continue;
+        if (!Plan.StillHolds(Form)) {
+            FPlans.erase(It);
+            break;
+        }
+        std::rotate(FPlans.begin(), It, std::next(It)); // the most recent first
+        return FPlans.front();
+    }
+    // The translations and the saved texts of the language on: two plans serve a switch.
+    constexpr std::size_t Kept = 2;
+    FPlans.insert(FPlans.begin(), MakePlan(List, Form));
+    if (FPlans.size() > Kept) FPlans.pop_back();
+    return FPlans.front();
+}
 
-    std::vector<TPathVisit> Visits;
-    Visits.reserve(static_cast<std::size_t>(List->Count()) + 1);
-    std::vector<const TObject*> Path;
-    std::vector<int> Order;
+std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSortList& List,
+                                                                      TComponent& Form) const {
+    auto Plan = std::make_shared<TPathPlan>();
+    Plan->Lines.reserve(static_cast<std::size_t>(List.Count()));
+    for (int i = 0; i < List.Count(); ++i)
+        Plan->Lines.push_back(List.Line(i));
+    Plan->List = &List;
+    Plan->Generation = List.Generation();
+    Plan->Form = &Form;
+    Plan->FormChanges = FFormChanges;
+    auto* CustomForm = As<TCustomForm>(&Form);
+    if (CustomForm) Plan->Style = CustomForm->FormStyle();
+    const std::vector<String>& Lines = Plan->Lines;
+
+    if (!std::is_sorted(Lines.begin(), Lines.end())) {
+        Plan->UseWalk = true;
+        return Plan;
+    }
+    TPlanBuild Build(*Plan);
+    auto& Visits = Build.Visits;
+    Visits.reserve(Lines.size() + 1);
     std::unordered_map<const TComponent*, int> ComponentOrder;
     if (CustomForm) Visits.emplace_back(std::vector<int>{1, -1}, TPathVisit::vkMenuOpen);
     std::string_view Previous;
     bool HasPrevious = false;
     std::string_view LastName;
     TComponent* Last = nullptr;
-    for (int i = 0; i < List->Count(); ++i) {
-        std::string_view Text = List->Line(i);
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        std::string_view Text = Lines[i];
         std::size_t Eq = Text.find('=');
         // A line without "=" is never found; the lines of one key are adjacent, and the walk
         // applies the one its search finds.
@@ -207,12 +427,13 @@ bool TFormTranslator::ApplyByPath() {
         if (HasPrevious && Key == Previous) continue;
         Previous = Key;
         HasPrevious = true;
-        int Line = i;
-        // In a sorted list whose previous line sorts before Key, the search lands on this line.
-        bool Found = Sorted && (i == 0 || std::string_view(List->Line(i - 1)) < Key);
-        if (!Found && !FindPathLine(*List, Key, Line)) continue;
-        Order.assign(1, 0);
-        ResolveBelow(Form, Key, Path, Order, Line, Visits);
+        int Line = static_cast<int>(i);
+        // When the previous line sorts before Key, the search lands on this line.
+        bool Found = i == 0 || std::string_view(Lines[i - 1]) < Key;
+        if (!Found && !FindPathLine(List, Key, Line)) continue;
+        Build.Line = Line;
+        Build.Order.assign(1, 0);
+        ResolveBelow(&Form, Key, Build);
         if (CustomForm)
             if (int Entry = SystemEntryPosition(*CustomForm, Key); Entry >= 0)
                 Visits.emplace_back(std::vector<int>{1, Entry}, TPathVisit::vkMenuEntry, nullptr,
@@ -221,32 +442,36 @@ bool TFormTranslator::ApplyByPath() {
         if (Name.empty() || Name.size() + 1 >= Key.size()) continue;
         // The lines of one component follow each other: look it up once for them.
         if (Name != LastName || !Last) {
-            Last = Form->FindComponent(Name);
+            Last = Form.FindComponent(Name);
             LastName = Name;
+            Build.Read(TPathPlan::TReading::Component(Name, Last, Last && Last->Name() == Name));
         }
         TComponent* C = Last;
         if (!C || C == this || C->Name() != Name) continue;
         std::size_t First = Visits.size();
-        Order.assign({2, 0});
-        ResolveBelow(C, Key.substr(Name.size() + 1), Path, Order, Line, Visits);
+        Build.Order.assign({2, 0});
+        ResolveBelow(C, Key.substr(Name.size() + 1), Build);
         for (std::size_t v = First; v < Visits.size(); ++v)
             Visits[v].Component = C;
         if (Visits.size() > First) ComponentOrder.emplace(C, 0);
     }
     for (const TPathVisit& V : Visits) {
-        if (V.Depth == TPathVisit::TooDeep) return false;
         // Renaming a component moves the paths of what follows it: the walk sees that, a plan
         // made beforehand would not.
-        if (V.Kind == TPathVisit::vkProp && V.Prop->Name == "Name" && Is<TComponent>(V.Obj))
-            return false;
+        if (V.Depth == TPathVisit::TooDeep ||
+            (V.Kind == TPathVisit::vkProp && V.Prop->Name == "Name" && Is<TComponent>(V.Obj))) {
+            Plan->UseWalk = true;
+            return Plan;
+        }
     }
     // The components' places in the form, when more than one is involved.
     if (ComponentOrder.size() > 1) {
         for (int i = 0, Found = 0;
-             i < Form->ComponentCount() && Found < static_cast<int>(ComponentOrder.size()); ++i)
-            if (auto It = ComponentOrder.find(Form->Components(i)); It != ComponentOrder.end()) {
+             i < Form.ComponentCount() && Found < static_cast<int>(ComponentOrder.size()); ++i)
+            if (auto It = ComponentOrder.find(Form.Components(i)); It != ComponentOrder.end()) {
                 It->second = i;
                 ++Found;
+                Build.Read(TPathPlan::TReading::Place(It->first, i));
             }
         const TComponent* Current = nullptr;
         int Position = 0;
@@ -266,24 +491,55 @@ bool TFormTranslator::ApplyByPath() {
         if (Visits[A] < Visits[B]) return true;
         return !(Visits[B] < Visits[A]) && A < B;
     });
-    Walk.ByPath = Sorted;
-
-    host::HMENU Menu = nullptr;
+    Plan->Steps.reserve(Visits.size());
     for (std::uint32_t n : InWalkOrder) {
         const TPathVisit& V = Visits[n];
-        switch (V.Kind) {
+        TPathPlan::TStep& S = Plan->Steps.emplace_back(
+            TPathPlan::TStep{V.Kind, false, V.Obj, V.Prop, V.Item, V.Line, {}});
+        // A value that does not read raises its error when the walk reaches it.
+        if (V.Kind == TPathVisit::vkProp || V.Kind == TPathVisit::vkItem) try {
+                S.Text = FromLiterals(ValueOf(Lines[static_cast<std::size_t>(V.Line)]));
+                S.Decoded = true;
+            } catch (const EConvertError&) {
+            }
+        bool Saves = (V.Kind == TPathVisit::vkProp && V.Prop->IsWritable()) ||
+                     V.Kind == TPathVisit::vkItem || V.Kind == TPathVisit::vkMenuEntry;
+        if (Saves) {
+            Plan->SavedLines.push_back(V.Line);
+            Plan->SavedFirst.push_back(FirstLineOfKey(List, V.Line));
+        }
+    }
+    Plan->SavedOrder = OrderByLines(Plan->SavedFirst, List.Count());
+    return Plan;
+}
+
+bool TFormTranslator::ApplyByPath() {
+    TWalk& Walk = CurrentWalk();
+    auto* List = As<TSortList>(Walk.List);
+    // The walk's order shows in the events: with handlers assigned, the walk itself runs.
+    if (!List || FOnTranslateComponent || FOnTranslateProperty) return false;
+    TComponent* Form = Owner();
+    if (!Form) return false;
+    std::shared_ptr<const TPathPlan> Plan = PlanFor(*List, *Form);
+    if (Plan->UseWalk) return false;
+    Walk.ByPath = true;
+    Walk.Plan = Plan;
+
+    host::HMENU Menu = nullptr;
+    for (const TPathPlan::TStep& S : Plan->Steps) {
+        switch (S.Kind) {
         case TPathVisit::vkProp:
-            TranslateProp(V.Obj, V.Prop, V.Line);
+            TranslateProp(S.Obj, S.Prop, S.Line, S.DecodedText());
             break;
         case TPathVisit::vkItem:
-            TranslateItem(static_cast<TStrings*>(V.Obj), V.Item, String(KeyOf(List->Line(V.Line))),
-                          V.Line);
+            TranslateItem(static_cast<TStrings*>(S.Obj), S.Item, String(KeyOf(List->Line(S.Line))),
+                          S.Line, S.DecodedText());
             break;
         case TPathVisit::vkMenuOpen:
-            Menu = SystemMenuOf(*CustomForm);
+            Menu = SystemMenuOf(static_cast<TCustomForm&>(*Form));
             break;
         case TPathVisit::vkMenuEntry:
-            TranslateSystemEntry(Menu, V.Item, V.Line);
+            TranslateSystemEntry(Menu, S.Item, S.Line);
             break;
         }
     }
@@ -292,34 +548,37 @@ bool TFormTranslator::ApplyByPath() {
 
 // A saved text is its work line's key, "=" and a value. In a list in byte-wise order, texts of
 // different keys sort as their keys, that is as the first lines of their keys: the sort is one
-// of line numbers, with texts compared only within one key.
+// of line numbers (known beforehand when the plan's steps saved the texts), with texts
+// compared only within one key.
 void TFormTranslator::SortSavedByLines(TWalk& Walk) {
-    const auto& List = static_cast<const TSortList&>(*Walk.List);
-    std::vector<std::pair<int, std::size_t>> Order; // first line of the key, place in Saved
-    Order.reserve(Walk.Saved.size());
-    for (std::size_t k = 0; k < Walk.Saved.size(); ++k) {
-        int First = Walk.SavedFrom[k];
-        std::string_view Key = KeyOf(List.Line(First));
-        while (First > 0 && KeyOf(List.Line(First - 1)) == Key)
-            --First;
-        Order.emplace_back(First, k);
+    const TPathPlan* Plan = Walk.Plan.get();
+    std::vector<int> Computed;
+    std::vector<std::uint32_t> Order;
+    const std::vector<int>* First = nullptr;
+    if (Plan && Walk.SavedFrom == Plan->SavedLines) {
+        First = &Plan->SavedFirst;
+        Order = Plan->SavedOrder;
+    } else {
+        Computed.reserve(Walk.SavedFrom.size());
+        for (int Line : Walk.SavedFrom)
+            Computed.push_back(FirstLineOfKey(*Walk.SortList, Line));
+        First = &Computed;
+        Order = OrderByLines(Computed, Walk.SortList->Count());
     }
-    std::sort(Order.begin(), Order.end());
-    auto TextOf = [&](const std::pair<int, std::size_t>& E) -> const String& {
-        return Walk.Saved[E.second].first;
-    };
+    auto FirstOf = [&](std::uint32_t k) { return (*First)[k]; };
+    auto TextOf = [&](std::uint32_t k) -> const String& { return Walk.Saved[k].first; };
     for (auto Run = Order.begin(); Run != Order.end();) {
-        auto End =
-            std::find_if(Run, Order.end(), [&](const auto& E) { return E.first != Run->first; });
+        auto End = std::find_if(std::next(Run), Order.end(),
+                                [&](std::uint32_t k) { return FirstOf(k) != FirstOf(*Run); });
         if (End - Run > 1)
-            std::stable_sort(Run, End,
-                             [&](const auto& A, const auto& B) { return TextOf(A) < TextOf(B); });
+            std::stable_sort(
+                Run, End, [&](std::uint32_t A, std::uint32_t B) { return TextOf(A) < TextOf(B); });
         Run = End;
     }
     std::vector<std::pair<String, TObject*>> Sorted;
     Sorted.reserve(Order.size());
-    for (const auto& E : Order)
-        Sorted.push_back(std::move(Walk.Saved[E.second]));
+    for (std::uint32_t k : Order)
+        Sorted.push_back(std::move(Walk.Saved[k]));
     Walk.Saved = std::move(Sorted);
 }
 

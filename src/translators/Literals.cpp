@@ -29,7 +29,12 @@ bool IsControl(char C) {
 // Plain runs are copied whole; only quotes and control characters are looked at one by one.
 String ToLiterals(std::string_view S) {
     String Out;
-    Out.reserve(S.size() + S.size() / 8 + 2);
+    AppendLiterals(Out, S);
+    return Out;
+}
+
+void AppendLiterals(String& Out, std::string_view S) {
+    Out.reserve(Out.size() + S.size() + S.size() / 8 + 2);
     bool InQuote = S.empty() || !IsControl(S[0]);
     if (InQuote) Out += '\'';
     std::size_t i = 0;
@@ -52,7 +57,6 @@ String ToLiterals(std::string_view S) {
         if (InQuote) Out += '\'';
     }
     if (InQuote) Out += '\'';
-    return Out;
 }
 
 void ConvertToLiterals(String& S) {

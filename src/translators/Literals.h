@@ -12,6 +12,8 @@ using host::String;
 // Runs of characters from 32 up in single quotes (quotes doubled inside), every character
 // below 32 as "#" and its decimal code outside the quotes: "A\r\nB" gives 'A'#13#10'B'.
 String ToLiterals(std::string_view S);
+// The same, added to the end of Out.
+void AppendLiterals(String& Out, std::string_view S);
 void ConvertToLiterals(String& S);
 
 // The inverse. Characters outside quotes other than "#" and "'" pass unchanged, so a bare

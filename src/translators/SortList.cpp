@@ -4,6 +4,7 @@
 #include "host/typinfo/ClassBuilder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 
 using namespace host;
@@ -13,6 +14,23 @@ namespace zantor {
 TClass TSortList::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TSortList>("TSortList");
     return &Info;
+}
+
+namespace {
+
+std::uint64_t NextGeneration() {
+    static std::atomic<std::uint64_t> Last{0};
+    return ++Last;
+}
+
+} // namespace
+
+TSortList::TSortList(bool ReplaceObjects)
+    : FReplaceObjects(ReplaceObjects), FGeneration(NextGeneration()) {}
+
+void TSortList::Changing() {
+    FGeneration = NextGeneration();
+    TStringList::Changing();
 }
 
 bool TSortList::SortFind(std::string_view S, int& Index) const {

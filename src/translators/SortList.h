@@ -4,6 +4,7 @@
 
 #include "translators/HostNames.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace zantor {
@@ -13,9 +14,13 @@ class TSortList : public host::TStringList {
 public:
     // ReplaceObjects decides what SortInsert does with a line equal to one already there:
     // false inserts it again (before the equal line), true only replaces that line's object.
-    explicit TSortList(bool ReplaceObjects = false) : FReplaceObjects(ReplaceObjects) {}
+    explicit TSortList(bool ReplaceObjects = false);
 
     bool ReplaceObjects() const { return FReplaceObjects; }
+    // A number no other list, and no other state of this one, has had: it changes with every
+    // change of the lines or their objects, so a result worked out from the lines can be kept
+    // as long as it stays the same.
+    std::uint64_t Generation() const { return FGeneration; }
 
     // Bisection search for S. Index = -1 on entry asks for a position: the line equal to S,
     // or where S belongs (0..Count). Any other Index asks for the object slot of the last
@@ -43,8 +48,12 @@ public:
     // wins). Objects of replaced lines stay; new lines get none.
     void SetKeyValues(const std::vector<std::pair<String, String>>& Pairs);
 
+protected:
+    void Changing() override;
+
 private:
     bool FReplaceObjects;
+    std::uint64_t FGeneration;
 };
 
 // Byte-wise ordinal comparison of whole lines (unsigned bytes, shorter prefix first).

@@ -82,6 +82,12 @@ public:
     TSub* Sub() const { return FSub.get(); }
     void SetSub(TSub*) {}
     String Fixed() const { return "fixed"; }
+
+protected:
+    void Notification(TComponent* AComponent, host::TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == host::opRemove && AComponent == FNext) FNext = nullptr;
+    }
 };
 
 class TWalkForcer : public TObject {
@@ -349,4 +355,123 @@ TEST(FormTranslatorPaths, ApplyByPathDoesWhatTheWalkDoes) {
     }
     EXPECT_GT(Applied, 40); // most lists apply without a conversion error
     EXPECT_GT(Errors, 5);   // and the error path is exercised too
+}
+
+namespace {
+
+// One change of the form or of a list between two switches, done alike on both sides: what a
+// kept resolution depends on (names, components, their order, list lengths, references,
+// collection items, the lines themselves).
+void ChangeForm(TSide& S, unsigned Seed, int Round) {
+    std::mt19937 Rng(Seed * 31 + static_cast<unsigned>(Round));
+    auto Pick = [&](int N) { return static_cast<int>(Rng() % static_cast<unsigned>(N)); };
+    host::TForm* Form = S.Form;
+    auto Named = [&](int i) { return Form->FindComponent("C" + std::to_string(i)); };
+    TComponent* C = Named(Pick(10));
+    switch (Pick(9)) {
+    case 0: // a new name, maybe one the lines use, maybe only in another case
+        if (C) {
+            String Name = Pick(2) ? "C" + std::to_string(Pick(12)) : "c" + C->Name().substr(1);
+            if (!Form->FindComponent(Name) || host::SameText(Name, C->Name())) C->SetName(Name);
+        }
+        break;
+    case 1:
+        if (C) C->Free();
+        break;
+    case 2: { // a component the lines may name
+        String Name = "C" + std::to_string(Pick(12));
+        if (!Form->FindComponent(Name)) {
+            auto* N = new TNode(Form);
+            N->SetName(Name);
+            N->FLines->Add("new item");
+        }
+        break;
+    }
+    case 3:
+        if (auto* M = host::As<host::TMemo>(C)) {
+            if (M->Lines()->Count() > 0 && Pick(2))
+                M->Lines()->Delete(0);
+            else
+                M->Lines()->Add("more");
+        } else if (auto* N = host::As<TNode>(C)) {
+            N->FLines->Add("more");
+        }
+        break;
+    case 4:
+        if (auto* N = host::As<TNode>(C))
+            N->FNext = Pick(3) ? Form->Components(Pick(Form->ComponentCount())) : nullptr;
+        break;
+    case 5:
+        if (auto* N = host::As<TNode>(C)) {
+            if (N->FParts->Count() > 0 && Pick(2))
+                N->FParts->Delete(0);
+            else
+                static_cast<TPart*>(N->FParts->Add())->FText = "added";
+        }
+        break;
+    case 6:
+        if (C) C->SetComponentIndex(Pick(Form->ComponentCount()));
+        break;
+    case 7: { // a line changed in place, or one more line
+        TSortList* L = (Pick(2) ? S.First : S.Second)->Translations();
+        if (L->Count() > 0 && Pick(2))
+            L->Put(Pick(L->Count()), "C" + std::to_string(Pick(10)) + ".Text='edited'");
+        else
+            L->SortInsert("C" + std::to_string(Pick(10)) + ".Lines[0]='inserted'");
+        break;
+    }
+    default: // nothing: the kept resolution serves again
+        break;
+    }
+}
+
+} // namespace
+
+// Switching back and forth while the form changes in between: each apply and restore by path
+// must still do what the walk does, on the resolution it kept or on a new one. Without form
+// handlers, so that the saved texts are restored in place.
+TEST(FormTranslatorPaths, SwitchingAgainFollowsChangesOfTheForm) {
+    RegisterTranslatorClasses();
+    host::TApplicationScope App;
+    TWalkForcer Forcer;
+    for (unsigned Seed = 1; Seed <= 60; ++Seed) {
+        TSide Walk, Path;
+        for (TSide* S : {&Walk, &Path}) {
+            S->Form = RandomForm(Seed, false, S == &Walk ? "Walk" : "Path");
+            S->Probe = new TFormTranslator(S->Form);
+            S->Probe->SetName("Probe");
+            S->Probe->SetTranslate(false);
+        }
+        std::vector<String> First = RandomLines(Walk.Probe, Seed * 2);
+        std::vector<String> Second = RandomLines(Walk.Probe, Seed * 2 + 1);
+        for (TSide* S : {&Walk, &Path}) {
+            S->First = AddTranslator(S->Form, "First", 1036, First, &Forcer, S == &Walk);
+            S->Second = AddTranslator(S->Form, "Second", 1031, Second, &Forcer, S == &Walk);
+            for (TFormTranslator* T : {S->First, S->Second}) {
+                T->SetOnTranslateForm({});
+                T->SetOnFormTranslated({});
+            }
+        }
+        for (int Round = 0; Round < 12; ++Round) {
+            TFormTranslator* TSide::*Next = Round % 2 ? &TSide::Second : &TSide::First;
+            for (TSide* S : {&Walk, &Path})
+                Step(*S, [&] {
+                    (S->*Next)->SetTranslate(true);
+                    if (Round % 3 == 2) (S->*Next)->SetTranslate(false);
+                });
+            EXPECT_EQ(Walk.Error, Path.Error) << "seed " << Seed << ", round " << Round;
+            EXPECT_EQ(Walk.Log, Path.Log) << "seed " << Seed << ", round " << Round;
+            EXPECT_EQ(Snapshot(Walk), Snapshot(Path)) << "seed " << Seed << ", round " << Round;
+            EXPECT_EQ(Saved(Walk.First), Saved(Path.First))
+                << "seed " << Seed << ", round " << Round;
+            EXPECT_EQ(Saved(Walk.Second), Saved(Path.Second))
+                << "seed " << Seed << ", round " << Round;
+            for (TSide* S : {&Walk, &Path})
+                ChangeForm(*S, Seed, Round);
+            if (HasFailure()) break;
+        }
+        for (TSide* S : {&Walk, &Path})
+            S->Form->Free();
+        if (HasFailure()) break;
+    }
 }
