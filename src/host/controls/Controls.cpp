@@ -643,7 +643,12 @@ void TWinControl::Link(TControl* AControl) {
 // Works from the parent's lists only: AControl may be partly destroyed already.
 void TWinControl::Unlink(TControl* AControl) {
     AControl->FParent = nullptr;
-    if (EraseFromBack(FControls, AControl)) return;
+    // Each kind has its own list (as Link put it): searching the other one would make
+    // closing a window of many children quadratic.
+    if (!Is<TWinControl>(AControl)) {
+        EraseFromBack(FControls, AControl);
+        return;
+    }
     EraseFromBack(FWinControls, AControl);
     auto It = std::find_if(FTabList.rbegin(), FTabList.rend(),
                            [AControl](const TWinControl* W) { return W == AControl; });
