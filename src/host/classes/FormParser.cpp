@@ -273,9 +273,11 @@ private:
         return S;
     }
 
-    // Identifier with dotted parts: "Font.Name", "DataModule1.Table1".
-    String ExpectDottedSymbol() {
-        String S = ExpectSymbol();
+    // Identifier with dotted parts: "Font.Name", "DataModule1.Table1"; built in place.
+    void ExpectDottedSymbol(String& S) {
+        CheckSymbol();
+        S.assign(FTokText);
+        Next();
         while (IsChar('.')) {
             Next();
             CheckSymbol();
@@ -283,7 +285,6 @@ private:
             S += FTokText;
             Next();
         }
-        return S;
     }
 
     int ExpectOrderIndex() {
@@ -336,7 +337,7 @@ private:
 
     void ParseProperty(TFormProperty& P, int Depth) {
         P.Line = FTokLine;
-        P.Name = ExpectDottedSymbol();
+        ExpectDottedSymbol(P.Name);
         ExpectChar('=');
         ParseValue(P.Value, Depth + 1);
     }
@@ -435,7 +436,7 @@ private:
 
     void ParseIdent(TFormValue& V) {
         V.Line = FTokLine;
-        V.Str = ExpectDottedSymbol();
+        ExpectDottedSymbol(V.Str);
         if (IsKeyword(V.Str, "False"))
             V.Type = vaFalse;
         else if (IsKeyword(V.Str, "True"))
