@@ -2,7 +2,7 @@
 // would reach under its path (component by name, property by name, item by index), and the
 // lines are applied in the walk's order, so that an apply costs what the lines cost, not what
 // the form holds.
-#include "translators/FormTranslator.h"
+#include "translators/FormTranslatorPlan.h"
 
 #include "host/classes/Collection.h"
 #include "host/controls/Forms.h"
@@ -133,167 +133,6 @@ std::vector<std::uint32_t> OrderByLines(const std::vector<int>& First, int Lines
 
 } // namespace
 
-// One place the walk would write, with the walk's position of it: section (0 the form's own
-// properties, 1 the system menu, 2 the components), then list positions from the root down.
-struct TFormTranslator::TPathVisit {
-    enum TKind : std::uint8_t { vkProp, vkItem, vkMenuOpen, vkMenuEntry };
-    // Deeper paths are rare; for them the walk itself runs.
-    static constexpr std::size_t MaxDepth = 10;
-    static constexpr std::uint8_t TooDeep = 255;
-    std::array<int, MaxDepth> Order{};
-    std::uint8_t Depth = 0;
-    TKind Kind = vkProp;
-    TObject* Obj = nullptr; // the object of a property, the list of an item
-    PPropInfo Prop = nullptr;
-    int Item = -1; // the item of a list, the entry of the system menu
-    int Line = -1;
-    const TComponent* Component = nullptr; // the component a section-2 path starts from
-
-    TPathVisit(const std::vector<int>& Positions, TKind AKind, TObject* AObj = nullptr,
-               PPropInfo AProp = nullptr, int AItem = -1, int ALine = -1)
-        : Kind(AKind), Obj(AObj), Prop(AProp), Item(AItem), Line(ALine) {
-        if (Positions.size() > MaxDepth) {
-            Depth = TooDeep;
-            return;
-        }
-        std::copy(Positions.begin(), Positions.end(), Order.begin());
-        Depth = static_cast<std::uint8_t>(Positions.size());
-    }
-    // The walk's order: position by position, a path before the paths below it.
-    friend bool operator<(const TPathVisit& A, const TPathVisit& B) {
-        return std::lexicographical_compare(A.Order.begin(), A.Order.begin() + A.Depth,
-                                            B.Order.begin(), B.Order.begin() + B.Depth);
-    }
-};
-
-// The visits of a list in the walk's order, with everything resolving read from the form. The
-// same lines over a form that gives every reading the same answer resolve to the same visits,
-// so while the readings hold (checking them costs a few comparisons per component) the plan
-// stands for resolving again.
-struct TFormTranslator::TPathPlan {
-    struct TReading {
-        enum TKind : std::uint8_t { rkComponent, rkPlace, rkObject, rkStrings, rkCollection };
-        TKind Kind = rkObject;
-        bool Flag = false;     // rkComponent: the name matched exactly; lists: N was in range
-        int N = 0;             // rkPlace: the position in the form; lists: the index
-        std::string_view Name; // rkComponent: the name looked up, a view into Lines
-        const TObject* Obj = nullptr; // what was read (rkPlace: the component placed)
-        PPropInfo Prop = nullptr;
-        const TObject* Value = nullptr; // the answer (rkComponent: the component found)
-        TClass Class = nullptr;         // the class of Value: an address may be used again
-
-        bool operator==(const TReading&) const = default;
-
-        static TReading Component(std::string_view Name, const TComponent* Found, bool Exact) {
-            TReading R;
-            R.Kind = rkComponent;
-            R.Flag = Exact;
-            R.Name = Name;
-            R.Value = Found;
-            return R;
-        }
-        static TReading Place(const TComponent* C, int Position) {
-            TReading R;
-            R.Kind = rkPlace;
-            R.N = Position;
-            R.Obj = C;
-            return R;
-        }
-        // An object property (rkObject), or item N of a list (rkStrings, rkCollection).
-        static TReading Of(TKind Kind, const TObject* Obj, PPropInfo Prop, int N, bool InRange,
-                           const TObject* Value) {
-            TReading R;
-            R.Kind = Kind;
-            R.Flag = InRange;
-            R.N = N;
-            R.Obj = Obj;
-            R.Prop = Prop;
-            R.Value = Value;
-            R.Class = Value ? Value->ClassType() : nullptr;
-            return R;
-        }
-    };
-    struct TStep {
-        TPathVisit::TKind Kind;
-        bool Decoded; // Text holds the line's value read from its literal form
-        TObject* Obj;
-        PPropInfo Prop;
-        int Item;
-        int Line;
-        String Text;
-
-        const String* DecodedText() const { return Decoded ? &Text : nullptr; }
-    };
-
-    // What the plan was made from: these lines (known at once from the same list unchanged)
-    // over this form, with no component removed from it since.
-    std::vector<String> Lines;
-    const TSortList* List = nullptr;
-    std::uint64_t Generation = 0;
-    const TComponent* Form = nullptr;
-    std::uint64_t FormChanges = 0;
-    TFormStyle Style = fsNormal;    // the system menu's entries depend on it
-    std::vector<TReading> Readings; // in the order made: each checks objects the earlier gave
-
-    // The walk runs instead: for a path that renames a component or goes too deep, and for
-    // lines out of byte-wise order, where the walk's searches (and the objects it leaves out
-    // for want of lines under them) follow no rule a plan could.
-    bool UseWalk = false;
-    std::vector<TStep> Steps; // in the walk's order
-    // Where the texts the steps save go in the saved list:
-    // the work line of each, in the steps' order, and their order by their keys' first lines.
-    std::vector<int> SavedLines;
-    std::vector<int> SavedFirst;
-    std::vector<std::uint32_t> SavedOrder;
-
-    bool MadeFrom(const TSortList& L) {
-        if (&L == List && L.Generation() == Generation) return true;
-        if (static_cast<std::size_t>(L.Count()) != Lines.size()) return false;
-        for (std::size_t i = 0; i < Lines.size(); ++i)
-            if (L.Line(static_cast<int>(i)) != Lines[i]) return false;
-        List = &L;
-        Generation = L.Generation();
-        return true;
-    }
-
-    bool StillHolds(const TComponent& AForm) const {
-        if (const auto* F = As<TCustomForm>(&AForm); F && F->FormStyle() != Style) return false;
-        return std::all_of(Readings.begin(), Readings.end(),
-                           [&](const TReading& R) { return Holds(R, AForm); });
-    }
-
-    static bool SameObject(const TObject* Now, const TReading& R) {
-        return Now == R.Value && (!Now || Now->ClassType() == R.Class);
-    }
-
-    // Components found are still owned by the form (removing one drops the plans), so they
-    // can be asked for their names.
-    static bool Holds(const TReading& R, const TComponent& AForm) {
-        switch (R.Kind) {
-        case TReading::rkComponent: {
-            if (!R.Value) return !AForm.FindComponent(R.Name);
-            const auto* C = static_cast<const TComponent*>(R.Value);
-            if (C->Owner() != &AForm) return false;
-            // Found by a name of another case: it must still be that name, in that case.
-            return R.Flag ? C->Name() == R.Name
-                          : SameText(C->Name(), R.Name) && C->Name() != R.Name;
-        }
-        case TReading::rkPlace:
-            return R.N < AForm.ComponentCount() && AForm.Components(R.N) == R.Obj;
-        case TReading::rkObject:
-            return SameObject(GetObjectProp(const_cast<TObject*>(R.Obj), R.Prop), R);
-        case TReading::rkStrings:
-            return (R.N < static_cast<const TStrings*>(R.Obj)->Count()) == R.Flag;
-        case TReading::rkCollection: {
-            const auto* C = static_cast<const TCollection*>(R.Obj);
-            bool InRange = R.N < C->Count();
-            return InRange == R.Flag && (!InRange || SameObject(C->Items(R.N), R));
-        }
-        }
-        return false;
-    }
-};
-
 // The state of resolving the lines of one list.
 struct TFormTranslator::TPlanBuild {
     TPathPlan& Plan;
@@ -360,34 +199,6 @@ void TFormTranslator::ResolveBelow(TObject* Obj, std::string_view Rest, TPlanBui
         Order.pop_back();
     });
     Path.pop_back();
-}
-
-void TFormTranslator::Notification(TComponent* AComponent, TOperation Operation) {
-    TTranslatorFrame::Notification(AComponent, Operation);
-    if (Operation == opRemove) ++FFormChanges;
-}
-
-std::shared_ptr<const TFormTranslator::TPathPlan> TFormTranslator::PlanFor(const TSortList& List,
-                                                                           TComponent& Form) {
-    // While the form goes away its components leave unannounced: no plan can be trusted.
-    if (Form.ComponentState().Contains(csDestroying)) return MakePlan(List, Form);
-    std::erase_if(
-        FPlans, [&](const auto& P) { return P->Form != &Form || P->FormChanges != FFormChanges; });
-    for (auto It = FPlans.begin(); It != FPlans.end(); ++It) {
-        TPathPlan& Plan = **It;
-        if (!Plan.MadeFrom(List)) continue;
-        if (!Plan.StillHolds(Form)) {
-            FPlans.erase(It);
-            break;
-        }
-        std::rotate(FPlans.begin(), It, std::next(It)); // the most recent first
-        return FPlans.front();
-    }
-    // The translations and the saved texts of the language on: two plans serve a switch.
-    constexpr std::size_t Kept = 2;
-    FPlans.insert(FPlans.begin(), MakePlan(List, Form));
-    if (FPlans.size() > Kept) FPlans.pop_back();
-    return FPlans.front();
 }
 
 std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSortList& List,
