@@ -230,9 +230,14 @@ void TFormTranslator::TranslateClass(TObject* Obj, const String& Prefix, bool Co
 // Saved texts are gathered during the walk and sorted in once at its end: inserting each
 // into the middle of the list would make a walk quadratic.
 void TFormTranslator::SaveDesignText(String Line, int Index) {
+    if (SavesDesignTexts())
+        SaveDesignText(std::move(Line), Index, CurrentWalk().List->Objects(Index));
+}
+
+void TFormTranslator::SaveDesignText(String Line, int Index, TObject* Object) {
     TWalk& Walk = CurrentWalk();
     if (!SavesDesignTexts()) return;
-    Walk.Saved.emplace_back(std::move(Line), Walk.List->Objects(Index));
+    Walk.Saved.emplace_back(std::move(Line), Object);
     if (Walk.ByPath) Walk.SavedFrom.push_back(Index); // only the by-path ordering reads it
 }
 
@@ -313,7 +318,8 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index) {
     return TranslateProp(Obj, P, Index, nullptr);
 }
 
-bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index, const String* Decoded) {
+bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
+                                    const TPlannedLine* Planned) {
     // A property that cannot be written is left alone altogether.
     if (!P->IsWritable()) return false;
     TWalk& Walk = CurrentWalk();
@@ -321,8 +327,9 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index, const 
     FOnTranslateProperty(this, "", P, Walk.List, Skip);
     if (Skip) return false;
     String Buffer;
-    std::string_view Line = WorkLine(Walk, Index, Buffer);
-    std::string_view Raw = ValueOf(Line);
+    std::string_view Line = Planned ? Planned->Text : WorkLine(Walk, Index, Buffer);
+    std::string_view Raw = Planned ? Line.substr(Planned->KeyLength + 1) : ValueOf(Line);
+    const String* Decoded = Planned ? Planned->Decoded : nullptr;
     String Own;
     if (!Decoded) {
         Own = FromLiterals(Raw);
@@ -335,7 +342,8 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index, const 
             AppendLiterals(Saved, GetStrProp(Obj, P));
         else
             Saved += GetProp(Obj, P);
-        SaveDesignText(std::move(Saved), Index);
+        SaveDesignText(std::move(Saved), Index,
+                       Planned ? Planned->Object : Walk.List->Objects(Index));
     }
     if (!FTranslateEmpty && Text.empty()) return true;
     switch (P->Kind()) {

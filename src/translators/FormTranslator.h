@@ -109,7 +109,9 @@ private:
     // What the form shows when no translation is applied: path=text in literal form.
     std::unique_ptr<TSortList> DesignTexts() const;
     static bool FindPathLine(const TStrings& L, std::string_view Name, int& Index);
+    // Object: the object of line Index, when already known.
     void SaveDesignText(String Line, int Index);
+    void SaveDesignText(String Line, int Index, TObject* Object);
     bool SavesDesignTexts() const { return !FIsTranslated && !FRestoring; }
     void FlushSavedTexts(TWalk& Walk);
     static void SortSavedByLines(TWalk& Walk);
@@ -121,7 +123,15 @@ private:
     // when given, is the line's value already read from its literal form.
     void TranslateItem(TStrings* L, int Item, const String& Key, int Index,
                        const String* Decoded = nullptr);
-    bool TranslateProp(TObject* Obj, PPropInfo PropInfo, int Index, const String* Decoded);
+    // Line Index of the work list as a plan keeps it, next to its steps: its text and object,
+    // and its value read from its literal form (null when that raises an error).
+    struct TPlannedLine {
+        std::string_view Text;
+        std::size_t KeyLength;
+        TObject* Object;
+        const String* Decoded;
+    };
+    bool TranslateProp(TObject* Obj, PPropInfo PropInfo, int Index, const TPlannedLine* Planned);
     // Line Index of the walk's list without a copy where it can be had; Buffer holds a copy.
     static std::string_view WorkLine(const TWalk& Walk, int Index, String& Buffer);
 

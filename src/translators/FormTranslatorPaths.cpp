@@ -307,6 +307,14 @@ std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSor
         const TPathVisit& V = Visits[n];
         TPathPlan::TStep& S = Plan->Steps.emplace_back(
             TPathPlan::TStep{V.Kind, false, V.Obj, V.Prop, V.Item, V.Line, {}});
+        if (V.Kind == TPathVisit::vkProp) {
+            const String& Line = Lines[static_cast<std::size_t>(V.Line)];
+            S.LineAt = Plan->StepLines.size();
+            S.LineLength = Line.size();
+            S.KeyLength = KeyOf(Line).size();
+            S.Object = List.Objects(V.Line);
+            Plan->StepLines += Line;
+        }
         // A value that does not read raises its error when the walk reaches it.
         if (V.Kind == TPathVisit::vkProp || V.Kind == TPathVisit::vkItem) try {
                 S.Text = FromLiterals(ValueOf(Lines[static_cast<std::size_t>(V.Line)]));
@@ -339,9 +347,13 @@ bool TFormTranslator::ApplyByPath() {
     host::HMENU Menu = nullptr;
     for (const TPathPlan::TStep& S : Plan->Steps) {
         switch (S.Kind) {
-        case TPathVisit::vkProp:
-            TranslateProp(S.Obj, S.Prop, S.Line, S.DecodedText());
+        case TPathVisit::vkProp: {
+            const TPlannedLine Line{
+                std::string_view(Plan->StepLines).substr(S.LineAt, S.LineLength), S.KeyLength,
+                S.Object, S.DecodedText()};
+            TranslateProp(S.Obj, S.Prop, S.Line, &Line);
             break;
+        }
         case TPathVisit::vkItem:
             TranslateItem(static_cast<TStrings*>(S.Obj), S.Item, String(KeyOf(List->Line(S.Line))),
                           S.Line, S.DecodedText());

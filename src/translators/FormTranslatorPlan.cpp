@@ -45,6 +45,9 @@ bool TFormTranslator::TPathPlan::MadeFrom(const TSortList& L) {
     if (static_cast<std::size_t>(L.Count()) != Lines.size()) return false;
     for (std::size_t i = 0; i < Lines.size(); ++i)
         if (L.Line(static_cast<int>(i)) != Lines[i]) return false;
+    // Equal lines may carry other objects.
+    for (TStep& S : Steps)
+        if (S.Kind == TPathVisit::vkProp) S.Object = L.Objects(S.Line);
     List = &L;
     Generation = L.Generation();
     return true;

@@ -101,6 +101,11 @@ struct TFormTranslator::TPathPlan {
         int Item;
         int Line;
         String Text;
+        // The line's text in StepLines, and its object (as of the list it was checked with).
+        std::size_t LineAt = 0;
+        std::size_t LineLength = 0;
+        std::size_t KeyLength = 0;
+        TObject* Object = nullptr;
 
         const String* DecodedText() const { return Decoded ? &Text : nullptr; }
     };
@@ -120,6 +125,9 @@ struct TFormTranslator::TPathPlan {
     // for want of lines under them) follow no rule a plan could.
     bool UseWalk = false;
     std::vector<TStep> Steps; // in the walk's order
+    // The lines of the property steps one after the other, in the steps' order: an apply reads
+    // them in sequence rather than all over the list.
+    String StepLines;
     // Where the texts the steps save go in the saved list:
     // the work line of each, in the steps' order, and their order by their keys' first lines.
     std::vector<int> SavedLines;

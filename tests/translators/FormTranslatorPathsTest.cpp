@@ -361,14 +361,14 @@ namespace {
 
 // One change of the form or of a list between two switches, done alike on both sides: what a
 // kept resolution depends on (names, components, their order, list lengths, references,
-// collection items, the lines themselves).
+// collection items, the lines themselves and their objects).
 void ChangeForm(TSide& S, unsigned Seed, int Round) {
     std::mt19937 Rng(Seed * 31 + static_cast<unsigned>(Round));
     auto Pick = [&](int N) { return static_cast<int>(Rng() % static_cast<unsigned>(N)); };
     host::TForm* Form = S.Form;
     auto Named = [&](int i) { return Form->FindComponent("C" + std::to_string(i)); };
     TComponent* C = Named(Pick(10));
-    switch (Pick(9)) {
+    switch (Pick(10)) {
     case 0: // a new name, maybe one the lines use, maybe only in another case
         if (C) {
             String Name = Pick(2) ? "C" + std::to_string(Pick(12)) : "c" + C->Name().substr(1);
@@ -418,6 +418,12 @@ void ChangeForm(TSide& S, unsigned Seed, int Round) {
             L->Put(Pick(L->Count()), "C" + std::to_string(Pick(10)) + ".Text='edited'");
         else
             L->SortInsert("C" + std::to_string(Pick(10)) + ".Lines[0]='inserted'");
+        break;
+    }
+    case 8: { // other objects on the same lines
+        TSortList* L = (Pick(2) ? S.First : S.Second)->Translations();
+        for (int i = 0; i < L->Count(); ++i)
+            L->PutObject(i, IntToObject(Round * 100 + i));
         break;
     }
     default: // nothing: the kept resolution serves again
