@@ -264,6 +264,23 @@ TFormTranslator* AddTranslator(host::TForm* Form, const char* Name, Integer Loca
     return T;
 }
 
+// The two sides of a test, built alike from Seed: a random form with a probe, and the
+// translators First and Second of two random lists (the walk side forced to walk).
+void BuildSides(TSide& Walk, TSide& Path, unsigned Seed, bool Mdi, TWalkForcer& Forcer) {
+    for (TSide* S : {&Walk, &Path}) {
+        S->Form = RandomForm(Seed, Mdi, S == &Walk ? "Walk" : "Path");
+        S->Probe = new TFormTranslator(S->Form);
+        S->Probe->SetName("Probe");
+        S->Probe->SetTranslate(false);
+    }
+    std::vector<String> First = RandomLines(Walk.Probe, Seed * 2);
+    std::vector<String> Second = RandomLines(Walk.Probe, Seed * 2 + 1);
+    for (TSide* S : {&Walk, &Path}) {
+        S->First = AddTranslator(S->Form, "First", 1036, First, &Forcer, S == &Walk);
+        S->Second = AddTranslator(S->Form, "Second", 1031, Second, &Forcer, S == &Walk);
+    }
+}
+
 String Snapshot(const TSide& S) {
     host::TStringList Out;
     if (!S.Probe->TranslateForm(&Out, true)) return "refused";
@@ -309,21 +326,11 @@ TEST(FormTranslatorPaths, ApplyByPathDoesWhatTheWalkDoes) {
     for (unsigned Seed = 1; Seed <= 120; ++Seed) {
         bool Mdi = Seed % 7 == 0;
         TSide Walk, Path;
-        for (TSide* S : {&Walk, &Path}) {
-            S->Form = RandomForm(Seed, Mdi, S == &Walk ? "Walk" : "Path");
-            S->Probe = new TFormTranslator(S->Form);
-            S->Probe->SetName("Probe");
-            S->Probe->SetTranslate(false);
-        }
-        std::vector<String> First = RandomLines(Walk.Probe, Seed * 2);
-        std::vector<String> Second = RandomLines(Walk.Probe, Seed * 2 + 1);
+        BuildSides(Walk, Path, Seed, Mdi, Forcer);
         // Objects of the lines travel into the saved texts.
-        for (TSide* S : {&Walk, &Path}) {
-            S->First = AddTranslator(S->Form, "First", 1036, First, &Forcer, S == &Walk);
-            S->Second = AddTranslator(S->Form, "Second", 1031, Second, &Forcer, S == &Walk);
+        for (TSide* S : {&Walk, &Path})
             for (int i = 0; i < S->First->Translations()->Count(); ++i)
                 S->First->Translations()->PutObject(i, IntToObject(i + 1));
-        }
         ASSERT_EQ(Snapshot(Walk), Snapshot(Path)) << "seed " << Seed;
         auto Compare = [&](const char* What) {
             EXPECT_EQ(Walk.Error, Path.Error) << What << ", seed " << Seed;
@@ -442,22 +449,12 @@ TEST(FormTranslatorPaths, SwitchingAgainFollowsChangesOfTheForm) {
     TWalkForcer Forcer;
     for (unsigned Seed = 1; Seed <= 60; ++Seed) {
         TSide Walk, Path;
-        for (TSide* S : {&Walk, &Path}) {
-            S->Form = RandomForm(Seed, false, S == &Walk ? "Walk" : "Path");
-            S->Probe = new TFormTranslator(S->Form);
-            S->Probe->SetName("Probe");
-            S->Probe->SetTranslate(false);
-        }
-        std::vector<String> First = RandomLines(Walk.Probe, Seed * 2);
-        std::vector<String> Second = RandomLines(Walk.Probe, Seed * 2 + 1);
-        for (TSide* S : {&Walk, &Path}) {
-            S->First = AddTranslator(S->Form, "First", 1036, First, &Forcer, S == &Walk);
-            S->Second = AddTranslator(S->Form, "Second", 1031, Second, &Forcer, S == &Walk);
+        BuildSides(Walk, Path, Seed, false, Forcer);
+        for (TSide* S : {&Walk, &Path})
             for (TFormTranslator* T : {S->First, S->Second}) {
                 T->SetOnTranslateForm({});
                 T->SetOnFormTranslated({});
             }
-        }
         for (int Round = 0; Round < 12; ++Round) {
             TFormTranslator* TSide::*Next = Round % 2 ? &TSide::Second : &TSide::First;
             for (TSide* S : {&Walk, &Path})
