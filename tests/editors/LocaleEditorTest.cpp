@@ -7,6 +7,7 @@
 #include "translators/LocaleCatalogue.h"
 #include "translators/LocaleTranslator.h"
 
+#include "DesignTestUtil.h"
 #include "EditorDriving.h"
 #include "translators/LocaleTestSupport.h"
 
@@ -434,26 +435,10 @@ TEST_F(LocaleEditorTest, DictionarySaveAndLoadGoThroughAFileAndTouchTheComponent
     EXPECT_EQ(LinesOfLocale(T->Translations(), French).size(), 58u);
 }
 
-// The designer of one form: counts Modified.
-class TCountingDesigner : public host::TFormDesigner {
-public:
-    void Modified() override { ++ModifiedCount; }
-    host::TComponent* GetRoot() const override { return Root; }
-    host::TComponent* Root = nullptr;
-    int ModifiedCount = 0;
-};
-
 TEST_F(LocaleEditorTest, TheComponentEditorAndTheTranslationsPropertyOpenTheEditor) {
-    const int Owner = 0;
-    host::ClearDesignRegistries();
-    const host::TRegistrationOwner Previous = host::SetRegistrationOwner(&Owner);
-    Zlt::Register();
-    host::SetRegistrationOwner(Previous);
-    struct TClear {
-        ~TClear() { host::ClearDesignRegistries(); }
-    } Clear;
+    zt_design::TRegisteredUnits Units{Zlt::Register};
     TLocaleTranslator* T = NewTranslator(true);
-    TCountingDesigner Designer;
+    zt_design::TCountingDesigner Designer;
     Designer.Root = Form;
 
     ExpectEditor([&](TLocaleEditor& E) {

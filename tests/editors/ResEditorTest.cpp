@@ -8,6 +8,7 @@
 #include "translators/DesignRegistration.h"
 #include "translators/ResourceTranslator.h"
 
+#include "DesignTestUtil.h"
 #include "EditorDriving.h"
 
 using namespace zt_editors;
@@ -385,25 +386,9 @@ TEST_F(ResEditorTest, SettingsAreKeptInTheResourceTranslatorSection) {
     }));
 }
 
-// The designer of one form: counts Modified.
-class TCountingDesigner : public host::TFormDesigner {
-public:
-    void Modified() override { ++ModifiedCount; }
-    host::TComponent* GetRoot() const override { return Root; }
-    host::TComponent* Root = nullptr;
-    int ModifiedCount = 0;
-};
-
 TEST_F(ResEditorTest, TheComponentEditorAndThePropertyEditorsOpenTheEditor) {
-    const int Owner = 0;
-    host::ClearDesignRegistries();
-    const host::TRegistrationOwner Previous = host::SetRegistrationOwner(&Owner);
-    Zrt::Register();
-    host::SetRegistrationOwner(Previous);
-    struct TClear {
-        ~TClear() { host::ClearDesignRegistries(); }
-    } Clear;
-    TCountingDesigner Designer;
+    zt_design::TRegisteredUnits Units{Zrt::Register};
+    zt_design::TCountingDesigner Designer;
     Designer.Root = Form;
 
     ExpectEditor([&](TResEditor& E) {

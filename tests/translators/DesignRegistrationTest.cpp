@@ -16,42 +16,21 @@
 #include "translators/ResourceHook.h"
 #include "translators/ResourceTranslator.h"
 
+#include "DesignTestUtil.h"
 #include "LocaleTestSupport.h"
 
 using namespace zantor;
 
 namespace {
 
-// The designer of one form: counts Modified.
-class TTestDesigner : public host::TFormDesigner {
-public:
-    void Modified() override { ++ModifiedCount; }
-    host::TComponent* GetRoot() const override { return Root; }
-    host::TComponent* Root = nullptr;
-    int ModifiedCount = 0;
-};
-
-const int Owner = 0; // its address tags the registrations made here
-
 class ZltDesign : public zlt_test::ZltTest {
 protected:
     ZltDesign() {
-        host::ClearDesignRegistries();
-        host::TRegistrationOwner Previous = host::SetRegistrationOwner(&Owner);
-        Zlt::Register();
-        Zft::Register();
-        Zrt::Register();
-        Zct::Register();
-        Zbt::Register();
-        host::SetRegistrationOwner(Previous);
         Form = NewForm("Form1");
         Form->SetDesigning(true);
         Designer.Root = Form;
     }
-    ~ZltDesign() override {
-        host::ClearDesignRegistries();
-        InstallEditorForm(TFormTranslator::StaticClass(), nullptr);
-    }
+    ~ZltDesign() override { InstallEditorForm(TFormTranslator::StaticClass(), nullptr); }
 
     std::unique_ptr<host::TPropertyEditor> Editor(host::TComponent* C, const char* Prop) {
         return host::CreatePropertyEditor(&Designer, C, host::GetPropInfo(C, Prop));
@@ -68,8 +47,10 @@ protected:
     }
 
     host::TForm* Form;
-    TTestDesigner Designer;
+    zt_design::TCountingDesigner Designer;
     TResourceHookGuard Hooks;
+    zt_design::TRegisteredUnits Units{Zlt::Register, Zft::Register, Zrt::Register, Zct::Register,
+                                      Zbt::Register};
 };
 
 TEST_F(ZltDesign, RegisterPutsTheTranslatorsOnTheirPageWithTheirEditors) {
@@ -103,7 +84,7 @@ TEST_F(ZltDesign, RegisterPutsTheTranslatorsOnTheirPageWithTheirEditors) {
                          "TCommonDialogTranslator.Translations", "TButtonTranslator.About",
                          "TButtonTranslator.FileName"}));
 
-    host::UnregisterOwner(&Owner);
+    host::UnregisterOwner(Units.Owner());
     EXPECT_TRUE(host::PaletteEntries().empty());
     EXPECT_TRUE(host::PropertyEditorRegistrations().empty());
     EXPECT_TRUE(host::ComponentEditorRegistrations().empty());
