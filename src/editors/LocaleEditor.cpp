@@ -1,6 +1,7 @@
 #include "editors/LocaleEditor.h"
 
 #include "LocaleEditorDfm.h"
+#include "editors/DiscardQuestion.h"
 #include "editors/EditorFonts.h"
 #include "editors/TranslationEditing.h"
 #include "host/controls/Application.h"
@@ -477,13 +478,7 @@ void TLocaleEditor::BtnOKClick(TObject*) {
 
 void TLocaleEditor::BtnCancelClick(TObject*) {
     EdtTranslationExit(this);
-    if (FEditing->IsModified() &&
-        host::MessageDlg("Do you want to discard the changes ?", host::mtWarning,
-                         {host::mbYes, host::mbNo}) != host::mrYes) {
-        SetModalResult(host::mrNone);
-        return;
-    }
-    SetModalResult(host::mrCancel);
+    SetModalResult(CancelResult(FEditing->IsModified()));
 }
 
 // ---- ShowEditor of the locale translator ----

@@ -2,6 +2,7 @@
 
 #include "ResEditorDfm.h"
 #include "editors/CaselessText.h"
+#include "editors/DiscardQuestion.h"
 #include "editors/EditorFonts.h"
 #include "editors/TranslationEditing.h"
 #include "host/classes/StringList.h"
@@ -474,10 +475,7 @@ void TResEditor::BtnOKClick(TObject*) {
 
 void TResEditor::BtnCancelClick(TObject*) {
     EdtTranslationExit(this);
-    if (FModified && host::MessageDlg("Do you want to discard the changes ?", host::mtWarning,
-                                      {host::mbYes, host::mbNo}) != host::mrYes)
-        return;
-    SetModalResult(host::mrCancel);
+    SetModalResult(CancelResult(FModified));
 }
 
 // ---- Options, Font, Reading order ----

@@ -1,5 +1,6 @@
 #include "editors/TranslationEditorForm.h"
 
+#include "editors/DiscardQuestion.h"
 #include "editors/EditorFonts.h"
 
 #include "host/controls/Application.h"
@@ -284,11 +285,7 @@ void TTranslationEditorForm::BtnOKClick(TObject*) {
 
 void TTranslationEditorForm::BtnCancelClick(TObject*) {
     EdtTranslationExit(this);
-    if (FEditing->IsModified() &&
-        host::MessageDlg("Do you want to discard the changes ?", host::mtWarning,
-                         {host::mbYes, host::mbNo}) != host::mrYes)
-        return;
-    SetModalResult(host::mrCancel);
+    SetModalResult(CancelResult(FEditing->IsModified()));
 }
 
 // ---- Options, Font, Reading order ----
