@@ -1,5 +1,6 @@
 // Parser of form text into TFormObject trees.
 #include "host/classes/FormText.h"
+#include "host/classes/FormTextStream.h"
 
 #include "host/rtl/Exceptions.h"
 #include "host/rtl/ResStringHost.h"
@@ -8,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <deque>
 #include <limits>
 
 namespace host {
@@ -72,8 +74,9 @@ public:
         return Root;
     }
 
-private:
+protected:
     [[noreturn]] void Error(const String& What) const {
+        FFailed = true;
         throw EParserError(What + " on line " + std::to_string(FTokLine));
     }
 
@@ -304,6 +307,22 @@ private:
     }
 
     void ParseObject(TFormObject& Obj, int Depth) {
+        ParseHeader(Obj, Depth);
+        while (!IsSymbol("end")) {
+            if (FTok == TTok::Eof) Error("Unexpected end of file");
+            if (AtObjectStart()) {
+                ParseObject(Obj.Children.emplace_back(), Depth + 1);
+            } else {
+                // Most objects have a handful of properties: no regrowth for them.
+                if (Obj.Props.empty()) Obj.Props.reserve(8);
+                ParseProperty(Obj.Props.emplace_back(), Depth);
+            }
+        }
+        Next();
+    }
+
+    // "object Name: TClass [n]", up to the first token of the body.
+    void ParseHeader(TFormObject& Obj, int Depth) {
         if (Depth > MaxDepth) Error("Objects nested too deeply");
         Obj.Line = FTokLine;
         if (IsSymbol("object"))
@@ -322,17 +341,6 @@ private:
             Obj.ClassName = ExpectSymbol();
         }
         if (IsChar('[')) Obj.Index = ExpectOrderIndex();
-        while (!IsSymbol("end")) {
-            if (FTok == TTok::Eof) Error("Unexpected end of file");
-            if (AtObjectStart()) {
-                ParseObject(Obj.Children.emplace_back(), Depth + 1);
-            } else {
-                // Most objects have a handful of properties: no regrowth for them.
-                if (Obj.Props.empty()) Obj.Props.reserve(8);
-                ParseProperty(Obj.Props.emplace_back(), Depth);
-            }
-        }
-        Next();
     }
 
     void ParseProperty(TFormProperty& P, int Depth) {
@@ -537,9 +545,135 @@ private:
     String FStrBuf;
     int FTokLine = 1;
     char FFloatSuffix = 0;
+    mutable bool FFailed = false; // a syntax error was raised
 };
 
 } // namespace
+
+// The parser's own steps, with the count of objects whose "end" is still to come (the depth
+// the tree parser would be at).
+struct TFormTextStream::TImpl : TFormParser {
+    using TFormParser::TFormParser;
+
+    int Open = 0;
+    // For each open object: its children have begun, so that a property now is out of order.
+    std::vector<char> InChildren;
+    TFormProperty Prop;
+    std::deque<TFormObject> Shells; // the header being read at each depth
+
+    // A reused value, as the tree parser's fresh one.
+    static void Reset(TFormValue& V) {
+        V.Type = vaNull;
+        V.Int = 0;
+        V.Float = 0;
+        V.Str.clear();
+        V.SetItems.clear();
+        V.Items.clear();
+        V.Collection.clear();
+        V.Line = 0;
+    }
+
+    void ReadRoot(TFormObject& Root) {
+        ParseHeader(Root, 0);
+        Open = 1;
+        InChildren.assign(1, 0);
+    }
+    bool Failed() const { return FFailed; }
+
+    // The steps of the tree parser's object body, in its order of tests.
+    const TFormProperty* NextProperty() {
+        if (IsSymbol("end")) return nullptr;
+        if (FTok == TTok::Eof) Error("Unexpected end of file");
+        if (AtObjectStart()) return nullptr;
+        Reset(Prop.Value);
+        ParseProperty(Prop, Open - 1);
+        return &Prop;
+    }
+
+    [[noreturn]] void OutOfOrder() {
+        FFailed = true;
+        throw TOutOfOrder{};
+    }
+
+    void CloseObject() {
+        Next();
+        --Open;
+        InChildren.pop_back();
+    }
+
+    const TFormObject* NextChild() {
+        InChildren.back() = 1;
+        if (IsSymbol("end")) {
+            CloseObject();
+            return nullptr;
+        }
+        if (FTok == TTok::Eof) Error("Unexpected end of file");
+        if (!AtObjectStart()) OutOfOrder();
+        while (Shells.size() < static_cast<std::size_t>(Open))
+            Shells.emplace_back();
+        TFormObject& Child = Shells[static_cast<std::size_t>(Open - 1)];
+        Child.Name.clear();
+        Child.Index = -1;
+        ParseHeader(Child, Open);
+        ++Open;
+        InChildren.push_back(0);
+        return &Child;
+    }
+
+    void Finish() {
+        if (FTok != TTok::Eof) Error("End of file expected");
+    }
+
+    void CheckRest() {
+        if (FFailed) return;
+        while (Open > 0) {
+            if (IsSymbol("end")) {
+                CloseObject();
+                continue;
+            }
+            if (FTok == TTok::Eof) Error("Unexpected end of file");
+            if (AtObjectStart()) {
+                InChildren.back() = 1;
+                TFormObject Skipped;
+                ParseObject(Skipped, Open);
+            } else {
+                // The tree reader would have applied it before the failure.
+                if (InChildren.back()) OutOfOrder();
+                Reset(Prop.Value);
+                ParseProperty(Prop, Open - 1);
+            }
+        }
+        Finish();
+    }
+};
+
+TFormTextStream::TFormTextStream(std::string_view Text) : FImpl(std::make_unique<TImpl>(Text)) {}
+
+TFormTextStream::~TFormTextStream() = default;
+
+void TFormTextStream::ReadRoot(TFormObject& Root) {
+    FImpl->ReadRoot(Root);
+}
+
+const TFormProperty* TFormTextStream::NextProperty() {
+    return FImpl->NextProperty();
+}
+
+const TFormObject* TFormTextStream::NextChild() {
+    return FImpl->NextChild();
+}
+
+void TFormTextStream::Finish() {
+    FImpl->Finish();
+}
+
+void TFormTextStream::CheckRest() {
+    FImpl->CheckRest();
+}
+
+bool TFormTextStream::Failed() const {
+    return FImpl->Failed();
+}
 
 TFormObject ParseFormText(std::string_view Text) {
     return TFormParser(Text).ParseRoot();

@@ -3,6 +3,7 @@
 #include "host/rtl/HostErrors.h"
 
 #include "host/classes/Collection.h"
+#include "host/classes/FormTextStream.h"
 #include "host/classes/Placeholder.h"
 #include "host/classes/StreamedLayout.h"
 #include "host/classes/Streams.h"
@@ -89,6 +90,18 @@ TClass TReader::StaticClass() {
     return &Info;
 }
 
+namespace {
+
+// Exact spelling, looked up by views into the text.
+struct TSpellingHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view S) const noexcept {
+        return std::hash<std::string_view>{}(S);
+    }
+};
+
+} // namespace
+
 // Cursor over the values of the defined property being read, and the reading context.
 struct TReader::TState {
     struct TLevel {
@@ -115,8 +128,10 @@ struct TReader::TState {
     bool Layouts = false; // recording streamed layouts (tolerant mode, outermost text)
     // Look-ups by the names the texts spell, repeated for every component of a class.
     TPropNameCache Props;
-    // Registered classes by their names in the texts (views into the forms being read).
-    std::unordered_map<std::string_view, TClass> Classes;
+    // Registered classes by their names as the texts spell them.
+    std::unordered_map<String, TClass, TSpellingHash, std::equal_to<>> Classes;
+    // The text being read along, when the read goes without a parsed tree.
+    TFormTextStream* Stream = nullptr;
 };
 
 namespace {
@@ -203,7 +218,8 @@ struct TReaderImpl {
 
     // Reads the forms of Obj's ancestors into Instance, then Obj itself: the ancestors'
     // values, children and handlers first, the differences of the text over them.
-    void ReadLayers(TComponent* Instance, const TFormObject& Obj, bool Outermost) {
+    void ReadLayers(TComponent* Instance, const TFormObject& Obj, bool Outermost,
+                    TFormTextStream* Stream = nullptr) {
         if (Obj.Kind == TFormObjectKind::Inherited) {
             if (const TFormObject* Ancestor = FindForm(Obj.ClassName, true, Obj.Line)) {
                 // Inherited components are looked for from now on: reading stays linear.
@@ -218,7 +234,7 @@ struct TReaderImpl {
             L->Index = Obj.Index;
         }
         ReadObjectBody(Instance, Obj,
-                       Instance->GetChildOwner() ? Instance->GetChildOwner() : R.FOwner);
+                       Instance->GetChildOwner() ? Instance->GetChildOwner() : R.FOwner, Stream);
         S.Layouts = SavedLayouts;
     }
 
@@ -231,31 +247,44 @@ struct TReaderImpl {
         S.LookupRoot = Instance;
         S.InheritedScope = Instance;
         R.FOwner = Instance;
-        ReadLayers(Instance, Form, false);
+        ReadLayers(Instance, Form, false, nullptr);
         R.FOwner = SavedOwner;
         S.InheritedScope = SavedScope;
         S.LookupRoot = SavedLookup;
         --S.FormDepth;
     }
 
-    void ReadObjectBody(TComponent* Instance, const TFormObject& Obj, TComponent* ChildOwner) {
+    // The properties and children of Obj, from the tree, or (Stream) from the text as it
+    // is read, Obj being then the header alone.
+    void ReadObjectBody(TComponent* Instance, const TFormObject& Obj, TComponent* ChildOwner,
+                        TFormTextStream* Stream) {
         S.Reading = Instance;
         Instance->SetReading(true);
         TStreamedLayout* Layout = LayoutFor(Instance);
-        for (const TFormProperty& P : Obj.Props)
-            ReadProperty(Instance, Instance->Name(), P, Layout);
+        if (Stream) {
+            while (const TFormProperty* P = Stream->NextProperty())
+                ReadProperty(Instance, Instance->Name(), *P, Layout);
+        } else {
+            for (const TFormProperty& P : Obj.Props)
+                ReadProperty(Instance, Instance->Name(), P, Layout);
+        }
         Instance->SetReading(false);
         TComponent* OldOwner = R.FOwner;
         TComponent* OldParent = R.FParent;
         R.FParent = Instance->GetChildParent();
         R.FOwner = ChildOwner;
-        for (const TFormObject& Child : Obj.Children)
-            ReadChild(Child, Instance);
+        if (Stream) {
+            while (const TFormObject* Child = Stream->NextChild())
+                ReadChild(*Child, Instance, Stream);
+        } else {
+            for (const TFormObject& Child : Obj.Children)
+                ReadChild(Child, Instance, nullptr);
+        }
         R.FOwner = OldOwner;
         R.FParent = OldParent;
     }
 
-    void ReadChild(const TFormObject& Obj, TComponent* WrittenParent) {
+    void ReadChild(const TFormObject& Obj, TComponent* WrittenParent, TFormTextStream* Stream) {
         TComponent* Comp = nullptr;
         TComponent* SavedScope = S.InheritedScope;
         TComponent* NewScope = nullptr;
@@ -297,7 +326,7 @@ struct TReaderImpl {
             L->Kind = Obj.Kind;
             L->Index = Obj.Index;
         }
-        ReadObjectBody(Comp, Obj, Comp->GetChildOwner() ? Comp->GetChildOwner() : R.FOwner);
+        ReadObjectBody(Comp, Obj, Comp->GetChildOwner() ? Comp->GetChildOwner() : R.FOwner, Stream);
         S.Layouts = SavedLayouts;
         S.InheritedScope = SavedScope;
     }
@@ -598,6 +627,12 @@ struct TReaderImpl {
 
     static const TFormValue& Current(const TReader::TState& S);
 
+    // A new root read along the text.
+    static TComponent* ReadAlong(TReader& R, TFormTextStream& Stream, TComponent* Owner) {
+        R.FState->Stream = &Stream;
+        return R.ReadRootComponent(nullptr, Owner);
+    }
+
     // Tolerant reads keep a reference that does not resolve as written, instead of waiting
     // for a module that a tool will never load.
     void ResolveFixups() {
@@ -663,7 +698,8 @@ TComponent* TReader::ReadRootComponent(TComponent* Root, TComponent* Owner) {
         if (Root->Name() != FRootObject.Name && !FRootObject.Name.empty())
             Root->SetName(UniqueName(Root->Owner(), FRootObject.Name));
         FState->Loaded.push_back(Root);
-        Impl.ReadLayers(Root, FRootObject, true);
+        Impl.ReadLayers(Root, FRootObject, true, FState->Stream);
+        if (FState->Stream) FState->Stream->Finish();
         Impl.ResolveFixups();
         GlobalFixupReferences();
     } catch (...) {
@@ -672,6 +708,8 @@ TComponent* TReader::ReadRootComponent(TComponent* Root, TComponent* Owner) {
             C->SetLoading(false);
         }
         if (Created) Root->Free();
+        // Read along the text, the rest of it is checked yet: its syntax errors come first.
+        if (FState->Stream) FState->Stream->CheckRest();
         throw;
     }
     for (TComponent* C : FState->Loaded)
@@ -831,13 +869,26 @@ TComponent* FindGlobalComponent(std::string_view Name) {
 }
 
 TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComponent* Owner) {
-    TFormObject Obj = ParseFormText(Text);
-    TReader Reader(Obj);
-    return Reader.ReadRootComponent(Root, Owner);
+    return ReadComponentFromText(Text, Root, Owner, TFormReadOptions{});
 }
 
 TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComponent* Owner,
                                   const TFormReadOptions& Options) {
+    // A new component is read along the text, without the parsed tree: a failure frees it,
+    // so nothing tells the two apart. An existing root is left untouched by a syntax error,
+    // which needs the whole text parsed first; tolerant reads keep their layouts from the tree.
+    if (!Root && !Options.Tolerant) {
+        TFormTextStream Stream(Text);
+        TFormObject Header;
+        Stream.ReadRoot(Header);
+        TReader Reader(Header);
+        if (Options.FindFormText) Reader.SetFindFormText(Options.FindFormText);
+        try {
+            return TReaderImpl::ReadAlong(Reader, Stream, Owner);
+        } catch (const TFormTextStream::TOutOfOrder&) {
+            // Read again from the tree, which applies the late property first.
+        }
+    }
     TFormObject Obj = ParseFormText(Text);
     TReader Reader(Obj);
     Reader.SetTolerant(Options.Tolerant);

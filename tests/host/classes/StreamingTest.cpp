@@ -386,6 +386,54 @@ TEST_F(Streaming, ReadingErrorsNameTheProblemAndTheLine) {
                      EParserError, "Unexpected end of file on line 4");
 }
 
+// A new component is read along the text, a given root from the whole parsed text: both give
+// the text's syntax errors before any reading error, wherever they are.
+TEST_F(Streaming, SyntaxErrorsComeBeforeReadingErrorsWhereverTheyAre) {
+    const String Bad = "object Root: TRootNode\n  object A: TNode\n    Foo = 1\n  end\n";
+    struct Case {
+        String Text;
+        const char* Message;
+    };
+    const Case Cases[] = {
+        {Bad + "  object B: TNode\n    Caption = 'abc\n  end\nend\n",
+         "Invalid string constant on line 6"},
+        {Bad + "  object B: TNope\n    object C: TNode\n", "Unexpected end of file on line 7"},
+        {Bad + "end\nobject B: TNode\nend\n", "End of file expected on line 6"},
+        {"object Root: TRootNode\n  object A: TNope\n    Caption = 'x'\n  end\n  X = [a b]\nend\n",
+         "',' expected on line 5"},
+        {"object Root: TRootNode\n  Count = 1\nend\nend\n", "End of file expected on line 4"},
+        {"object Root: TRootNode\n  object A: TNode\n    object B: TNode\n      Buddy = A\n"
+         "  end\nend\n",
+         "Unexpected end of file on line 7"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        EXPECT_THROW_MSG(ReadComponentFromText(C.Text, nullptr), EParserError, C.Message);
+        TRootNode Given(nullptr);
+        EXPECT_THROW_MSG(ReadComponentFromText(C.Text, &Given), EParserError, C.Message);
+        EXPECT_EQ(Given.ComponentCount(), 0);
+    }
+    EXPECT_TRUE(LoadedOrder.empty());
+}
+
+// An object's properties are applied before its children are read, also where the text has
+// some after them.
+TEST_F(Streaming, PropertiesAfterTheChildrenAreAppliedFirst) {
+    EXPECT_THROW_MSG(
+        ReadComponentFromText(
+            "object Root: TRootNode\n  object A: TNode\n    Foo = 1\n  end\n  Bar = 2\nend\n",
+            nullptr),
+        EReadError, "Error reading Root.Bar: Property Bar does not exist on line 5");
+    auto* Root = static_cast<TRootNode*>(
+        ReadComponentFromText("object Root: TRootNode\n  object A: TNode\n    Caption = 'a'\n"
+                              "  end\n  Caption = 'late'\nend\n",
+                              nullptr));
+    EXPECT_EQ(Root->FCaption, "late");
+    EXPECT_EQ(Root->ComponentCount(), 1);
+    EXPECT_EQ(LoadedOrder, (std::vector<String>{"Root", "A"}));
+    Root->Free();
+}
+
 TEST_F(Streaming, AFailedReadIntoAGivenRootLeavesItUsable) {
     TRootNode Root(nullptr);
     EXPECT_THROW(ReadComponentFromText("object Root: TRootNode\n  Count = x\nend\n", &Root),
