@@ -708,8 +708,6 @@ TComponent* TReader::ReadRootComponent(TComponent* Root, TComponent* Owner) {
             C->SetLoading(false);
         }
         if (Created) Root->Free();
-        // Read along the text, the rest of it is checked yet: its syntax errors come first.
-        if (FState->Stream) FState->Stream->CheckRest();
         throw;
     }
     for (TComponent* C : FState->Loaded)
@@ -883,11 +881,21 @@ TComponent* ReadComponentFromText(std::string_view Text, TComponent* Root, TComp
         Stream.ReadRoot(Header);
         TReader Reader(Header);
         if (Options.FindFormText) Reader.SetFindFormText(Options.FindFormText);
+        bool OutOfOrder = false;
         try {
             return TReaderImpl::ReadAlong(Reader, Stream, Owner);
         } catch (const TFormTextStream::TOutOfOrder&) {
-            // Read again from the tree, which applies the late property first.
+            OutOfOrder = true;
+        } catch (...) {
+            // The rest of the text is checked yet: its syntax errors come first.
+            try {
+                Stream.CheckRest();
+            } catch (const TFormTextStream::TOutOfOrder&) {
+                OutOfOrder = true;
+            }
+            if (!OutOfOrder) throw;
         }
+        // Read again from the tree, which applies the late property first.
     }
     TFormObject Obj = ParseFormText(Text);
     TReader Reader(Obj);

@@ -402,6 +402,7 @@ TEST_F(Streaming, SyntaxErrorsComeBeforeReadingErrorsWhereverTheyAre) {
         {"object Root: TRootNode\n  object A: TNope\n    Caption = 'x'\n  end\n  X = [a b]\nend\n",
          "',' expected on line 5"},
         {"object Root: TRootNode\n  Count = 1\nend\nend\n", "End of file expected on line 4"},
+        {"object Root: TNowhere\n  X = [a b]\nend\n", "',' expected on line 2"},
         {"object Root: TRootNode\n  object A: TNode\n    object B: TNode\n      Buddy = A\n"
          "  end\nend\n",
          "Unexpected end of file on line 7"},
