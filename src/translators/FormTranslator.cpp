@@ -337,11 +337,16 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
     }
     const String& Text = *Decoded;
     if (SavesDesignTexts()) {
-        String Saved(Line.substr(0, Line.size() - Raw.size()));
+        const std::string_view Key = Line.substr(0, Line.size() - Raw.size());
+        const String Design = IsStringKind(P->Kind()) ? GetStrProp(Obj, P) : GetProp(Obj, P);
+        // Sized once: a quote or control character now and then fits in the margin.
+        String Saved;
+        Saved.reserve(Key.size() + Design.size() + Design.size() / 8 + 4);
+        Saved += Key;
         if (IsStringKind(P->Kind()))
-            AppendLiterals(Saved, GetStrProp(Obj, P));
+            AppendLiterals(Saved, Design);
         else
-            Saved += GetProp(Obj, P);
+            Saved += Design;
         SaveDesignText(std::move(Saved), Index,
                        Planned ? Planned->Object : Walk.List->Objects(Index));
     }

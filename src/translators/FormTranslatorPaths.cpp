@@ -343,6 +343,10 @@ bool TFormTranslator::ApplyByPath() {
     if (Plan->UseWalk) return false;
     Walk.ByPath = true;
     Walk.Plan = Plan;
+    if (SavesDesignTexts()) {
+        Walk.Saved.reserve(Plan->SavedLines.size());
+        Walk.SavedFrom.reserve(Plan->SavedLines.size());
+    }
 
     host::HMENU Menu = nullptr;
     for (const TPathPlan::TStep& S : Plan->Steps) {
