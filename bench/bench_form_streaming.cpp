@@ -42,7 +42,37 @@ public:
     }
 };
 
+// A form class publishing a field for each of its components, as a designed form does: every
+// component read is bound to its field by name.
+constexpr int MaxFields = 10000;
+class TFieldForm : public TComponent {
+    ZT_CLASS(TFieldForm, TComponent)
+public:
+    using TComponent::TComponent;
+    std::vector<TComponent*> FSlots = std::vector<TComponent*>(MaxFields);
+};
+
 } // namespace
+
+TClass TFieldForm::StaticClass() {
+    static const TClassInfo Info = [] {
+        TClassInfo I = TClassBuilder<TFieldForm>("TFieldForm");
+        for (std::size_t i = 0; i < MaxFields; ++i) {
+            TFieldEntry E;
+            E.Name = "Item" + std::to_string(i);
+            E.FieldClass = &TBenchItem::StaticClass;
+            E.Set = [i](TObject* Self, TObject* Value) {
+                static_cast<TFieldForm*>(Self)->FSlots[i] = static_cast<TComponent*>(Value);
+            };
+            E.Get = [i](const TObject* Self) -> TObject* {
+                return static_cast<const TFieldForm*>(Self)->FSlots[i];
+            };
+            I.Fields.push_back(std::move(E));
+        }
+        return I;
+    }();
+    return &Info;
+}
 
 TClass TBenchItem::StaticClass() {
     static const TClassInfo Info =
@@ -149,6 +179,27 @@ void BM_ReadFormControls(benchmark::State& State) {
     for (auto _ : State) {
         TComponent* Root = ReadComponentFromText(Text, nullptr);
         State.PauseTiming();
+        Root->Free();
+        State.ResumeTiming();
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Text.size()));
+    State.SetComplexityN(State.range(0));
+}
+
+void BM_ReadFieldForm(benchmark::State& State) {
+    RegisterClasses({TBenchItem::StaticClass(), TFieldForm::StaticClass()});
+    const auto Count = static_cast<int>(State.range(0));
+    String Text = "object FieldForm: TFieldForm\n";
+    for (int i = 0; i < Count; ++i)
+        Text += "  object Item" + std::to_string(i) + ": TBenchItem\n    Caption = 'Item " +
+                std::to_string(i) + "'\n    Left = " + std::to_string(i % 640) + "\n  end\n";
+    Text += "end\n";
+    for (auto _ : State) {
+        TComponent* Root = ReadComponentFromText(Text, nullptr);
+        State.PauseTiming();
+        if (static_cast<TFieldForm*>(Root)->FSlots[static_cast<std::size_t>(Count - 1)] !=
+            Root->Components(Count - 1))
+            State.SkipWithError("field not bound");
         Root->Free();
         State.ResumeTiming();
     }
@@ -291,6 +342,11 @@ BENCHMARK(BM_WriteForm)
 BENCHMARK(BM_ReadForm)
     ->RangeMultiplier(10)
     ->Range(100, 10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadFieldForm)
+    ->RangeMultiplier(10)
+    ->Range(100, MaxFields)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 BENCHMARK(BM_ParseFormText)
