@@ -6,6 +6,7 @@
 #include "host/typinfo/ClassBuilder.h"
 
 #include <cstdlib>
+#include <typeinfo>
 
 using namespace host;
 
@@ -64,6 +65,24 @@ public:
     TOwnedCollection* FItems;
 };
 
+// How reading a new root ends: the text it writes back, or the error.
+template <class F> String Outcome(F Read) {
+    TComponent* Root = nullptr;
+    try {
+        Root = Read();
+    } catch (const Exception& E) {
+        return "error " + String(typeid(E).name()) + ": " + E.Message();
+    }
+    String Result;
+    try {
+        Result = WriteComponentToText(Root);
+    } catch (const EWriteError& E) {
+        Result = "write error: " + E.Message();
+    }
+    Root->Free();
+    return Result;
+}
+
 } // namespace
 
 TClass TFuzzItem::StaticClass() {
@@ -95,6 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     static bool Registered = (RegisterClass(TFuzzNode::StaticClass()), true);
     (void)Registered;
     std::string_view Text(reinterpret_cast<const char*>(Data), Size);
+    // Read along the text or from its parsed tree, a new root ends the same way.
+    String FromTree =
+        Outcome([&] { return TReader(ParseFormText(Text)).ReadRootComponent(nullptr); });
+    if (Outcome([&] { return ReadComponentFromText(Text, nullptr); }) != FromTree) std::abort();
     TFormObject Parsed;
     try {
         Parsed = ParseFormText(Text);

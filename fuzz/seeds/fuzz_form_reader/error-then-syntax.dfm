@@ -1,0 +1,5 @@
+object Root: TFuzzNode
+  object A: TMissing
+  end
+  Caption = 'unterminated
+end
