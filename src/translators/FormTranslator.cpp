@@ -6,6 +6,7 @@
 #include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/TypInfo.h"
+#include "translators/FormTranslatorPlan.h"
 #include "translators/Literals.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ TClass TFormTranslator::StaticClass() {
 
 TFormTranslator::TFormTranslator(TComponent* AOwner)
     : TTranslatorFrame(AOwner, std::make_unique<TSortList>(false)),
-      FSavedTexts(std::make_unique<TSortList>(false)) {
+      FSavedTexts(std::make_unique<TSavedTextList>()) {
     FTranslate = true;
 }
 
@@ -237,12 +238,49 @@ void TFormTranslator::SaveDesignText(String Line, int Index) {
 void TFormTranslator::SaveDesignText(String Line, int Index, TObject* Object) {
     TWalk& Walk = CurrentWalk();
     if (!SavesDesignTexts()) return;
+    if (Walk.Reusing && ReuseSavedText(Walk, Line, Index, Object)) return;
     Walk.Saved.emplace_back(std::move(Line), Object);
     if (Walk.ByPath) Walk.SavedFrom.push_back(Index); // only the by-path ordering reads it
 }
 
+bool TFormTranslator::ReuseSavedText(TWalk& Walk, std::string_view Line, int Index,
+                                     const TObject* Object) {
+    const TPathPlan& Plan = *Walk.Plan;
+    const std::size_t k = Walk.Matched;
+    if (k < Plan.SavedLines.size() && Plan.SavedLines[k] == Index &&
+        FSavedTexts->KeptIs(Plan.SavedPlace[k], Line, Object)) {
+        ++Walk.Matched;
+        return true;
+    }
+    StopReusing(Walk);
+    return false;
+}
+
+void TFormTranslator::StopReusing(TWalk& Walk) {
+    const TPathPlan& Plan = *Walk.Plan;
+    Walk.Saved.reserve(Plan.SavedLines.size());
+    Walk.SavedFrom.reserve(Plan.SavedLines.size());
+    for (std::size_t k = 0; k < Walk.Matched; ++k) {
+        Walk.Saved.push_back(FSavedTexts->TakeKept(Plan.SavedPlace[k]));
+        Walk.SavedFrom.push_back(Plan.SavedLines[k]);
+    }
+    Walk.Reusing = false;
+    Walk.Matched = 0;
+    FSavedTexts->DropKept();
+}
+
 void TFormTranslator::FlushSavedTexts(TWalk& Walk) {
+    if (Walk.Reusing) {
+        // Every text the plan saves was the kept one: they are the saved list again.
+        if (Walk.Matched == Walk.Plan->SavedLines.size()) {
+            Walk.Reusing = false;
+            FSavedTexts->PutKeptBack();
+            return;
+        }
+        StopReusing(Walk);
+    }
     if (Walk.Saved.empty()) return;
+    FSavedTexts->DropKept();
     if (Walk.ByPath) SortSavedByLines(Walk);
     FSavedTexts->SortInsertMany(std::move(Walk.Saved));
     Walk.Saved.clear();
@@ -339,16 +377,20 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
     if (SavesDesignTexts()) {
         const std::string_view Key = Line.substr(0, Line.size() - Raw.size());
         const String Design = IsStringKind(P->Kind()) ? GetStrProp(Obj, P) : GetProp(Obj, P);
-        // Sized once: a quote or control character now and then fits in the margin.
-        String Saved;
+        TObject* Object = Planned ? Planned->Object : Walk.List->Objects(Index);
+        // Compared in a buffer kept for it while the kept texts may serve; built at its size
+        // otherwise (a quote or control character now and then fits in the margin).
+        String Fresh;
+        String& Saved = Walk.Reusing ? Walk.Scratch : Fresh;
+        Saved.clear();
         Saved.reserve(Key.size() + Design.size() + Design.size() / 8 + 4);
         Saved += Key;
         if (IsStringKind(P->Kind()))
             AppendLiterals(Saved, Design);
         else
             Saved += Design;
-        SaveDesignText(std::move(Saved), Index,
-                       Planned ? Planned->Object : Walk.List->Objects(Index));
+        if (!Walk.Reusing || !ReuseSavedText(Walk, Saved, Index, Object))
+            SaveDesignText(&Saved == &Fresh ? std::move(Fresh) : String(Saved), Index, Object);
     }
     if (!FTranslateEmpty && Text.empty()) return true;
     switch (P->Kind()) {
@@ -413,7 +455,7 @@ void TFormTranslator::RestoreForm() {
     FRestoring = true;
     if (TranslateForm(Texts, false)) {
         FIsTranslated = false;
-        FSavedTexts->Clear();
+        FSavedTexts->ClearKeeping();
     } else {
         FIsTranslated = true;
     }

@@ -3,6 +3,7 @@
 // SystemMenuClose), and puts the design texts back when it is switched off.
 #pragma once
 
+#include "translators/SavedTextList.h"
 #include "translators/TranslatorFrame.h"
 
 #include <cstdint>
@@ -102,6 +103,11 @@ private:
         std::vector<int> SavedFrom;            // the work-list line of each saved text (ByPath)
         bool ByPath = false;                   // applied by path (over a list in byte-wise order)
         std::shared_ptr<const TPathPlan> Plan; // the plan applied, kept alive until the end
+        // While the texts saved are those the last restore kept, in the plan's order, they are
+        // only compared with the kept ones; Matched counts them.
+        bool Reusing = false;
+        std::size_t Matched = 0;
+        String Scratch; // a saved text being compared
     };
     class TWalkScope;
 
@@ -112,6 +118,10 @@ private:
     // Object: the object of line Index, when already known.
     void SaveDesignText(String Line, int Index);
     void SaveDesignText(String Line, int Index, TObject* Object);
+    // True when the text to save is the kept one the plan expects next (nothing more to do);
+    // otherwise the texts matched so far become saved texts and the comparing ends.
+    bool ReuseSavedText(TWalk& Walk, std::string_view Line, int Index, const TObject* Object);
+    void StopReusing(TWalk& Walk);
     bool SavesDesignTexts() const { return !FIsTranslated && !FRestoring; }
     void FlushSavedTexts(TWalk& Walk);
     static void SortSavedByLines(TWalk& Walk);
@@ -155,7 +165,7 @@ private:
     void AfterApplyWalk();
 
     bool FTranslateEmpty = false;
-    std::unique_ptr<TSortList> FSavedTexts;
+    std::unique_ptr<TSavedTextList> FSavedTexts;
     bool FIsTranslated = false;
     bool FRestoring = false; // what a restore writes back is no design text to save
     bool FAfterLoad = false;

@@ -329,6 +329,15 @@ std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSor
         }
     }
     Plan->SavedOrder = OrderByLines(Plan->SavedFirst, List.Count());
+    const auto& Order = Plan->SavedOrder;
+    auto SameKey = [&](std::uint32_t A, std::uint32_t B) {
+        return Plan->SavedFirst[A] == Plan->SavedFirst[B];
+    };
+    if (std::adjacent_find(Order.begin(), Order.end(), SameKey) == Order.end()) {
+        Plan->SavedPlace.resize(Order.size());
+        for (std::size_t i = 0; i < Order.size(); ++i)
+            Plan->SavedPlace[Order[i]] = static_cast<std::uint32_t>(i);
+    }
     return Plan;
 }
 
@@ -344,8 +353,14 @@ bool TFormTranslator::ApplyByPath() {
     Walk.ByPath = true;
     Walk.Plan = Plan;
     if (SavesDesignTexts()) {
-        Walk.Saved.reserve(Plan->SavedLines.size());
-        Walk.SavedFrom.reserve(Plan->SavedLines.size());
+        // A restore kept the texts it wrote back: an apply of the same keys usually saves
+        // them again, unchanged, in the same places.
+        Walk.Reusing = FSavedTexts->Count() == 0 && !Plan->SavedPlace.empty() &&
+                       FSavedTexts->KeptCount() == Plan->SavedLines.size();
+        if (!Walk.Reusing) {
+            Walk.Saved.reserve(Plan->SavedLines.size());
+            Walk.SavedFrom.reserve(Plan->SavedLines.size());
+        }
     }
 
     host::HMENU Menu = nullptr;

@@ -133,6 +133,9 @@ struct TFormTranslator::TPathPlan {
     std::vector<int> SavedLines;
     std::vector<int> SavedFirst;
     std::vector<std::uint32_t> SavedOrder;
+    // The place of each saved text in a saved list of only these texts, when no two of them
+    // share a key (empty otherwise: equal keys order their texts by the values saved).
+    std::vector<std::uint32_t> SavedPlace;
 
     // Made from these lines: the same list unchanged, or one with equal lines (then the plan
     // remembers it).

@@ -156,6 +156,54 @@ TEST_F(FormTranslator, ApplyWalkWritesEveryKindAndRestoreBringsTheDesignBack) {
     EXPECT_EQ(T->SavedTexts()->Count(), 0);
 }
 
+// A switch on saves the design texts the form has then, not those of the switch before.
+TEST_F(FormTranslator, EachSwitchOnSavesTheDesignTextsOfTheMoment) {
+    host::TForm* Form = NewForm();
+    auto* T = AddTranslator(Form, "French", 1036,
+                            {"Button1.Caption='Annuler'", "Button1.Tag=3", "Label1.Caption='Nom'",
+                             "Memo1.Lines[0]='un'"});
+    auto SavedLines = [&] {
+        std::vector<String> Lines;
+        for (int i = 0; i < T->SavedTexts()->Count(); ++i)
+            Lines.push_back(T->SavedTexts()->Line(i) + " @" +
+                            std::to_string(ObjectToInt(T->SavedTexts()->Objects(i))));
+        return Lines;
+    };
+    T->SetTranslate(true);
+    const std::vector<String> First = SavedLines();
+    T->SetTranslate(false);
+    T->SetTranslate(true);
+    EXPECT_EQ(SavedLines(), First);
+    T->SetTranslate(false);
+
+    auto* Button = static_cast<host::TButton*>(Form->FindComponent("Button1"));
+    Button->SetCaption("It's over");
+    Button->SetTag(9);
+    T->SetTranslate(true);
+    EXPECT_EQ(Button->Caption(), "Annuler");
+    EXPECT_GE(T->SavedTexts()->IndexOf("Button1.Caption='It''s over'"), 0);
+    EXPECT_GE(T->SavedTexts()->IndexOf("Button1.Tag=9"), 0);
+    EXPECT_EQ(T->SavedTexts()->IndexOf("Button1.Caption='Cancel'"), -1);
+    EXPECT_EQ(T->SavedTexts()->Count(), static_cast<int>(First.size()));
+    T->SetTranslate(false);
+    EXPECT_EQ(Button->Caption(), "It's over");
+    EXPECT_EQ(Button->Tag(), 9);
+    EXPECT_EQ(static_cast<host::TLabel*>(Form->FindComponent("Label1"))->Caption(), "Name:");
+    auto* Memo = static_cast<host::TMemo*>(Form->FindComponent("Memo1"));
+    EXPECT_EQ(Memo->Lines()->Strings(0), "one");
+
+    // The last text saved differs: the ones before it are kept as they were.
+    Memo->Lines()->SetStrings(0, "first");
+    T->SetTranslate(true);
+    EXPECT_GE(T->SavedTexts()->IndexOf("Memo1.Lines[0]='first'"), 0);
+    EXPECT_GE(T->SavedTexts()->IndexOf("Button1.Caption='It''s over'"), 0);
+    EXPECT_GE(T->SavedTexts()->IndexOf("Label1.Caption='Name:'"), 0);
+    EXPECT_EQ(T->SavedTexts()->Count(), static_cast<int>(First.size()));
+    T->SetTranslate(false);
+    EXPECT_EQ(Memo->Lines()->Strings(0), "first");
+    EXPECT_EQ(Button->Caption(), "It's over");
+}
+
 TEST_F(FormTranslator, EmptyTranslationsWriteEmptyValuesOnlyWhenAsked) {
     host::TForm* Form = NewForm();
     auto* T =

@@ -198,6 +198,15 @@ void TStringList::Changing() {
 
 namespace host {
 
+std::vector<TStringList::TStringItem> TStringList::TakeItems() {
+    std::vector<TStringItem> Taken;
+    if (FList.empty()) return Taken;
+    Changing();
+    Taken.swap(FList);
+    Changed();
+    return Taken;
+}
+
 void TStringList::ReplaceItems(std::vector<TStringItem> Items) {
     Changing();
     FList = std::move(Items);

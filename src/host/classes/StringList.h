@@ -82,6 +82,8 @@ protected:
     const std::vector<TStringItem>& Items() const { return FList; }
     // Replaces every line at once, firing the change events once.
     void ReplaceItems(std::vector<TStringItem> Items);
+    // Takes every line out at once, as Clear does but handing them over with their storage.
+    std::vector<TStringItem> TakeItems();
 
 private:
     void CheckIndex(int Index) const;

@@ -1,0 +1,40 @@
+// The form translator's saved design texts: a TSortList that a restore empties while keeping its
+// lines aside, because the next apply usually saves the very same texts again; it can then take
+// them back instead of building and sorting each anew.
+#pragma once
+
+#include "translators/SortList.h"
+
+#include <string_view>
+
+namespace zantor {
+
+// To the type information it is the TSortList it extends: it adds no published state.
+class TSavedTextList : public TSortList {
+public:
+    TSavedTextList() : TSortList(false) {}
+
+    // Empties the list (with its change events), keeping the lines it had until the next
+    // ClearKeeping or DropKept.
+    void ClearKeeping() { FKept = TakeItems(); }
+    void DropKept() { std::vector<TStringItem>().swap(FKept); }
+    [[nodiscard]] std::size_t KeptCount() const { return FKept.size(); }
+    // Kept line Index is Line with Object.
+    [[nodiscard]] bool KeptIs(std::size_t Index, std::string_view Line,
+                              const TObject* Object) const {
+        return FKept[Index].FObject == Object && FKept[Index].FString == Line;
+    }
+    [[nodiscard]] std::pair<String, TObject*> TakeKept(std::size_t Index) {
+        return {std::move(FKept[Index].FString), FKept[Index].FObject};
+    }
+    // The kept lines become the list's lines again; the list must be empty.
+    void PutKeptBack() {
+        ReplaceItems(std::move(FKept));
+        FKept.clear();
+    }
+
+private:
+    std::vector<TStringItem> FKept;
+};
+
+} // namespace zantor
