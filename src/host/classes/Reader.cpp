@@ -612,8 +612,21 @@ struct TReaderImpl {
         return M && *M->Signature == *Info->PropType->MethodSignature ? M : nullptr;
     }
 
+    // References waiting to be set in items that are about to be freed (a collection read
+    // again) are dropped: setting them later would write into freed items.
+    void ForgetFixupsOfItems(const TCollection* Coll) {
+        if (Coll->Count() == 0) return;
+        std::unordered_set<const TObject*> Items;
+        for (int i = 0; i < Coll->Count(); ++i)
+            Items.insert(Coll->Items(i));
+        auto OfItem = [&Items](const TFixup& F) { return Items.contains(F.Instance); };
+        std::erase_if(S.Fixups, OfItem);
+        std::erase_if(GlobalFixups(), OfItem);
+    }
+
     void ReadCollectionItems(TCollection* Coll, const TFormValue& V, const String& Path) {
         WithUpdate(Coll, [&] {
+            ForgetFixupsOfItems(Coll);
             Coll->Clear();
             for (std::size_t i = 0; i < V.Collection.size(); ++i) {
                 TCollectionItem* Item = Coll->Add();

@@ -435,6 +435,21 @@ TEST_F(Streaming, PropertiesAfterTheChildrenAreAppliedFirst) {
     Root->Free();
 }
 
+// A collection read twice frees the items of the first reading: their references are not set.
+TEST_F(Streaming, ACollectionReadAgainDropsTheReferencesOfItsFormerItems) {
+    auto* Root = static_cast<TRootNode*>(
+        ReadComponentFromText("object Root: TRootNode\n  object Node1: TNode\n"
+                              "    Entries = <\n      item\n        Target = Node1\n      end>\n"
+                              "    Entries = <\n      item\n        Text = 'again'\n      end>\n"
+                              "  end\nend\n",
+                              nullptr));
+    auto* Entry = static_cast<TEntry*>(Root->Node1->FEntries->Items(0));
+    EXPECT_EQ(Root->Node1->FEntries->Count(), 1);
+    EXPECT_EQ(Entry->FText, "again");
+    EXPECT_EQ(Entry->FTarget, nullptr);
+    Root->Free();
+}
+
 TEST_F(Streaming, AFailedReadIntoAGivenRootLeavesItUsable) {
     TRootNode Root(nullptr);
     EXPECT_THROW(ReadComponentFromText("object Root: TRootNode\n  Count = x\nend\n", &Root),

@@ -1,0 +1,9 @@
+object Root: TFuzzNode
+  Items = <
+    item
+      Ref = Child
+    end>
+  Items = <>
+  object Child: TFuzzNode
+  end
+end
