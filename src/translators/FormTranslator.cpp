@@ -238,19 +238,24 @@ void TFormTranslator::SaveDesignText(String Line, int Index) {
 void TFormTranslator::SaveDesignText(String Line, int Index, TObject* Object) {
     TWalk& Walk = CurrentWalk();
     if (!SavesDesignTexts()) return;
-    if (Walk.Reusing && ReuseSavedText(Walk, Line, Index, Object)) return;
+    if (Walk.Reusing &&
+        ReuseSavedText(Walk, Index, Object, [&](std::string_view Kept) { return Kept == Line; }))
+        return;
     Walk.Saved.emplace_back(std::move(Line), Object);
     if (Walk.ByPath) Walk.SavedFrom.push_back(Index); // only the by-path ordering reads it
 }
 
-bool TFormTranslator::ReuseSavedText(TWalk& Walk, std::string_view Line, int Index,
-                                     const TObject* Object) {
+template <class Same>
+bool TFormTranslator::ReuseSavedText(TWalk& Walk, int Index, const TObject* Object,
+                                     const Same& IsKept) {
     const TPathPlan& Plan = *Walk.Plan;
     const std::size_t k = Walk.Matched;
-    if (k < Plan.SavedLines.size() && Plan.SavedLines[k] == Index &&
-        FSavedTexts->KeptIs(Plan.SavedPlace[k], Line, Object)) {
-        ++Walk.Matched;
-        return true;
+    if (k < Plan.SavedLines.size() && Plan.SavedLines[k] == Index) {
+        const std::size_t Place = Plan.SavedPlace[k];
+        if (FSavedTexts->KeptObject(Place) == Object && IsKept(FSavedTexts->KeptLine(Place))) {
+            ++Walk.Matched;
+            return true;
+        }
     }
     StopReusing(Walk);
     return false;
@@ -362,7 +367,7 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
     if (!P->IsWritable()) return false;
     TWalk& Walk = CurrentWalk();
     bool Skip = false;
-    FOnTranslateProperty(this, "", P, Walk.List, Skip);
+    if (!Planned) FOnTranslateProperty(this, "", P, Walk.List, Skip); // none by path
     if (Skip) return false;
     String Buffer;
     std::string_view Line = Planned ? Planned->Text : WorkLine(Walk, Index, Buffer);
@@ -378,19 +383,23 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
         const std::string_view Key = Line.substr(0, Line.size() - Raw.size());
         const String Design = IsStringKind(P->Kind()) ? GetStrProp(Obj, P) : GetProp(Obj, P);
         TObject* Object = Planned ? Planned->Object : Walk.List->Objects(Index);
-        // Compared in a buffer kept for it while the kept texts may serve; built at its size
-        // otherwise (a quote or control character now and then fits in the margin).
-        String Fresh;
-        String& Saved = Walk.Reusing ? Walk.Scratch : Fresh;
-        Saved.clear();
-        Saved.reserve(Key.size() + Design.size() + Design.size() / 8 + 4);
-        Saved += Key;
-        if (IsStringKind(P->Kind()))
-            AppendLiterals(Saved, Design);
-        else
-            Saved += Design;
-        if (!Walk.Reusing || !ReuseSavedText(Walk, Saved, Index, Object))
-            SaveDesignText(&Saved == &Fresh ? std::move(Fresh) : String(Saved), Index, Object);
+        const bool Literal = IsStringKind(P->Kind());
+        auto IsKept = [&](std::string_view Kept) {
+            if (!Kept.starts_with(Key)) return false;
+            Kept.remove_prefix(Key.size());
+            return Literal ? IsLiteralOf(Kept, Design) : Kept == Design;
+        };
+        if (!Walk.Reusing || !ReuseSavedText(Walk, Index, Object, IsKept)) {
+            // Sized once: a quote or control character now and then fits in the margin.
+            String Saved;
+            Saved.reserve(Key.size() + Design.size() + Design.size() / 8 + 4);
+            Saved += Key;
+            if (Literal)
+                AppendLiterals(Saved, Design);
+            else
+                Saved += Design;
+            SaveDesignText(std::move(Saved), Index, Object);
+        }
     }
     if (!FTranslateEmpty && Text.empty()) return true;
     switch (P->Kind()) {
@@ -404,6 +413,10 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
         SetOrdProp(Obj, P, Raw.empty() ? 0 : static_cast<unsigned char>(Raw[0]));
         return true;
     case tkInteger: {
+        if (Planned && Planned->Ordinal) {
+            SetOrdProp(Obj, P, *Planned->Ordinal);
+            return true;
+        }
         Integer Color;
         if (P->Name == "Color" && IdentToColor(Raw, Color))
             SetOrdProp(Obj, P, Color);
@@ -423,7 +436,9 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
         return true;
     }
     case tkSet:
-        SetOrdProp(Obj, P, static_cast<std::uint32_t>(StrToInt(Raw)));
+        SetOrdProp(Obj, P,
+                   Planned && Planned->Ordinal ? *Planned->Ordinal
+                                               : static_cast<std::uint32_t>(StrToInt(Raw)));
         return true;
     default:
         return false;

@@ -107,7 +107,6 @@ private:
         // only compared with the kept ones; Matched counts them.
         bool Reusing = false;
         std::size_t Matched = 0;
-        String Scratch; // a saved text being compared
     };
     class TWalkScope;
 
@@ -118,9 +117,11 @@ private:
     // Object: the object of line Index, when already known.
     void SaveDesignText(String Line, int Index);
     void SaveDesignText(String Line, int Index, TObject* Object);
-    // True when the text to save is the kept one the plan expects next (nothing more to do);
-    // otherwise the texts matched so far become saved texts and the comparing ends.
-    bool ReuseSavedText(TWalk& Walk, std::string_view Line, int Index, const TObject* Object);
+    // True when the text to save for line Index, with Object, is the kept one the plan expects
+    // next (IsKept tells, given the kept line); nothing more is to be done then. Otherwise the
+    // texts matched so far become saved texts and the comparing ends.
+    template <class Same>
+    bool ReuseSavedText(TWalk& Walk, int Index, const TObject* Object, const Same& IsKept);
     void StopReusing(TWalk& Walk);
     bool SavesDesignTexts() const { return !FIsTranslated && !FRestoring; }
     void FlushSavedTexts(TWalk& Walk);
@@ -140,6 +141,7 @@ private:
         std::size_t KeyLength;
         TObject* Object;
         const String* Decoded;
+        const host::Int64* Ordinal; // an integer or set value, already read (or null)
     };
     bool TranslateProp(TObject* Obj, PPropInfo PropInfo, int Index, const TPlannedLine* Planned);
     // Line Index of the walk's list without a copy where it can be had; Buffer holds a copy.

@@ -6,6 +6,8 @@
 
 #include "host/classes/Collection.h"
 #include "host/controls/Forms.h"
+#include "host/controls/Graphics.h"
+#include "host/rtl/Conversions.h"
 #include "host/rtl/Exceptions.h"
 #include "host/typinfo/TypInfo.h"
 #include "translators/Literals.h"
@@ -15,6 +17,7 @@
 #include <charconv>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 
 using namespace host;
@@ -132,6 +135,22 @@ std::vector<std::uint32_t> OrderByLines(const std::vector<int>& First, int Lines
 }
 
 } // namespace
+
+// An integer or set property's value as an apply reads it from the line's raw value; nothing
+// for other kinds, or when the apply raises its error instead.
+std::optional<Int64> ReadOrdinal(const host::TPropInfo& P, std::string_view Raw) {
+    if (P.Kind() == tkInteger) {
+        Integer Color;
+        const bool IsColor = P.Name == "Color";
+        if (IsColor && IdentToColor(Raw, Color)) return Color;
+        if (Raw.empty() && !IsColor) return 0;
+        return TryStrToInt(Raw);
+    }
+    if (P.Kind() == tkSet)
+        if (const std::optional<Integer> Bits = TryStrToInt(Raw))
+            return static_cast<std::uint32_t>(*Bits);
+    return std::nullopt;
+}
 
 // The state of resolving the lines of one list.
 struct TFormTranslator::TPlanBuild {
@@ -321,6 +340,12 @@ std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSor
                 S.Decoded = true;
             } catch (const EConvertError&) {
             }
+        if (V.Kind == TPathVisit::vkProp)
+            if (const auto Ordinal =
+                    ReadOrdinal(*V.Prop, ValueOf(Lines[static_cast<std::size_t>(V.Line)]))) {
+                S.HasOrdinal = true;
+                S.Ordinal = *Ordinal;
+            }
         bool Saves = (V.Kind == TPathVisit::vkProp && V.Prop->IsWritable()) ||
                      V.Kind == TPathVisit::vkItem || V.Kind == TPathVisit::vkMenuEntry;
         if (Saves) {
@@ -369,7 +394,7 @@ bool TFormTranslator::ApplyByPath() {
         case TPathVisit::vkProp: {
             const TPlannedLine Line{
                 std::string_view(Plan->StepLines).substr(S.LineAt, S.LineLength), S.KeyLength,
-                S.Object, S.DecodedText()};
+                S.Object, S.DecodedText(), S.HasOrdinal ? &S.Ordinal : nullptr};
             TranslateProp(S.Obj, S.Prop, S.Line, &Line);
             break;
         }

@@ -106,6 +106,8 @@ struct TFormTranslator::TPathPlan {
         std::size_t LineLength = 0;
         std::size_t KeyLength = 0;
         TObject* Object = nullptr;
+        bool HasOrdinal = false;
+        host::Int64 Ordinal = 0;
 
         const String* DecodedText() const { return Decoded ? &Text : nullptr; }
     };

@@ -2,6 +2,7 @@
 
 #include "host/rtl/Exceptions.h"
 
+#include <algorithm>
 #include <cstdint>
 
 using namespace host;
@@ -57,6 +58,14 @@ void AppendLiterals(String& Out, std::string_view S) {
         if (InQuote) Out += '\'';
     }
     if (InQuote) Out += '\'';
+}
+
+bool IsLiteralOf(std::string_view Literal, std::string_view S) {
+    const bool Plain =
+        std::none_of(S.begin(), S.end(), [](char C) { return C == '\'' || IsControl(C); });
+    if (!Plain) return Literal == ToLiterals(S);
+    return Literal.size() == S.size() + 2 && Literal.front() == '\'' && Literal.back() == '\'' &&
+           Literal.substr(1, S.size()) == S;
 }
 
 void ConvertToLiterals(String& S) {

@@ -15,6 +15,8 @@ String ToLiterals(std::string_view S);
 // The same, added to the end of Out.
 void AppendLiterals(String& Out, std::string_view S);
 void ConvertToLiterals(String& S);
+// True when Literal is what ToLiterals gives for S; the usual plain text is not copied for it.
+[[nodiscard]] bool IsLiteralOf(std::string_view Literal, std::string_view S);
 
 // The inverse. Characters outside quotes other than "#" and "'" pass unchanged, so a bare
 // value such as 120 comes through. Raises EConvertError when a "#" outside quotes has no

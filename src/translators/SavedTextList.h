@@ -19,10 +19,9 @@ public:
     void ClearKeeping() { FKept = TakeItems(); }
     void DropKept() { std::vector<TStringItem>().swap(FKept); }
     [[nodiscard]] std::size_t KeptCount() const { return FKept.size(); }
-    // Kept line Index is Line with Object.
-    [[nodiscard]] bool KeptIs(std::size_t Index, std::string_view Line,
-                              const TObject* Object) const {
-        return FKept[Index].FObject == Object && FKept[Index].FString == Line;
+    [[nodiscard]] const String& KeptLine(std::size_t Index) const { return FKept[Index].FString; }
+    [[nodiscard]] const TObject* KeptObject(std::size_t Index) const {
+        return FKept[Index].FObject;
     }
     [[nodiscard]] std::pair<String, TObject*> TakeKept(std::size_t Index) {
         return {std::move(FKept[Index].FString), FKept[Index].FObject};

@@ -63,6 +63,28 @@ TEST(Literals, EveryTextSurvivesTheRoundTrip) {
     }
 }
 
+// Recognizing a text's literal form agrees with writing it, for the text and for near misses.
+TEST(Literals, ALiteralIsRecognizedExactlyWhenItIsTheTextsOwn) {
+    std::mt19937 Rng(7);
+    const char Alphabet[] = {'\0', '\r', '\x1F', ' ', '\'', '#', 'a', '\xFF'};
+    for (int n = 0; n < 2000; ++n) {
+        String S, Other;
+        for (std::size_t len = Rng() % 6; len > 0; --len)
+            S += Alphabet[Rng() % sizeof Alphabet];
+        for (std::size_t len = Rng() % 6; len > 0; --len)
+            Other += Alphabet[Rng() % sizeof Alphabet];
+        const String Literal = ToLiterals(S);
+        ASSERT_TRUE(IsLiteralOf(Literal, S)) << Literal;
+        ASSERT_EQ(IsLiteralOf(ToLiterals(Other), S), Other == S) << Literal;
+        ASSERT_FALSE(IsLiteralOf(Literal.substr(0, Literal.size() - 1), S)) << Literal;
+        ASSERT_FALSE(IsLiteralOf(S, S + "'")) << Literal;
+    }
+    EXPECT_TRUE(IsLiteralOf("'It''s'", "It's"));
+    EXPECT_FALSE(IsLiteralOf("'It's'", "It's"));
+    EXPECT_FALSE(IsLiteralOf("It", "It"));
+    EXPECT_TRUE(IsLiteralOf("''", ""));
+}
+
 TEST(HexToInt, DigitsOfEitherCaseOthersSkipped) {
     EXPECT_EQ(HexToInt(""), 0);
     EXPECT_EQ(HexToInt("0000040C"), 1036);
