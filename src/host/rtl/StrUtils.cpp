@@ -159,7 +159,7 @@ String QuotedStr(std::string_view S, char Quote) {
     return r;
 }
 
-std::size_t TextHash::operator()(std::string_view S) const noexcept {
+std::size_t TextHash::operator()(std::string_view S) const {
     // FNV-1a over the upper-cased bytes: equal under SameText means equal hashes.
     std::uint64_t h = 14695981039346656037ull;
     for (char c : S) {

@@ -54,7 +54,9 @@ String QuotedStr(std::string_view S, char Quote = '\'');
 // Hash and equality that ignore ASCII case, for name indexes.
 struct TextHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view S) const noexcept;
+    // Not noexcept: the standard maps then keep each key's hash, and neither a rehash nor a
+    // look-up meeting other keys in a bucket folds and hashes names again.
+    std::size_t operator()(std::string_view S) const;
 };
 struct TextEqual {
     using is_transparent = void;
