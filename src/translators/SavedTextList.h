@@ -16,7 +16,10 @@ public:
 
     // Empties the list (with its change events), keeping the lines it had until the next
     // ClearKeeping or DropKept.
-    void ClearKeeping() { FKept = TakeItems(); }
+    void ClearKeeping() {
+        FKeptGeneration = Generation();
+        FKept = TakeItems();
+    }
     void DropKept() { std::vector<TStringItem>().swap(FKept); }
     [[nodiscard]] std::size_t KeptCount() const { return FKept.size(); }
     [[nodiscard]] const String& KeptLine(std::size_t Index) const { return FKept[Index].FString; }
@@ -27,13 +30,17 @@ public:
         return {std::move(FKept[Index].FString), FKept[Index].FObject};
     }
     // The kept lines become the list's lines again; the list must be empty.
+    // The list is then as it was, so it has its generation again: what was worked out from its
+    // lines (a restore's plan) still holds.
     void PutKeptBack() {
         ReplaceItems(std::move(FKept));
         FKept.clear();
+        ResumeGeneration(FKeptGeneration);
     }
 
 private:
     std::vector<TStringItem> FKept;
+    std::uint64_t FKeptGeneration = 0;
 };
 
 } // namespace zantor

@@ -50,6 +50,8 @@ public:
 
 protected:
     void Changing() override;
+    // For a descendant that puts back, unchanged, lines it took out: the generation they had.
+    void ResumeGeneration(std::uint64_t Generation) { FGeneration = Generation; }
 
 private:
     bool FReplaceObjects;
