@@ -155,93 +155,80 @@ bool TResStringIndex::Ready() const {
 
 bool TResStringIndex::Find(std::string_view S, TResLookup& Result) const {
     if (!Ready()) return FindBySearch(S, Result);
-    if (S.size() >= MaxIndexedLength) return false;
-    const std::uint64_t Hash = HashOf(S);
-    const std::uint32_t* Starts = this->Starts() + (Hash & FBucketMask);
-    // The bucket's bounds and the filter are asked for together: both are usually cached
-    // apart, and the entries, then fetched, are the one wait from memory.
-    __builtin_prefetch(Starts);
     const std::uint64_t Quick = QuickHashOf(S);
     const std::uint64_t Bits = FilterBits(Quick);
-    if ((Filter()[Quick & FFilterMask] & Bits) != Bits) return false;
-    const char* Entry = FEntries.Data() + Starts[0];
-    const char* const End = FEntries.Data() + Starts[1];
-    const std::uint32_t Key = static_cast<std::uint32_t>(Hash >> 48) << 16 | S.size();
-    while (Entry < End) {
-        std::uint32_t Head;
-        std::memcpy(&Head, Entry, 4);
-        const std::size_t Len = Head & 0xFFFF;
+    if ((Filter()[Quick & FFilterMask] & Bits) != Bits || S.size() >= MaxIndexedLength)
+        return false;
+    const std::uint64_t Hash = HashOf(S);
+    const std::uint64_t* Slots = this->Slots();
+    // Tag and length together, as they sit in the low half of a slot.
+    const std::uint64_t Key = (Hash >> 48) << 16 | S.size();
+    for (std::size_t i = Hash & FSlotMask;; i = (i + 1) & FSlotMask) {
+        const std::uint64_t Slot = Slots[i];
+        if (Slot == 0) return false;
+        if ((Slot & 0xFFFFFFFF) != Key) continue;
+        const char* Entry = FEntries.Data() + (Slot >> 32);
+        if (std::memcmp(Entry, S.data(), S.size()) != 0) continue;
         std::uint32_t TransLen;
-        std::memcpy(&TransLen, Entry + 4 + Len, 4);
-        const std::size_t Size = 8 + Len + (TransLen == NoTranslation ? 4 : TransLen);
-        if (Head == Key && std::memcmp(Entry + 4, S.data(), Len) == 0) {
-            if (TransLen == NoTranslation) {
-                std::int32_t Object;
-                std::memcpy(&Object, Entry + 8 + Len, 4);
-                Result = TResLookup{Object, nullptr, 0};
-            } else {
-                Result = TResLookup{0, Entry + 8 + Len, TransLen};
-            }
-            return true;
+        std::memcpy(&TransLen, Entry + S.size(), 4);
+        if (TransLen == NoTranslation) {
+            std::int32_t Object;
+            std::memcpy(&Object, Entry + S.size() + 4, 4);
+            Result = TResLookup{Object, nullptr, 0};
+        } else {
+            Result = TResLookup{0, Entry + S.size() + 4, TransLen};
         }
-        Entry += Size;
+        return true;
     }
-    return false;
 }
 
 // False (no index) when the texts are not strictly ascending, since SortFind may then miss a
 // line or meet either of two equal ones, or when a text or the whole table is too large for
-// the entries' fields.
+// the slots' fields.
 bool TResStringIndex::Build() const {
     FBuilt = true;
     const int N = FLines->Count();
-    const std::size_t BucketCount = std::bit_ceil(static_cast<std::size_t>(N));
-    std::vector<std::uint64_t> Hashes(static_cast<std::size_t>(N));
-    std::vector<std::size_t> Sizes(BucketCount + 1, 0);
+    std::size_t Size = 8;
     for (int i = 0; i < N; ++i) {
         const String& Text = FLines->Line(i);
         if (Text.size() >= MaxIndexedLength || (i > 0 && !(FLines->Line(i - 1) < Text)))
             return false;
         const TResLookup T = LookupOf(ObjectToInt(FLines->Objects(i)));
-        Hashes[static_cast<std::size_t>(i)] = HashOf(Text);
-        Sizes[Hashes[static_cast<std::size_t>(i)] & (BucketCount - 1)] +=
-            8 + Text.size() + (T.Trans ? T.TransLen : 4);
+        Size += Text.size() + 8 + T.TransLen;
     }
-    // Each bucket's entries lie between its start and the next bucket's.
-    std::size_t Total = 0;
-    for (std::size_t& Size : Sizes)
-        Total += std::exchange(Size, Total);
-    if (Total > NoTranslation) return false;
+    if (Size > NoTranslation) return false;
+    const std::size_t SlotCount = std::bit_ceil(static_cast<std::size_t>(N) * 2);
     const std::size_t FilterWords =
         std::max<std::size_t>(1, std::bit_ceil(static_cast<std::size_t>(N)) / 8);
-    FStarts = TBlock((BucketCount + 1) * 4);
-    FBucketMask = BucketCount - 1;
+    FSlots = TBlock(SlotCount * 8);
+    FSlotMask = SlotCount - 1;
     FFilter = TBlock(FilterWords * 8);
     FFilterMask = FilterWords - 1;
-    FEntries = TBlock(std::max<std::size_t>(Total, 1));
-    auto* Starts = reinterpret_cast<std::uint32_t*>(FStarts.Data());
+    FEntries = TBlock(Size);
+    auto* Slots = reinterpret_cast<std::uint64_t*>(FSlots.Data());
     auto* Filter = reinterpret_cast<std::uint64_t*>(FFilter.Data());
-    for (std::size_t b = 0; b <= BucketCount; ++b)
-        Starts[b] = static_cast<std::uint32_t>(Sizes[b]);
+    std::size_t Offset = 8;
     for (int L = 0; L < N; ++L) {
         const String& Text = FLines->Line(L);
         const std::uint64_t Quick = QuickHashOf(Text);
         Filter[Quick & FFilterMask] |= FilterBits(Quick);
-        const std::uint64_t Hash = Hashes[static_cast<std::size_t>(L)];
-        std::size_t& Offset = Sizes[Hash & FBucketMask];
+        const std::uint64_t Hash = HashOf(Text);
+        std::size_t i = Hash & FSlotMask;
+        while (Slots[i] != 0)
+            i = (i + 1) & FSlotMask;
+        Slots[i] = std::uint64_t(Offset) << 32 | (Hash >> 48) << 16 | Text.size();
+
         char* Entry = FEntries.Data() + Offset;
-        Store4(Entry, static_cast<std::uint32_t>(Hash >> 48) << 16 |
-                          static_cast<std::uint32_t>(Text.size()));
-        std::memcpy(Entry + 4, Text.data(), Text.size());
+        std::memcpy(Entry, Text.data(), Text.size());
         const TResLookup T = LookupOf(ObjectToInt(FLines->Objects(L)));
         if (T.Trans) {
-            Store4(Entry + 4 + Text.size(), static_cast<std::uint32_t>(T.TransLen));
-            std::memcpy(Entry + 8 + Text.size(), T.Trans, T.TransLen);
-            Offset += 8 + Text.size() + T.TransLen;
+            Store4(Entry + Text.size(), static_cast<std::uint32_t>(T.TransLen));
+            std::memcpy(Entry + Text.size() + 4, T.Trans, T.TransLen);
+            Offset += Text.size() + 4 + T.TransLen;
         } else {
-            Store4(Entry + 4 + Text.size(), NoTranslation);
-            Store4(Entry + 8 + Text.size(), static_cast<std::uint32_t>(T.Object));
-            Offset += 12 + Text.size();
+            Store4(Entry + Text.size(), NoTranslation);
+            Store4(Entry + Text.size() + 4, static_cast<std::uint32_t>(T.Object));
+            Offset += Text.size() + 8;
         }
     }
     return true;

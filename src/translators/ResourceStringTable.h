@@ -1,15 +1,12 @@
 // The resource translator's look-up: from a loaded text to its translation, answering exactly
 // what the sorted search of the source texts answers, in constant time on average.
 //
-// TResStringIndex hashes the source texts into buckets of one block that holds each text next
-// to its translation, bucket after bucket; a small table of where each bucket starts is all
-// that lies between a text and its entry, and it is small enough to stay in the cache, so a hit
-// costs one fetch from memory. (At 1,000,000 texts a table of slots pointing to the entries
-// cost a second fetch: 860 ns a hit against 480 ns for the load alone, 0.34 times gettext.)
-// A small filter turns most absent texts away. Any change to either list drops the index (both
-// lists tell it through TWatchedSortList); it is built again once enough look-ups have passed
-// since (so that rebuilding costs no more than the bisections it saves), and only over source
-// texts in strictly ascending byte order, where it cannot disagree with SortFind.
+// TResStringIndex hashes the source texts into slots that point into one block holding each text
+// next to its translation, so that a hit costs one slot and one entry; a small filter turns most
+// absent texts away before they are hashed in full. Any change to either list drops the index
+// (both lists tell it through TWatchedSortList); it is built again once enough look-ups have
+// passed since (so that rebuilding costs no more than the bisections it saves), and only over
+// source texts in strictly ascending byte order, where it cannot disagree with SortFind.
 #pragma once
 
 #include "translators/SortList.h"
@@ -63,8 +60,8 @@ public:
     }
 
 private:
-    // Memory for large tables, on huge pages where the system offers them: a look-up touches a
-    // random bucket start and a random entry, and a page-table walk for each would double its cost.
+    // Memory for large tables, on huge pages where the system offers them: a look-up touches
+    // a random slot and a random entry, and a page-table walk for each would double its cost.
     class TBlock {
     public:
         TBlock() = default;
@@ -84,8 +81,8 @@ private:
     bool Build() const;
     bool FindBySearch(std::string_view S, TResLookup& Result) const;
     TResLookup LookupOf(int Object) const;
-    const std::uint32_t* Starts() const {
-        return reinterpret_cast<const std::uint32_t*>(FStarts.Data());
+    const std::uint64_t* Slots() const {
+        return reinterpret_cast<const std::uint64_t*>(FSlots.Data());
     }
     const std::uint64_t* Filter() const {
         return reinterpret_cast<const std::uint64_t*>(FFilter.Data());
@@ -93,15 +90,14 @@ private:
 
     const TSortList* FLines = nullptr;
     const TSortList* FTranslations = nullptr;
-    // Where each bucket's entries start in FEntries, and one past the last bucket's end.
-    mutable TBlock FStarts;
-    mutable std::size_t FBucketMask = 0;
+    // Each slot: entry offset (32 bits), 16 bits of the hash, text length (16 bits); 0 is empty.
+    mutable TBlock FSlots;
+    mutable std::size_t FSlotMask = 0;
     // Two bits per text in one 64-bit word.
     mutable TBlock FFilter;
     mutable std::size_t FFilterMask = 0;
-    // Entries: 16 bits of the hash and the text's length (16 bits), the text, then the
-    // translation's length (4 bytes) and characters, or all ones and the object when that is no
-    // index of the translations.
+    // Entries: the text, then the translation's length (4 bytes) and characters, or all ones and
+    // the object when that is no index of the translations. Offset 0 is never an entry.
     mutable TBlock FEntries;
     mutable bool FBuilt = false;
     mutable bool FUsable = false;
