@@ -381,9 +381,9 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
     const String& Text = *Decoded;
     if (SavesDesignTexts()) {
         const std::string_view Key = Line.substr(0, Line.size() - Raw.size());
-        const String Design = IsStringKind(P->Kind()) ? GetStrProp(Obj, P) : GetProp(Obj, P);
-        TObject* Object = Planned ? Planned->Object : Walk.List->Objects(Index);
         const bool Literal = IsStringKind(P->Kind());
+        const String Design = Literal ? GetStrProp(Obj, P) : GetProp(Obj, P);
+        TObject* Object = Planned ? Planned->Object : Walk.List->Objects(Index);
         auto IsKept = [&](std::string_view Kept) {
             if (!Kept.starts_with(Key)) return false;
             Kept.remove_prefix(Key.size());

@@ -134,8 +134,6 @@ std::vector<std::uint32_t> OrderByLines(const std::vector<int>& First, int Lines
     return Order;
 }
 
-} // namespace
-
 // An integer or set property's value as an apply reads it from the line's raw value; nothing
 // for other kinds, or when the apply raises its error instead.
 std::optional<Int64> ReadOrdinal(const host::TPropInfo& P, std::string_view Raw) {
@@ -151,6 +149,8 @@ std::optional<Int64> ReadOrdinal(const host::TPropInfo& P, std::string_view Raw)
             return static_cast<std::uint32_t>(*Bits);
     return std::nullopt;
 }
+
+} // namespace
 
 // The state of resolving the lines of one list.
 struct TFormTranslator::TPlanBuild {
