@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 using namespace host;
 
@@ -61,11 +62,15 @@ void AppendLiterals(String& Out, std::string_view S) {
 }
 
 bool IsLiteralOf(std::string_view Literal, std::string_view S) {
-    const bool Plain =
-        std::none_of(S.begin(), S.end(), [](char C) { return C == '\'' || IsControl(C); });
-    if (!Plain) return Literal == ToLiterals(S);
-    return Literal.size() == S.size() + 2 && Literal.front() == '\'' && Literal.back() == '\'' &&
-           Literal.substr(1, S.size()) == S;
+    // Without quotes or control characters a text is its literal between quotes; with any, its
+    // literal is longer than that.
+    bool Plain = true;
+    for (char C : S)
+        Plain &= C != '\'' && !IsControl(C);
+    if (Literal.size() == S.size() + 2 && Literal.front() == '\'' && Literal.back() == '\'' &&
+        std::memcmp(Literal.data() + 1, S.data(), S.size()) == 0)
+        return Plain;
+    return !Plain && Literal == ToLiterals(S);
 }
 
 void ConvertToLiterals(String& S) {
