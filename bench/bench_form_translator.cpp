@@ -13,7 +13,8 @@ using namespace zantor;
 namespace {
 
 // A form of Count components (buttons, labels, panels; a third each) and two translators
-// with three entries per component: caption, hint and one item of a memo on every tenth.
+// with three entries per component: caption, hint and tag, or with texts only, caption, hint
+// and help keyword.
 struct TBenchForm {
     host::TForm* Form = nullptr;
     TFormTranslator* German = nullptr;
@@ -22,8 +23,9 @@ struct TBenchForm {
     std::vector<host::TButton*> Buttons;
     std::vector<host::TLabel*> Labels;
     std::vector<host::TPanel*> Panels;
+    bool Texts = false;
 
-    explicit TBenchForm(int Count) {
+    explicit TBenchForm(int Count, bool TextsOnly = false) : Texts(TextsOnly) {
         Form = new host::TForm(host::Application);
         Form->SetName("BenchForm");
         for (int i = 0; i < Count; ++i) {
@@ -62,7 +64,10 @@ struct TBenchForm {
             String N = Controls[i]->Name();
             Lines.emplace_back(N + ".Caption='" + Word + " " + std::to_string(i) + "'", nullptr);
             Lines.emplace_back(N + ".Hint='" + Word + " hint " + std::to_string(i) + "'", nullptr);
-            Lines.emplace_back(N + ".Tag=" + std::to_string(i), nullptr);
+            Lines.emplace_back(Texts
+                                   ? N + ".HelpKeyword='" + Word + " key " + std::to_string(i) + "'"
+                                   : N + ".Tag=" + std::to_string(i),
+                               nullptr);
         }
         T->Translations()->SortInsertMany(std::move(Lines));
         return T;
@@ -71,9 +76,9 @@ struct TBenchForm {
 
 // Switching a language on again, as an application does: the first switch of each translator
 // resolves its lines (BM_SwitchOnFirst), which is done before the timing here.
-void BM_SwitchOn(benchmark::State& State) {
+void SwitchOn(benchmark::State& State, bool TextsOnly) {
     host::TApplicationScope App;
-    TBenchForm B(static_cast<int>(State.range(0)));
+    TBenchForm B(static_cast<int>(State.range(0)), TextsOnly);
     B.German->SetTranslate(true);
     B.German->SetTranslate(false);
     for (auto _ : State) {
@@ -87,9 +92,9 @@ void BM_SwitchOn(benchmark::State& State) {
 }
 
 // The first switch of each translator, as in BM_SwitchOn, before the timing.
-void BM_SwitchBetweenLanguages(benchmark::State& State) {
+void SwitchBetweenLanguages(benchmark::State& State, bool TextsOnly) {
     host::TApplicationScope App;
-    TBenchForm B(static_cast<int>(State.range(0)));
+    TBenchForm B(static_cast<int>(State.range(0)), TextsOnly);
     B.German->SetTranslate(true);
     B.French->SetTranslate(true);
     B.German->SetTranslate(true);
@@ -99,6 +104,21 @@ void BM_SwitchBetweenLanguages(benchmark::State& State) {
         ToFrench = !ToFrench;
     }
     State.SetComplexityN(State.range(0));
+}
+
+void BM_SwitchOn(benchmark::State& State) {
+    SwitchOn(State, false);
+}
+void BM_SwitchBetweenLanguages(benchmark::State& State) {
+    SwitchBetweenLanguages(State, false);
+}
+// Lists of texts only: switching from one language to the other writes the new texts over the
+// old ones, without restoring the design texts in between.
+void BM_SwitchOnTexts(benchmark::State& State) {
+    SwitchOn(State, true);
+}
+void BM_SwitchBetweenLanguagesTexts(benchmark::State& State) {
+    SwitchBetweenLanguages(State, true);
 }
 
 // The first switch on of a translator just loaded: its lines resolved against the form.
@@ -203,6 +223,8 @@ ZT_FORM_BENCH(BM_DirectSettersChanging);
 ZT_FORM_BENCH(BM_SwitchOn);
 ZT_FORM_BENCH(BM_SwitchOnFirst);
 ZT_FORM_BENCH(BM_SwitchBetweenLanguages);
+ZT_FORM_BENCH(BM_SwitchOnTexts);
+ZT_FORM_BENCH(BM_SwitchBetweenLanguagesTexts);
 ZT_FORM_BENCH(BM_CollectWalk);
 
 // The peer: Qt's own way of switching, as retranslateUi does it. A QTranslator per language is

@@ -10,6 +10,7 @@
 #include "translators/Literals.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 using namespace host;
@@ -72,12 +73,6 @@ TStrings* TFormTranslator::WorkList() const {
 
 namespace {
 
-// Text after the first "=" of a line.
-std::string_view ValueOf(std::string_view Line) {
-    std::size_t Eq = Line.find('=');
-    return Eq == std::string_view::npos ? std::string_view() : Line.substr(Eq + 1);
-}
-
 bool StartsWithKey(std::string_view Line, std::string_view Name) {
     return Line.size() > Name.size() && Line[Name.size()] == '=' && Line.starts_with(Name);
 }
@@ -99,10 +94,6 @@ int SortedPosition(const TStrings& L, std::string_view S) {
         }
     }
     return Mid;
-}
-
-bool IsStringKind(TTypeKind Kind) {
-    return Kind == tkString || Kind == tkLString || Kind == tkWString;
 }
 
 String LineAt(const TStrings& L, int Index) {
@@ -385,7 +376,8 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
         const String Design = Literal ? GetStrProp(Obj, P) : GetProp(Obj, P);
         TObject* Object = Planned ? Planned->Object : Walk.List->Objects(Index);
         auto IsKept = [&](std::string_view Kept) {
-            if (!Kept.starts_with(Key)) return false;
+            if (Kept.size() < Key.size() || std::memcmp(Kept.data(), Key.data(), Key.size()) != 0)
+                return false;
             Kept.remove_prefix(Key.size());
             return Literal ? IsLiteralOf(Kept, Design) : Kept == Design;
         };
@@ -484,11 +476,15 @@ void TFormTranslator::InternalTranslate(bool Value) {
         return;
     }
     FTranslate = true;
+    const std::shared_ptr<const TPathPlan> TakenOver = TakeOverFromSibling();
     if (TComponent* Form = Owner())
         for (int i = 0; i < Form->ComponentCount(); ++i)
             if (auto* Other = As<TFormTranslator>(Form->Components(i)); Other && Other != this)
                 Other->SetTranslate(false);
-    if (!TranslateForm(FTranslations.get(), false)) FTranslate = false;
+    if (TakenOver)
+        WriteTakenOver(*TakenOver);
+    else if (!TranslateForm(FTranslations.get(), false))
+        FTranslate = false;
 }
 
 void TFormTranslator::LoadedLast() {

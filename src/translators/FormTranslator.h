@@ -159,11 +159,36 @@ private:
     std::shared_ptr<TPathPlan> MakePlan(const TSortList& List, TComponent& Form) const;
     void ResolveBelow(TObject* Obj, std::string_view Rest, TPlanBuild& Build) const;
 
+    // Switching on while another translator of the form is on, for the same paths
+    // (FormTranslatorHandOver.cpp): when the result is certain to be what restoring the
+    // other's design texts and applying these lines gives, this translator takes over the
+    // other's saved texts (the design texts it would save) and only writes its own texts.
+    // TakeOverFromSibling makes the other one not translated and returns the plan to write;
+    // null when the switch must go the whole way.
+    std::shared_ptr<const TPathPlan> TakeOverFromSibling();
+    [[nodiscard]] bool FitsSavedTextsOf(const std::shared_ptr<const TPathPlan>& Plan,
+                                        const TFormTranslator& From);
+    // Saved holds the texts the plan saves; EmptyDesigns gets the steps whose design text is
+    // empty.
+    bool SameSavedTexts(const TPathPlan& Plan, const TSavedTextList& Saved,
+                        std::vector<std::size_t>& EmptyDesigns) const;
+    void WriteTakenOver(const TPathPlan& Plan);
+    // Text into the place of step Step; the design text of saved text k into it.
+    static void WriteText(const TPathPlan& Plan, std::size_t Step, host::HMENU__* Menu,
+                          const String& Text);
+    void RestoreText(const TPathPlan& Plan, std::size_t Step, host::HMENU__* Menu, std::size_t k);
+    // After a write that failed at saved text Failed: the rest back to the design texts, and
+    // only the texts saved until then kept.
+    void PutBackFrom(const TPathPlan& Plan, std::size_t Failed);
+    bool HasHandlers() const;
+
     // The system menu (FormTranslatorWindows.cpp): the menu, the walk's position of an entry
     // (-1 when the walk leaves it out), and applying line Index to entry Entry.
     static host::HMENU__* SystemMenuOf(host::TCustomForm& Form);
     static int SystemEntryPosition(const host::TCustomForm& Form, std::string_view Name);
     void TranslateSystemEntry(host::HMENU__* Menu, int Entry, int Index);
+    // Value into entry Entry, cut to what a menu text holds; an empty one only when WriteEmpty.
+    static void WriteSystemEntry(host::HMENU__* Menu, int Entry, String Value, bool WriteEmpty);
     void AfterApplyWalk();
 
     bool FTranslateEmpty = false;
@@ -176,6 +201,17 @@ private:
     // use stays alive until its apply ends, whatever a nested apply keeps.
     std::vector<std::shared_ptr<TPathPlan>> FPlans;
     std::uint64_t FFormChanges = 0; // components removed from the form: plans may point to them
+    // The last check of a plan against another's saved texts (as they were at a generation).
+    struct TTakeOverCheck {
+        std::weak_ptr<const TPathPlan> Plan;
+        std::uint64_t PlanGeneration = 0;
+        const TSortList* Saved = nullptr;
+        std::uint64_t SavedGeneration = 0;
+        bool Fits = false;
+        std::vector<std::size_t> EmptyDesigns; // the steps whose design text is empty
+    };
+    TTakeOverCheck FTakeOverCheck;
+    bool FFromWritesEmpty = false; // of the translator taken over from: its restore's rule
     Zft::TTranslateFormEvent FOnTranslateForm;
     Zft::TTranslateComponentEvent FOnTranslateComponent;
     Zft::TTranslatePropertyEvent FOnTranslateProperty;

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 
 using namespace host;
@@ -88,17 +89,6 @@ template <class F> void ForEachNamed(TClass Class, std::string_view Rest, F&& Vi
             Visit(M, Rest.substr(Name.size()));
 }
 
-// Key of a line: the text before its first "=".
-std::string_view KeyOf(std::string_view Line) {
-    return Line.substr(0, Line.find('='));
-}
-
-// Value of a line: the text after its first "=".
-std::string_view ValueOf(std::string_view Line) {
-    std::size_t Eq = Line.find('=');
-    return Eq == std::string_view::npos ? std::string_view() : Line.substr(Eq + 1);
-}
-
 // "[n]" at the start of Rest with n written as the walk writes it (decimal, no sign, no
 // leading zero); the rest after "]" in Rest.
 bool TakeIndex(std::string_view& Rest, int& N) {
@@ -151,6 +141,20 @@ std::optional<Int64> ReadOrdinal(const host::TPropInfo& P, std::string_view Raw)
 }
 
 } // namespace
+
+void TFormTranslator::TPathPlan::NoteWritesTextsOnly() {
+    std::vector<std::tuple<const TObject*, PPropInfo, int>> Places;
+    Places.reserve(Steps.size());
+    for (const TStep& S : Steps) {
+        if (S.Kind == TPathVisit::vkMenuOpen) continue;
+        const bool Text = S.Decoded && (S.Kind != TPathVisit::vkProp ||
+                                        (S.Prop->IsWritable() && IsStringKind(S.Prop->Kind())));
+        if (!Text) return;
+        Places.emplace_back(S.Obj, S.Prop, S.Item);
+    }
+    std::sort(Places.begin(), Places.end());
+    WritesTextsOnly = std::adjacent_find(Places.begin(), Places.end()) == Places.end();
+}
 
 // The state of resolving the lines of one list.
 struct TFormTranslator::TPlanBuild {
@@ -335,7 +339,7 @@ std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSor
             Plan->StepLines += Line;
         }
         // A value that does not read raises its error when the walk reaches it.
-        if (V.Kind == TPathVisit::vkProp || V.Kind == TPathVisit::vkItem) try {
+        if (V.Kind != TPathVisit::vkMenuOpen) try {
                 S.Text = FromLiterals(ValueOf(Lines[static_cast<std::size_t>(V.Line)]));
                 S.Decoded = true;
             } catch (const EConvertError&) {
@@ -354,6 +358,7 @@ std::shared_ptr<TFormTranslator::TPathPlan> TFormTranslator::MakePlan(const TSor
         }
     }
     Plan->SavedOrder = OrderByLines(Plan->SavedFirst, List.Count());
+    Plan->NoteWritesTextsOnly();
     const auto& Order = Plan->SavedOrder;
     auto SameKey = [&](std::uint32_t A, std::uint32_t B) {
         return Plan->SavedFirst[A] == Plan->SavedFirst[B];

@@ -13,6 +13,21 @@
 
 namespace zantor {
 
+// Key of a line: the text before its first "=".
+inline std::string_view KeyOf(std::string_view Line) {
+    return Line.substr(0, Line.find('='));
+}
+
+// Value of a line: the text after its first "=".
+inline std::string_view ValueOf(std::string_view Line) {
+    std::size_t Eq = Line.find('=');
+    return Eq == std::string_view::npos ? std::string_view() : Line.substr(Eq + 1);
+}
+
+inline bool IsStringKind(host::TTypeKind Kind) {
+    return Kind == host::tkString || Kind == host::tkLString || Kind == host::tkWString;
+}
+
 // One place the walk would write, with the walk's position of it: section (0 the form's own
 // properties, 1 the system menu, 2 the components), then list positions from the root down.
 struct TFormTranslator::TPathVisit {
@@ -138,6 +153,14 @@ struct TFormTranslator::TPathPlan {
     // The place of each saved text in a saved list of only these texts, when no two of them
     // share a key (empty otherwise: equal keys order their texts by the values saved).
     std::vector<std::uint32_t> SavedPlace;
+    // Every step but the menu's opening writes a text (a string property, a list item, a
+    // system-menu entry) from a value that reads, and saves one; no two write the same place.
+    // Writing a text leaves the other texts as they are, where other values (sizes and their
+    // limits, say) change with each other.
+    bool WritesTextsOnly = false;
+
+    // Sets WritesTextsOnly from the steps.
+    void NoteWritesTextsOnly();
 
     // Made from these lines: the same list unchanged, or one with equal lines (then the plan
     // remembers it).

@@ -76,9 +76,14 @@ void TFormTranslator::TranslateSystemEntry(HMENU Menu, int Entry, int Index) {
     TStrings* Work = CurrentWalk().List;
     SaveDesignText(String(E.Name) + "=" + ToLiterals(MenuText(Menu, E.Command)), Index);
     String Line = Work->Strings(Index);
-    String Value = FromLiterals(std::string_view(Line).substr(Line.find('=') + 1));
+    WriteSystemEntry(Menu, Entry, FromLiterals(std::string_view(Line).substr(Line.find('=') + 1)),
+                     FTranslateEmpty);
+}
+
+void TFormTranslator::WriteSystemEntry(HMENU Menu, int Entry, String Value, bool WriteEmpty) {
+    const TSystemEntry& E = SystemEntries[static_cast<std::size_t>(Entry)];
     if (Value.size() > MenuTextSize - 1) Value.resize(MenuTextSize - 1);
-    if (!Value.empty() || FTranslateEmpty)
+    if (!Value.empty() || WriteEmpty)
         ModifyMenuA(Menu, E.Command, MF_BYCOMMAND | MF_STRING, E.Command, Value.c_str());
 }
 

@@ -6,6 +6,7 @@
 #include "translators/SortList.h"
 
 #include <string_view>
+#include <vector>
 
 namespace zantor {
 
@@ -36,6 +37,28 @@ public:
         ReplaceItems(std::move(FKept));
         FKept.clear();
         ResumeGeneration(FKeptGeneration);
+    }
+
+    // Takes every line of From, which is left empty (both lose what they kept). The lines keep
+    // the generation they had in From: it still tells their content from any other.
+    void TakeLinesOf(TSavedTextList& From) {
+        const std::uint64_t Moved = From.Generation();
+        DropKept();
+        From.DropKept();
+        ReplaceItems(From.TakeItems());
+        ResumeGeneration(Moved);
+    }
+    // Keeps only the lines at the places Keep marks, in their order.
+    void KeepOnly(const std::vector<bool>& Keep) {
+        std::vector<TStringItem> Lines = TakeItems();
+        std::size_t Kept = 0;
+        for (std::size_t i = 0; i < Lines.size(); ++i)
+            if (Keep[i]) {
+                if (Kept != i) Lines[Kept] = std::move(Lines[i]);
+                ++Kept;
+            }
+        Lines.resize(Kept);
+        ReplaceItems(std::move(Lines));
     }
 
 private:

@@ -68,6 +68,7 @@ public:
     const String& Text() const { return FText; }
     void SetText(const String& V) {
         WriteLog.push_back(Name() + ".Text " + V);
+        if (V == "boom") throw host::Exception("No boom on " + Name());
         FText = V;
     }
     Integer Count() const { return FCount; }
@@ -96,6 +97,7 @@ public:
     void Component(TObject*, TComponent*, TStrings*, bool&) {}
     void Form(TObject*, TStrings*, bool&) { WriteLog.push_back("form event"); }
     void Done(TObject*, TStrings*) { WriteLog.push_back("done event"); }
+    void Quiet(TObject*, TStrings*) {}
 };
 
 } // namespace
@@ -477,4 +479,155 @@ TEST(FormTranslatorPaths, SwitchingAgainFollowsChangesOfTheForm) {
             S->Form->Free();
         if (HasFailure()) break;
     }
+}
+
+namespace {
+
+// Lines of the keys of Lines with other values: texts, now and then an empty one or one that a
+// setter refuses ("boom"), and other numbers.
+std::vector<String> OtherLanguage(const std::vector<String>& Lines, unsigned Seed) {
+    std::mt19937 Rng(Seed);
+    auto Pick = [&](int N) { return static_cast<int>(Rng() % static_cast<unsigned>(N)); };
+    std::vector<String> Other;
+    for (const String& L : Lines) {
+        const std::size_t Eq = L.find('=');
+        if (Eq == String::npos) {
+            Other.push_back(L);
+            continue;
+        }
+        const String Value = L.substr(Eq + 1);
+        String New = "'o" + std::to_string(Pick(1000)) + "'";
+        if (Value.empty() || Value[0] != '\'')
+            New = std::isdigit(static_cast<unsigned char>(Value.empty() ? 'x' : Value[0]))
+                      ? std::to_string(Pick(50))
+                      : Value;
+        else if (Pick(25) == 0)
+            New = "''";
+        else if (Pick(40) == 0)
+            New = "'boom'";
+        Other.push_back(L.substr(0, Eq + 1) + New);
+    }
+    return Other;
+}
+
+} // namespace
+
+// Switching between two translators of the same paths: the one switched on takes the other's
+// saved design texts over and writes its own texts only. Against the whole switch (a handler
+// on both translators makes it restore and apply): the same form, saved texts and errors, and
+// the writes the same as the whole switch's last ones.
+TEST(FormTranslatorPaths, SwitchingToTheSamePathsEndsAsTheWholeSwitch) {
+    RegisterTranslatorClasses();
+    host::TApplicationScope App;
+    TWalkForcer Forcer;
+    int TakenOver = 0;
+    for (unsigned Seed = 1; Seed <= 80; ++Seed) {
+        TSide Whole, Taking;
+        for (TSide* S : {&Whole, &Taking}) {
+            S->Form = RandomForm(Seed, false, S == &Whole ? "Whole" : "Taking");
+            S->Probe = new TFormTranslator(S->Form);
+            S->Probe->SetName("Probe");
+            S->Probe->SetTranslate(false);
+        }
+        // Mostly lists of texts only (values of other kinds go the whole way: sizes and their
+        // limits change with each other).
+        std::vector<String> First = RandomLines(Whole.Probe, Seed * 2);
+        if (Seed % 5 != 0)
+            std::erase_if(First, [](const String& L) {
+                const std::size_t Eq = L.find('=');
+                return L.starts_with("C1.Fixed=") || // read-only
+                       (Eq != String::npos && Eq + 1 < L.size() && L[Eq + 1] != '\'' &&
+                        L[Eq + 1] != '#');
+            });
+        const std::vector<String> Second = OtherLanguage(First, Seed * 3);
+        const bool EmptyFirst = Seed % 3 == 0, EmptySecond = Seed % 4 == 0;
+        for (TSide* S : {&Whole, &Taking}) {
+            S->First = AddTranslator(S->Form, "First", 1036, First, &Forcer, false);
+            S->Second = AddTranslator(S->Form, "Second", 1031, Second, &Forcer, false);
+            S->First->SetTranslateEmpty(EmptyFirst);
+            S->Second->SetTranslateEmpty(EmptySecond);
+            for (TFormTranslator* T : {S->First, S->Second}) {
+                T->SetOnTranslateForm({});
+                T->SetOnFormTranslated(S == &Whole
+                                           ? Zft::TTranslatedEvent(&Forcer, &TWalkForcer::Quiet)
+                                           : Zft::TTranslatedEvent());
+            }
+        }
+        const std::pair<TFormTranslator * TSide::*, bool> Switches[] = {
+            {&TSide::First, true},  {&TSide::Second, true}, {&TSide::First, true},
+            {&TSide::Second, true}, {&TSide::First, true},  {&TSide::First, false}};
+        int Round = 0;
+        for (const auto& [Which, On] : Switches) {
+            for (TSide* S : {&Whole, &Taking})
+                Step(*S, [&] { (S->*Which)->SetTranslate(On); });
+            const String Where =
+                "seed " + std::to_string(Seed) + ", switch " + std::to_string(Round++);
+            EXPECT_EQ(Whole.Error, Taking.Error) << Where;
+            EXPECT_EQ(Snapshot(Whole), Snapshot(Taking)) << Where;
+            EXPECT_EQ(Saved(Whole.First), Saved(Taking.First)) << Where;
+            EXPECT_EQ(Saved(Whole.Second), Saved(Taking.Second)) << Where;
+            EXPECT_EQ(Whole.First->Translate(), Taking.First->Translate()) << Where;
+            EXPECT_EQ(Whole.Second->Translate(), Taking.Second->Translate()) << Where;
+            if (Whole.Error.empty()) {
+                ASSERT_LE(Taking.Log.size(), Whole.Log.size()) << Where;
+                EXPECT_TRUE(std::equal(Taking.Log.rbegin(), Taking.Log.rend(), Whole.Log.rbegin()))
+                    << Where;
+                TakenOver += Taking.Log.size() < Whole.Log.size();
+            }
+        }
+        for (TSide* S : {&Whole, &Taking})
+            S->Form->Free();
+        if (HasFailure()) break;
+    }
+    // Switches that took over with fewer writes of the test classes (the only ones logged).
+    EXPECT_GT(TakenOver, 15);
+}
+
+// A setter that fails while the new language writes over the other's texts: the form ends as
+// the whole switch leaves it (the texts before the failure written, the rest at their design
+// texts), with the design texts saved until the failure, as the whole switch saves them.
+TEST(FormTranslatorPaths, AFailedWriteAfterTakingOverEndsAsTheWholeSwitch) {
+    RegisterTranslatorClasses();
+    host::TApplicationScope App;
+    TWalkForcer Forcer;
+    String Ends[2];
+    for (bool Whole : {true, false}) {
+        auto* Form = new host::TForm(host::Application);
+        Form->SetName(Whole ? "WholeForm" : "TakingForm");
+        auto* Button = new host::TButton(Form);
+        Button->SetName("B");
+        Button->SetCaption("design caption");
+        auto* Node = new TNode(Form);
+        Node->SetName("N");
+        Node->FLines->Add("design item");
+        auto* First = AddTranslator(Form, "First", 1036,
+                                    {"B.Caption='eins'", "N.Text='zwei'", "N.Lines[0]='drei'"},
+                                    &Forcer, false);
+        auto* Second = AddTranslator(Form, "Second", 1031,
+                                     {"B.Caption='un'", "N.Text='boom'", "N.Lines[0]='trois'"},
+                                     &Forcer, false);
+        for (TFormTranslator* T : {First, Second}) {
+            T->SetOnTranslateForm({});
+            T->SetOnFormTranslated(Whole ? Zft::TTranslatedEvent(&Forcer, &TWalkForcer::Quiet)
+                                         : Zft::TTranslatedEvent());
+        }
+        First->SetTranslate(true);
+        ASSERT_EQ(Node->FText, "zwei");
+        WriteLog.clear();
+        EXPECT_THROW(Second->SetTranslate(true), host::Exception);
+        if (!Whole) { // only the failed write and the design texts put back after it
+            EXPECT_EQ(WriteLog, (std::vector<String>{"N.Text boom", "N.Text node"}));
+        }
+        EXPECT_EQ(Button->Caption(), "un");
+        EXPECT_EQ(Node->FText, "node");
+        EXPECT_EQ(Node->FLines->Strings(0), "design item");
+        EXPECT_FALSE(Second->IsTranslated());
+        EXPECT_TRUE(Second->Translate());
+        EXPECT_FALSE(First->Translate());
+        Ends[Whole] = Saved(First) + Saved(Second);
+        Form->Free();
+    }
+    EXPECT_EQ(Ends[0], Ends[1]);
+    EXPECT_EQ(Ends[1], "not translated\nnot translated\nB.Caption='design caption' @0\n"
+                       "N.Text='node' @0\n");
 }
