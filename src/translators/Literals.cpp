@@ -3,6 +3,7 @@
 #include "host/rtl/Exceptions.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -64,9 +65,15 @@ void AppendLiterals(String& Out, std::string_view S) {
 bool IsLiteralOf(std::string_view Literal, std::string_view S) {
     // Without quotes or control characters a text is its literal between quotes; with any, its
     // literal is longer than that.
-    bool Plain = true;
-    for (char C : S)
-        Plain &= C != '\'' && !IsControl(C);
+    static constexpr auto Special = [] {
+        std::array<bool, 256> Table{};
+        for (int C = 0; C < 32; ++C)
+            Table[static_cast<std::size_t>(C)] = true;
+        Table['\''] = true;
+        return Table;
+    }();
+    const bool Plain = std::none_of(S.begin(), S.end(),
+                                    [](char C) { return Special[static_cast<unsigned char>(C)]; });
     if (Literal.size() == S.size() + 2 && Literal.front() == '\'' && Literal.back() == '\'' &&
         std::memcmp(Literal.data() + 1, S.data(), S.size()) == 0)
         return Plain;
