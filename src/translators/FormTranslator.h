@@ -181,6 +181,9 @@ private:
     // only the texts saved until then kept.
     void PutBackFrom(const TPathPlan& Plan, std::size_t Failed);
     bool HasHandlers() const;
+    // The texts another translator of the form kept at its restore, Count of them, become the
+    // ones this one compares with.
+    void AdoptKeptTexts(std::size_t Count);
 
     // The system menu (FormTranslatorWindows.cpp): the menu, the walk's position of an entry
     // (-1 when the walk leaves it out), and applying line Index to entry Entry.

@@ -9,9 +9,28 @@
 #include "host/typinfo/TypInfo.h"
 #include "translators/Literals.h"
 
+#include <optional>
+
 using namespace host;
 
 namespace zantor {
+
+namespace {
+
+// Whether a text in literal form reads as an empty text; nothing when it does not read.
+std::optional<bool> ReadsEmpty(std::string_view Literal) {
+    // The usual literal: one quoted run without quotes inside, which reads as it stands.
+    if (Literal.size() >= 2 && Literal.front() == '\'' && Literal.back() == '\'' &&
+        Literal.substr(1, Literal.size() - 2).find('\'') == std::string_view::npos)
+        return Literal.size() == 2;
+    try {
+        return FromLiterals(Literal).empty();
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 bool TFormTranslator::HasHandlers() const {
     return FOnTranslateForm || FOnTranslateComponent || FOnTranslateProperty || FOnFormTranslated;
@@ -50,6 +69,20 @@ std::shared_ptr<const TFormTranslator::TPathPlan> TFormTranslator::TakeOverFromS
     From->FIsTranslated = false;
     FFromWritesEmpty = From->FTranslateEmpty;
     return Plan;
+}
+
+// The translator taken over from loses the texts its next apply would compare with: they went
+// to the other one, whose restore keeps them. The design texts are the form's, whichever
+// translator kept them, so an apply without texts of its own takes those of another.
+void TFormTranslator::AdoptKeptTexts(std::size_t Count) {
+    TComponent* Form = Owner();
+    if (!Form || Count == 0) return;
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+        if (auto* T = As<TFormTranslator>(Form->Components(i));
+            T && T != this && T->FSavedTexts->KeptCount() == Count) {
+            FSavedTexts->TakeKeptOf(*T->FSavedTexts);
+            return;
+        }
 }
 
 // From's saved texts are exactly those the plan would save after From's restore: one per step,
@@ -95,11 +128,9 @@ bool TFormTranslator::SameSavedTexts(const TPathPlan& Plan, const TSavedTextList
         if (int Found = Place; Place > 0 && !(Saved.Line(Place - 1) < Key))
             if (!FindPathLine(Saved, Key, Found) || Found != Place) return false;
         // A design text that does not read stops the restore: that goes the whole way.
-        try {
-            if (FromLiterals(Line.substr(Key.size() + 1)).empty()) EmptyDesigns.push_back(Step);
-        } catch (const EConvertError&) {
-            return false;
-        }
+        const std::optional<bool> Empty = ReadsEmpty(Line.substr(Key.size() + 1));
+        if (!Empty) return false;
+        if (*Empty) EmptyDesigns.push_back(Step);
     }
     return true;
 }

@@ -385,6 +385,7 @@ bool TFormTranslator::ApplyByPath() {
     if (SavesDesignTexts()) {
         // A restore kept the texts it wrote back: an apply of the same keys usually saves
         // them again, unchanged, in the same places.
+        if (FSavedTexts->KeptCount() == 0) AdoptKeptTexts(Plan->SavedLines.size());
         Walk.Reusing = FSavedTexts->Count() == 0 && !Plan->SavedPlace.empty() &&
                        FSavedTexts->KeptCount() == Plan->SavedLines.size();
         if (!Walk.Reusing) {

@@ -48,6 +48,13 @@ public:
         ReplaceItems(From.TakeItems());
         ResumeGeneration(Moved);
     }
+    // The lines From kept become the ones this list keeps (it keeps none), with their
+    // generation.
+    void TakeKeptOf(TSavedTextList& From) {
+        FKept = std::move(From.FKept);
+        FKeptGeneration = From.FKeptGeneration;
+        From.DropKept();
+    }
     // Keeps only the lines at the places Keep marks, in their order.
     void KeepOnly(const std::vector<bool>& Keep) {
         std::vector<TStringItem> Lines = TakeItems();

@@ -553,9 +553,13 @@ TEST(FormTranslatorPaths, SwitchingToTheSamePathsEndsAsTheWholeSwitch) {
                                            : Zft::TTranslatedEvent());
             }
         }
+        // Switched off in between, the one switched on next compares with the texts the other
+        // kept.
         const std::pair<TFormTranslator * TSide::*, bool> Switches[] = {
-            {&TSide::First, true},  {&TSide::Second, true}, {&TSide::First, true},
-            {&TSide::Second, true}, {&TSide::First, true},  {&TSide::First, false}};
+            {&TSide::First, true},  {&TSide::Second, true},  {&TSide::First, true},
+            {&TSide::Second, true}, {&TSide::First, true},   {&TSide::First, false},
+            {&TSide::Second, true}, {&TSide::Second, false}, {&TSide::First, true},
+            {&TSide::Second, true}, {&TSide::Second, false}};
         int Round = 0;
         for (const auto& [Which, On] : Switches) {
             for (TSide* S : {&Whole, &Taking})
