@@ -266,15 +266,19 @@ TFormTranslator* AddTranslator(host::TForm* Form, const char* Name, Integer Loca
     return T;
 }
 
+// One side's random form of Seed, with a probe that collects what the form shows.
+void BuildForm(TSide& S, unsigned Seed, bool Mdi, const char* Side) {
+    S.Form = RandomForm(Seed, Mdi, Side);
+    S.Probe = new TFormTranslator(S.Form);
+    S.Probe->SetName("Probe");
+    S.Probe->SetTranslate(false);
+}
+
 // The two sides of a test, built alike from Seed: a random form with a probe, and the
 // translators First and Second of two random lists (the walk side forced to walk).
 void BuildSides(TSide& Walk, TSide& Path, unsigned Seed, bool Mdi, TWalkForcer& Forcer) {
-    for (TSide* S : {&Walk, &Path}) {
-        S->Form = RandomForm(Seed, Mdi, S == &Walk ? "Walk" : "Path");
-        S->Probe = new TFormTranslator(S->Form);
-        S->Probe->SetName("Probe");
-        S->Probe->SetTranslate(false);
-    }
+    BuildForm(Walk, Seed, Mdi, "Walk");
+    BuildForm(Path, Seed, Mdi, "Path");
     std::vector<String> First = RandomLines(Walk.Probe, Seed * 2);
     std::vector<String> Second = RandomLines(Walk.Probe, Seed * 2 + 1);
     for (TSide* S : {&Walk, &Path}) {
@@ -523,12 +527,8 @@ TEST(FormTranslatorPaths, SwitchingToTheSamePathsEndsAsTheWholeSwitch) {
     int TakenOver = 0;
     for (unsigned Seed = 1; Seed <= 80; ++Seed) {
         TSide Whole, Taking;
-        for (TSide* S : {&Whole, &Taking}) {
-            S->Form = RandomForm(Seed, false, S == &Whole ? "Whole" : "Taking");
-            S->Probe = new TFormTranslator(S->Form);
-            S->Probe->SetName("Probe");
-            S->Probe->SetTranslate(false);
-        }
+        BuildForm(Whole, Seed, false, "Whole");
+        BuildForm(Taking, Seed, false, "Taking");
         // Mostly lists of texts only (values of other kinds go the whole way: sizes and their
         // limits change with each other).
         std::vector<String> First = RandomLines(Whole.Probe, Seed * 2);
