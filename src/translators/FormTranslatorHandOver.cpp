@@ -73,13 +73,14 @@ std::shared_ptr<const TFormTranslator::TPathPlan> TFormTranslator::TakeOverFromS
 
 // The translator taken over from loses the texts its next apply would compare with: they went
 // to the other one, whose restore keeps them. The design texts are the form's, whichever
-// translator kept them, so an apply without texts of its own takes those of another.
+// translator kept them, so an apply without texts of its own takes those of another (not while
+// that one is walking: its walk may be comparing with them).
 void TFormTranslator::AdoptKeptTexts(std::size_t Count) {
     TComponent* Form = Owner();
     if (!Form || Count == 0) return;
     for (int i = 0; i < Form->ComponentCount(); ++i)
         if (auto* T = As<TFormTranslator>(Form->Components(i));
-            T && T != this && T->FSavedTexts->KeptCount() == Count) {
+            T && T != this && !T->FWalk && T->FSavedTexts->KeptCount() == Count) {
             FSavedTexts->TakeKeptOf(*T->FSavedTexts);
             return;
         }
