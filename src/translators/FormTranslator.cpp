@@ -437,6 +437,10 @@ bool TFormTranslator::TranslateProp(TObject* Obj, PPropInfo P, int Index,
     }
 }
 
+bool TFormTranslator::HasHandlers() const {
+    return FOnTranslateForm || FOnTranslateComponent || FOnTranslateProperty || FOnFormTranslated;
+}
+
 void TFormTranslator::RestoreForm() {
     if (!FIsTranslated) return;
     // Nothing saved means nothing to put back: that counts as restored.
@@ -448,7 +452,7 @@ void TFormTranslator::RestoreForm() {
     // given the list and could change it under the walk.
     std::unique_ptr<TSortList> Copy;
     TSortList* Texts = FSavedTexts.get();
-    if (FOnTranslateForm || FOnTranslateComponent || FOnTranslateProperty || FOnFormTranslated) {
+    if (HasHandlers()) {
         Copy = std::make_unique<TSortList>(false);
         Copy->AssignLines(*FSavedTexts);
         Texts = Copy.get();

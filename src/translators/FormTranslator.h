@@ -124,6 +124,8 @@ private:
     bool ReuseSavedText(TWalk& Walk, int Index, const TObject* Object, const Same& IsKept);
     void StopReusing(TWalk& Walk);
     bool SavesDesignTexts() const { return !FIsTranslated && !FRestoring; }
+    // Some event handler is assigned: what the translator does can be seen step by step.
+    bool HasHandlers() const;
     void FlushSavedTexts(TWalk& Walk);
     static void SortSavedByLines(TWalk& Walk);
     bool HasLinesUnder(const String& Head) const;
@@ -180,7 +182,6 @@ private:
     // After a write that failed at saved text Failed: the rest back to the design texts, and
     // only the texts saved until then kept.
     void PutBackFrom(const TPathPlan& Plan, std::size_t Failed);
-    bool HasHandlers() const;
     // The texts another translator of the form kept at its restore, Count of them, become the
     // ones this one compares with.
     void AdoptKeptTexts(std::size_t Count);

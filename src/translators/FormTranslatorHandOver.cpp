@@ -32,10 +32,6 @@ std::optional<bool> ReadsEmpty(std::string_view Literal) {
 
 } // namespace
 
-bool TFormTranslator::HasHandlers() const {
-    return FOnTranslateForm || FOnTranslateComponent || FOnTranslateProperty || FOnFormTranslated;
-}
-
 // The whole switch would restore From (the one translator of the form that is on), then apply
 // these lines. Nothing else may run in between: no other translator to switch off, here or
 // where From's switching off spreads to; no handler to see either step.
