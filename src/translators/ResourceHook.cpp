@@ -1,6 +1,7 @@
 #include "translators/ResourceHook.h"
 
 #include "host/ide/ToolServices.h"
+#include "translators/LoadedTextCache.h"
 #include "translators/ResourceTranslator.h"
 
 #include <utility>
@@ -24,6 +25,19 @@ int UnitCounter = 0;
 // The slot through which this unit's own code calls LoadStringA.
 TPatchable<TLoadStringAProc>& ImportSlot() {
     return PackageModule().LoadStringASlot;
+}
+
+TLoadedTextCache& LoadedTexts() {
+    static TLoadedTextCache Cache;
+    return Cache;
+}
+
+// Whether a load through the import slot reaches the platform's loader with nothing but this
+// unit's hook in between: another interception there may answer differently each time.
+bool PlainImportSlot() {
+    const TLoadStringAProc Slot = ImportSlot().Get();
+    return Slot == &host::LoadStringA ||
+           (Slot == &NewLoadString && OrgLoadString == &host::LoadStringA);
 }
 
 template <class F> void WriteProtected(TPatchable<F>& Entry, F Value) {
@@ -67,6 +81,12 @@ String CustomLoadResString(PResStringRec ResStringRec) {
     if (!ResStringRec) return String();
     if (ResStringRec->Identifier > 65535)
         return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
+    const UINT Id = static_cast<UINT>(ResStringRec->Identifier);
+    // Only translated answers are kept, so only they are looked for.
+    const bool Keep =
+        ResStringRec->Module && ResComponentList && GlobalTranslation && PlainImportSlot();
+    std::string_view Kept;
+    if (Keep && LoadedTexts().Find(ResStringRec->Module, Id, Kept)) return String(Kept);
     char Buffer[LoaderBufferSize];
     int Len = 0;
     {
@@ -77,11 +97,13 @@ String CustomLoadResString(PResStringRec ResStringRec) {
             ~TMuted() { GlobalTranslation = Saved; }
         } Muted;
         HINSTANCE Module = ResStringRec->Module ? ResStringRec->Module->Instance() : nullptr;
-        Len = PackageModule().LoadStringA(FindResourceHInstance(Module),
-                                          static_cast<UINT>(ResStringRec->Identifier), Buffer,
+        Len = PackageModule().LoadStringA(FindResourceHInstance(Module), Id, Buffer,
                                           LoaderBufferSize);
     }
-    if (Len > 0) TranslateLoadedText(Buffer, Len, LoaderBufferSize);
+    if (Len <= 0) return String();
+    if (TranslateLoadedText(Buffer, Len, LoaderBufferSize) && Keep)
+        LoadedTexts().Store(ResStringRec->Module, Id,
+                            std::string_view(Buffer, static_cast<std::size_t>(Len)));
     return String(Buffer, static_cast<std::size_t>(Len));
 }
 
@@ -102,6 +124,7 @@ int NewLoadString(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax) {
 }
 
 void HookLoadString(bool Unhook) {
+    ++TranslatorsGeneration;
     if (!Unhook) {
         if (OrgLoadString) return;
         OrgLoadString = ImportSlot().Get();
@@ -143,7 +166,13 @@ void EnsureResourceHookUnit() {
     if (UnitCounter == 0) InitializeResourceHookUnit();
 }
 
+void ForgetLoadedTexts() {
+    ++TranslatorsGeneration;
+    LoadedTexts().Clear();
+}
+
 void ResetResourceHookUnit() {
+    ForgetLoadedTexts();
     OrgLoadString = nullptr;
     WriteProtected(ImportSlot(), TLoadStringAProc(&host::LoadStringA));
     while (ResComponentList)

@@ -1,6 +1,7 @@
 // The interception of loaded strings: every string loaded through the run-time library's
 // resource-string loader or through the package's import of LoadStringA is offered to the
-// living resource translators, newest first, until one translates it.
+// living resource translators, newest first, until one translates it. The loader keeps the
+// translated answers (LoadedTextCache.h) for as long as nothing they depend on changes.
 //
 // Unit start-up: the loader entry is pointed at this unit's loader by
 // InitializeResourceHookUnit, which runs when the program starts (a program that never links a
@@ -53,6 +54,9 @@ int NewLoadString(HINSTANCE Instance, UINT Id, LPSTR Buffer, int BufferMax);
 // Offers a loaded text (Len > 0 characters in a buffer of Capacity) to the translators, newest
 // first; true when one replaced it (Len is then the new length).
 bool TranslateLoadedText(char* Buffer, int& Len, int Capacity);
+
+// Drops the translated texts kept for loading them again (when the last translator goes).
+void ForgetLoadedTexts();
 
 // Unit initialization and finalization, counted: only the first initialization and the last
 // finalization act.

@@ -1,6 +1,7 @@
 #include "translators/ResourceStringTable.h"
 
 #include "host/typinfo/ClassBuilder.h"
+#include "translators/LoadedTextCache.h"
 
 #include <algorithm>
 #include <bit>
@@ -99,6 +100,7 @@ TClass TWatchedSortList::StaticClass() {
 }
 
 void TWatchedSortList::Changing() {
+    ++TranslatorsGeneration;
     if (FIndex) FIndex->Invalidate();
     TSortList::Changing();
 }

@@ -1,6 +1,7 @@
 #include "translators/ResourceTranslator.h"
 
 #include "translators/Literals.h"
+#include "translators/LoadedTextCache.h"
 #include "translators/TranslationFileResStrings.h"
 
 #include <algorithm>
@@ -31,6 +32,7 @@ TResourceTranslator::TResourceTranslator(TComponent* AOwner)
     // Joined last, when nothing can throw any more: a failed construction leaves no node.
     FNode.Next = ResComponentList;
     ResComponentList = &FNode;
+    ++TranslatorsGeneration;
 }
 
 TResourceTranslator::~TResourceTranslator() {
@@ -39,8 +41,17 @@ TResourceTranslator::~TResourceTranslator() {
         *Link = FNode.Next;
         break;
     }
+    ++TranslatorsGeneration;
     // A design-state translator removes a hook too: whoever installed it, nobody is left.
-    if (!ResComponentList) HookLoadString(true);
+    if (!ResComponentList) {
+        HookLoadString(true);
+        ForgetLoadedTexts();
+    }
+}
+
+void TResourceTranslator::InternalTranslate(bool Value) {
+    ++TranslatorsGeneration;
+    TTranslatorFrame::InternalTranslate(Value);
 }
 
 void TResourceTranslator::SetResStrings(TStrings* Value) {

@@ -37,6 +37,9 @@ public:
     // are written, and Len becomes the number written. False, with Buffer untouched, otherwise.
     [[nodiscard]] bool TranslateBuffer(char* Buffer, int& Len, int Capacity);
 
+    // Switching on or off also tells the interception that its kept answers are stale.
+    void InternalTranslate(bool Value) override;
+
     // The hidden property "ResStrings": pairs of source text and translation index.
     void ReadResStrings(TReader* Reader);
     void WriteResStrings(TWriter* Writer);

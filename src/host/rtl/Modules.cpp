@@ -13,6 +13,8 @@ namespace {
 
 constexpr UINT MaxStringId = 65535;
 
+std::uint64_t TablesGeneration = 0;
+
 // Every module, code or resource, in the order made.
 std::vector<TLibModule*>& Registry() {
     static std::vector<TLibModule*> Modules;
@@ -56,9 +58,11 @@ TLibModule::TLibModule(String FileName, TModuleKind Kind, HINSTANCE Instance)
     : FInstance(Instance ? Instance : NewModuleHandle()), FResInstance(FInstance),
       FFileName(std::move(FileName)), FKind(Kind) {
     Registry().push_back(this);
+    ++TablesGeneration;
 }
 
 TLibModule::~TLibModule() {
+    ++TablesGeneration;
     auto& R = Registry();
     R.erase(std::remove(R.begin(), R.end(), this), R.end());
 }
@@ -71,11 +75,17 @@ UINT TLibModule::AddString(String Text) {
     return Id;
 }
 
+void TLibModule::SetResInstance(HINSTANCE Value) {
+    FResInstance = Value ? Value : FInstance;
+    ++TablesGeneration;
+}
+
 void TLibModule::SetString(UINT Id, String Text) {
     if (Id > MaxStringId)
         throw EListError("String identifier out of range (" + std::to_string(Id) + ")");
     if (FChars.size() + Text.size() + 5 > 0xFFFFFFFFu)
         throw EListError("The string table of " + FFileName + " is full");
+    ++TablesGeneration;
     const std::size_t Index = MaxStringId - Id;
     if (Index >= FOffsets.size()) FOffsets.resize(Index + 1);
     if (Text.empty()) {
@@ -114,6 +124,10 @@ HINSTANCE HInstance() {
 }
 HINSTANCE MainInstance() {
     return MainModule().Instance();
+}
+
+std::uint64_t ModuleTablesGeneration() {
+    return TablesGeneration;
 }
 
 TLibModule* FindModule(HINSTANCE Instance) {

@@ -10,6 +10,7 @@
 #include "host/rtl/PlatformTypes.h"
 #include "host/rtl/Types.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -88,7 +89,7 @@ public:
     HINSTANCE Instance() const { return FInstance; }
     // The module that holds this module's resources: itself unless another was set.
     HINSTANCE ResInstance() const { return FResInstance; }
-    void SetResInstance(HINSTANCE Value) { FResInstance = Value ? Value : FInstance; }
+    void SetResInstance(HINSTANCE Value);
     const String& FileName() const { return FFileName; }
     TModuleKind Kind() const { return FKind; }
 
@@ -129,6 +130,10 @@ TLibModule& MainModule();
 // Handle of the program's own module (what a real program gets in WinMain).
 HINSTANCE HInstance();
 HINSTANCE MainInstance();
+
+// Moves whenever a module is made or destroyed, redirected to another resource module, or a
+// string of a table is set: whoever keeps loaded texts compares it to know they still hold.
+[[nodiscard]] std::uint64_t ModuleTablesGeneration();
 
 // The module with handle Instance (null gives the application), or null when none has it.
 TLibModule* FindModule(HINSTANCE Instance);
