@@ -481,9 +481,10 @@ void TFormTranslator::InternalTranslate(bool Value) {
     }
     FTranslate = true;
     const std::shared_ptr<const TPathPlan> TakenOver = TakeOverFromSibling();
+    // A handler of one switched off may free another: each is looked at when its turn comes.
     if (TComponent* Form = Owner())
-        for (int i = 0; i < Form->ComponentCount(); ++i)
-            if (auto* Other = As<TFormTranslator>(Form->Components(i)); Other && Other != this)
+        for (TTranslatorFrame* Other : OnForm(*Form, StaticClass()))
+            if (Other != this && IsAlive(Other) && Other->Owner() == Form)
                 Other->SetTranslate(false);
     if (TakenOver)
         WriteTakenOver(*TakenOver);

@@ -43,8 +43,8 @@ std::shared_ptr<const TFormTranslator::TPathPlan> TFormTranslator::TakeOverFromS
         Form->ComponentState().Contains(csDestroying))
         return nullptr;
     TFormTranslator* From = nullptr;
-    for (int i = 0; i < Form->ComponentCount(); ++i)
-        if (auto* T = As<TFormTranslator>(Form->Components(i)); T && T != this && T->FTranslate) {
+    for (TTranslatorFrame* F : OnForm(*Form, StaticClass()))
+        if (auto* T = static_cast<TFormTranslator*>(F); T != this && T->FTranslate) {
             if (From) return nullptr;
             From = T;
         }
@@ -74,9 +74,9 @@ std::shared_ptr<const TFormTranslator::TPathPlan> TFormTranslator::TakeOverFromS
 void TFormTranslator::AdoptKeptTexts(std::size_t Count) {
     TComponent* Form = Owner();
     if (!Form || Count == 0) return;
-    for (int i = 0; i < Form->ComponentCount(); ++i)
-        if (auto* T = As<TFormTranslator>(Form->Components(i));
-            T && T != this && !T->FWalk && T->FSavedTexts->KeptCount() == Count) {
+    for (TTranslatorFrame* F : OnForm(*Form, StaticClass()))
+        if (auto* T = static_cast<TFormTranslator*>(F);
+            T != this && !T->FWalk && T->FSavedTexts->KeptCount() == Count) {
             FSavedTexts->TakeKeptOf(*T->FSavedTexts);
             return;
         }

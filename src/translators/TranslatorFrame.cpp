@@ -10,6 +10,7 @@
 #include "translators/Literals.h"
 #include "translators/TextIndex.h"
 
+#include <algorithm>
 #include <map>
 
 using namespace host;
@@ -24,10 +25,55 @@ TClass TTranslatorFrame::StaticClass() {
 TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, bool ReplaceObjects)
     : TTranslatorFrame(AOwner, std::make_unique<TSortList>(ReplaceObjects)) {}
 
-TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, std::unique_ptr<TSortList> Translations)
-    : TComponent(AOwner), FTranslations(std::move(Translations)) {}
+namespace {
 
-TTranslatorFrame::~TTranslatorFrame() = default;
+// Every translator alive, in the order made.
+std::vector<TTranslatorFrame*>& Living() {
+    static std::vector<TTranslatorFrame*> Frames;
+    return Frames;
+}
+
+// Those of Candidates that Owner lists, in its order: one pass over its list of components,
+// without touching the components themselves.
+std::vector<TTranslatorFrame*> InOwnerOrder(const TComponent& Owner,
+                                            std::vector<TTranslatorFrame*> Candidates) {
+    std::vector<TTranslatorFrame*> Result;
+    if (Candidates.empty()) return Result;
+    std::sort(Candidates.begin(), Candidates.end());
+    Result.reserve(Candidates.size());
+    for (int i = 0; i < Owner.ComponentCount() && Result.size() < Candidates.size(); ++i) {
+        TComponent* C = Owner.Components(i);
+        auto It = std::lower_bound(
+            Candidates.begin(), Candidates.end(), C,
+            [](TTranslatorFrame* A, TComponent* B) { return static_cast<TComponent*>(A) < B; });
+        if (It != Candidates.end() && static_cast<TComponent*>(*It) == C) Result.push_back(*It);
+    }
+    return Result;
+}
+
+} // namespace
+
+TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, std::unique_ptr<TSortList> Translations)
+    : TComponent(AOwner), FTranslations(std::move(Translations)) {
+    Living().push_back(this);
+}
+
+TTranslatorFrame::~TTranslatorFrame() {
+    auto& L = Living();
+    L.erase(std::find(L.begin(), L.end(), this));
+}
+
+std::vector<TTranslatorFrame*> TTranslatorFrame::OnForm(const TComponent& Form, TClass Kind) {
+    std::vector<TTranslatorFrame*> Candidates;
+    for (TTranslatorFrame* F : Living())
+        if (F->Owner() == &Form && F->InheritsFrom(Kind)) Candidates.push_back(F);
+    return InOwnerOrder(Form, std::move(Candidates));
+}
+
+bool TTranslatorFrame::IsAlive(const TTranslatorFrame* Frame) {
+    const auto& L = Living();
+    return std::find(L.begin(), L.end(), Frame) != L.end();
+}
 
 void TTranslatorFrame::SetTranslations(TStrings* Value) {
     std::vector<std::pair<String, TObject*>> Lines;
@@ -50,14 +96,17 @@ std::vector<TTranslatorFrame*> TTranslatorFrame::OtherInstances() const {
     std::vector<TTranslatorFrame*> Result;
     if (!Application) return Result;
     const TClass Kind = KindClassOf(ClassType());
+    // The candidates by owner, then each form's in its order.
+    std::map<const TComponent*, std::vector<TTranslatorFrame*>> ByOwner;
+    for (TTranslatorFrame* F : Living())
+        if (F != this && F->Owner() && F->InheritsFrom(Kind)) ByOwner[F->Owner()].push_back(F);
+    if (ByOwner.empty()) return Result;
     for (int f = 0; f < Application->ComponentCount(); ++f) {
-        auto* Form = As<TCustomForm>(Application->Components(f));
-        if (!Form) continue;
-        for (int c = 0; c < Form->ComponentCount(); ++c) {
-            TComponent* C = Form->Components(c);
-            if (C != this && C->InheritsFrom(Kind))
-                Result.push_back(static_cast<TTranslatorFrame*>(C));
-        }
+        TComponent* Owner = Application->Components(f);
+        auto It = ByOwner.find(Owner);
+        if (It == ByOwner.end() || !Is<TCustomForm>(Owner)) continue;
+        for (TTranslatorFrame* F : InOwnerOrder(*Owner, std::move(It->second)))
+            Result.push_back(F);
     }
     return Result;
 }

@@ -92,9 +92,15 @@ public:
     static String WriteString(const String& S) { return zantor::WriteString(S); }
     static String ReadString(const String& S) { return zantor::ReadString(S); }
 
-    // The other instances of this exact class on the application's forms, in form order and
-    // then component order.
+    // The other instances of this kind on the application's forms, in form order and then
+    // component order.
     std::vector<TTranslatorFrame*> OtherInstances() const;
+    // The translators of kind Kind (or a descendant) that Form owns, in its component order.
+    // Found from the living translators, not by visiting each of the form's components: a
+    // form may hold thousands.
+    static std::vector<TTranslatorFrame*> OnForm(const TComponent& Form, TClass Kind);
+    // Whether Frame is a translator still alive (for a list of them kept across handlers).
+    static bool IsAlive(const TTranslatorFrame* Frame);
 
 protected:
     // What each kind contributes.

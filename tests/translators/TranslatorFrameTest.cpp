@@ -187,6 +187,37 @@ TEST_F(TranslatorFrame, SwitchingOnOneLocaleSwitchesOffTheOthers) {
     EXPECT_FALSE(German->Translate()); // switching off leaves the others off
 }
 
+// Translators are found from the living ones, not by visiting components: the order must
+// still be the application's forms, then each form's components, whatever order they were made in.
+TEST_F(TranslatorFrame, OtherInstancesComeInFormAndComponentOrder) {
+    auto* Form1 = new host::TForm(host::Application);
+    auto* Form2 = new host::TForm(host::Application);
+    auto* OnForm2 = new TTestTranslator(Form2);
+    auto* Later = new TDerivedTestTranslator(Form1);
+    new host::TComponent(Form1);
+    auto* Earlier = new TTestTranslator(Form1);
+    Earlier->SetComponentIndex(0);   // made after Later, now before it
+    new TExclusiveTranslator(Form1); // another kind
+    auto* NotAForm = new host::TComponent(host::Application);
+    new TTestTranslator(NotAForm);
+    host::TForm Unowned(nullptr);
+    new TTestTranslator(&Unowned);
+    auto* Asking = new TTestTranslator(nullptr);
+
+    EXPECT_EQ(Asking->OtherInstances(), (std::vector<TTranslatorFrame*>{Earlier, Later, OnForm2}));
+    EXPECT_EQ(Earlier->OtherInstances(), (std::vector<TTranslatorFrame*>{Later, OnForm2}));
+    Form2->SetComponentIndex(0);
+    EXPECT_EQ(Asking->OtherInstances(), (std::vector<TTranslatorFrame*>{OnForm2, Earlier, Later}));
+    EXPECT_EQ(TTranslatorFrame::OnForm(*Form1, TTestTranslator::StaticClass()),
+              (std::vector<TTranslatorFrame*>{Earlier, Later}));
+    EXPECT_EQ(TTranslatorFrame::OnForm(*Form1, TDerivedTestTranslator::StaticClass()),
+              (std::vector<TTranslatorFrame*>{Later}));
+    Later->Free();
+    EXPECT_FALSE(TTranslatorFrame::IsAlive(Later));
+    EXPECT_EQ(Asking->OtherInstances(), (std::vector<TTranslatorFrame*>{OnForm2, Earlier}));
+    Asking->Free();
+}
+
 TEST_F(TranslatorFrame, LoadedJoinsTheGroupOfItsLocale) {
     auto* A = OnNewForm("Form1", 1036);
     A->SetTranslate(false);
