@@ -27,9 +27,10 @@ TPatchable<TLoadStringAProc>& ImportSlot() {
     return PackageModule().LoadStringASlot;
 }
 
+// Never destroyed: a translator freed at exit may still drop its texts.
 TLoadedTextCache& LoadedTexts() {
-    static TLoadedTextCache Cache;
-    return Cache;
+    static auto* Cache = new TLoadedTextCache;
+    return *Cache;
 }
 
 // Whether a load through the import slot reaches the platform's loader with nothing but this

@@ -27,10 +27,11 @@ TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, bool ReplaceObjects)
 
 namespace {
 
-// Every translator alive, in the order made.
+// Every translator alive, in the order made. Never destroyed: a translator may outlive the
+// other statics at exit.
 std::vector<TTranslatorFrame*>& Living() {
-    static std::vector<TTranslatorFrame*> Frames;
-    return Frames;
+    static auto* Frames = new std::vector<TTranslatorFrame*>;
+    return *Frames;
 }
 
 // Those of Candidates that Owner lists, in its order: one pass over its list of components,
