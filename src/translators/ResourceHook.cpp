@@ -27,10 +27,16 @@ TPatchable<TLoadStringAProc>& ImportSlot() {
     return PackageModule().LoadStringASlot;
 }
 
-// Never destroyed: a translator freed at exit may still drop its texts.
-TLoadedTextCache& LoadedTexts() {
-    static auto* Cache = new TLoadedTextCache;
-    return *Cache;
+// A translator freed at exit, after the kept texts went, finds none (null).
+constinit bool LoadedTextsGone = false;
+TLoadedTextCache* LoadedTexts() {
+    struct THolder {
+        TLoadedTextCache Cache;
+        ~THolder() { LoadedTextsGone = true; }
+    };
+    if (LoadedTextsGone) return nullptr;
+    static THolder Holder;
+    return &Holder.Cache;
 }
 
 // Whether a load through the import slot reaches the platform's loader with nothing but this
@@ -86,8 +92,9 @@ String CustomLoadResString(PResStringRec ResStringRec) {
     // Only translated answers are kept, so only they are looked for.
     const bool Keep =
         ResStringRec->Module && ResComponentList && GlobalTranslation && PlainImportSlot();
+    TLoadedTextCache* Texts = Keep ? LoadedTexts() : nullptr;
     std::string_view Kept;
-    if (Keep && LoadedTexts().Find(ResStringRec->Module, Id, Kept)) return String(Kept);
+    if (Texts && Texts->Find(ResStringRec->Module, Id, Kept)) return String(Kept);
     char Buffer[LoaderBufferSize];
     int Len = 0;
     {
@@ -102,9 +109,9 @@ String CustomLoadResString(PResStringRec ResStringRec) {
                                           LoaderBufferSize);
     }
     if (Len <= 0) return String();
-    if (TranslateLoadedText(Buffer, Len, LoaderBufferSize) && Keep)
-        LoadedTexts().Store(ResStringRec->Module, Id,
-                            std::string_view(Buffer, static_cast<std::size_t>(Len)));
+    if (TranslateLoadedText(Buffer, Len, LoaderBufferSize) && Texts)
+        Texts->Store(ResStringRec->Module, Id,
+                     std::string_view(Buffer, static_cast<std::size_t>(Len)));
     return String(Buffer, static_cast<std::size_t>(Len));
 }
 
@@ -169,7 +176,7 @@ void EnsureResourceHookUnit() {
 
 void ForgetLoadedTexts() {
     ++TranslatorsGeneration;
-    LoadedTexts().Clear();
+    if (TLoadedTextCache* Texts = LoadedTexts()) Texts->Clear();
 }
 
 void ResetResourceHookUnit() {

@@ -27,13 +27,6 @@ TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, bool ReplaceObjects)
 
 namespace {
 
-// Every translator alive, in the order made. Never destroyed: a translator may outlive the
-// other statics at exit.
-std::vector<TTranslatorFrame*>& Living() {
-    static auto* Frames = new std::vector<TTranslatorFrame*>;
-    return *Frames;
-}
-
 // Those of Candidates that Owner lists, in its order: one pass over its list of components,
 // without touching the components themselves.
 std::vector<TTranslatorFrame*> InOwnerOrder(const TComponent& Owner,
@@ -54,26 +47,31 @@ std::vector<TTranslatorFrame*> InOwnerOrder(const TComponent& Owner,
 
 } // namespace
 
+constinit TTranslatorFrame* TTranslatorFrame::FFirstLiving = nullptr;
+
 TTranslatorFrame::TTranslatorFrame(TComponent* AOwner, std::unique_ptr<TSortList> Translations)
     : TComponent(AOwner), FTranslations(std::move(Translations)) {
-    Living().push_back(this);
+    FNextLiving = FFirstLiving;
+    if (FFirstLiving) FFirstLiving->FPrevLiving = this;
+    FFirstLiving = this;
 }
 
 TTranslatorFrame::~TTranslatorFrame() {
-    auto& L = Living();
-    L.erase(std::find(L.begin(), L.end(), this));
+    (FPrevLiving ? FPrevLiving->FNextLiving : FFirstLiving) = FNextLiving;
+    if (FNextLiving) FNextLiving->FPrevLiving = FPrevLiving;
 }
 
 std::vector<TTranslatorFrame*> TTranslatorFrame::OnForm(const TComponent& Form, TClass Kind) {
     std::vector<TTranslatorFrame*> Candidates;
-    for (TTranslatorFrame* F : Living())
+    for (TTranslatorFrame* F = FFirstLiving; F; F = F->FNextLiving)
         if (F->Owner() == &Form && F->InheritsFrom(Kind)) Candidates.push_back(F);
     return InOwnerOrder(Form, std::move(Candidates));
 }
 
 bool TTranslatorFrame::IsAlive(const TTranslatorFrame* Frame) {
-    const auto& L = Living();
-    return std::find(L.begin(), L.end(), Frame) != L.end();
+    for (const TTranslatorFrame* F = FFirstLiving; F; F = F->FNextLiving)
+        if (F == Frame) return true;
+    return false;
 }
 
 void TTranslatorFrame::SetTranslations(TStrings* Value) {
@@ -99,7 +97,7 @@ std::vector<TTranslatorFrame*> TTranslatorFrame::OtherInstances() const {
     const TClass Kind = KindClassOf(ClassType());
     // The candidates by owner, then each form's in its order.
     std::map<const TComponent*, std::vector<TTranslatorFrame*>> ByOwner;
-    for (TTranslatorFrame* F : Living())
+    for (TTranslatorFrame* F = FFirstLiving; F; F = F->FNextLiving)
         if (F != this && F->Owner() && F->InheritsFrom(Kind)) ByOwner[F->Owner()].push_back(F);
     if (ByOwner.empty()) return Result;
     for (int f = 0; f < Application->ComponentCount(); ++f) {

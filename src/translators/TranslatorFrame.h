@@ -140,6 +140,12 @@ protected:
 private:
     void LoadExternalFile();
     void SaveExternalFile();
+
+    // The list of living translators, linked through themselves: nothing to allocate, and
+    // nothing to destroy before the last translator at exit.
+    static TTranslatorFrame* FFirstLiving;
+    TTranslatorFrame* FPrevLiving = nullptr;
+    TTranslatorFrame* FNextLiving = nullptr;
 };
 
 // Adds the frame's published properties, in their published order, to a kind's class
