@@ -8,7 +8,7 @@ std::uint64_t TranslatorsGeneration = 0;
 
 namespace {
 constexpr host::UINT MaxStringId = 65535;
-// A text longer than this is not kept: the arena's offsets are 32 bits.
+// Past this many characters nothing more is kept: the offsets are 32 bits.
 constexpr std::size_t MaxArena = 0xFFFF0000u;
 } // namespace
 

@@ -89,7 +89,8 @@ String CustomLoadResString(PResStringRec ResStringRec) {
     if (ResStringRec->Identifier > 65535)
         return String(reinterpret_cast<const char*>(ResStringRec->Identifier));
     const UINT Id = static_cast<UINT>(ResStringRec->Identifier);
-    // Only translated answers are kept, so only they are looked for.
+    // An answer kept earlier stands for the whole load only while nothing but this unit's hook
+    // sits between the loader and the platform, and only while translators may answer.
     const bool Keep =
         ResStringRec->Module && ResComponentList && GlobalTranslation && PlainImportSlot();
     TLoadedTextCache* Texts = Keep ? LoadedTexts() : nullptr;
