@@ -55,8 +55,14 @@ bool TFormTranslator::TPathPlan::MadeFrom(const TSortList& L) {
 
 bool TFormTranslator::TPathPlan::StillHolds(const TComponent& AForm) const {
     if (const auto* F = As<TCustomForm>(&AForm); F && F->FormStyle() != Style) return false;
-    return std::all_of(Readings.begin(), Readings.end(),
-                       [&](const TReading& R) { return Holds(R, AForm); });
+    const std::uint64_t Now = TComponent::NamesAndPlacesGeneration();
+    const bool NamesHold = FNamesCheckedAt == Now;
+    for (const TReading& R : Readings) {
+        const bool OfNames = R.Kind == TReading::rkComponent || R.Kind == TReading::rkPlace;
+        if (!(NamesHold && OfNames) && !Holds(R, AForm)) return false;
+    }
+    FNamesCheckedAt = Now;
+    return true;
 }
 
 void TFormTranslator::Notification(TComponent* AComponent, TOperation Operation) {

@@ -171,6 +171,10 @@ struct TFormTranslator::TPathPlan {
 private:
     static bool Holds(const TReading& R, const TComponent& AForm);
     static bool SameObject(const TObject* Now, const TReading& R);
+
+    // TComponent::NamesAndPlacesGeneration() when every reading last held: until it moves, the
+    // components' names and places need not be read again (each is a cache miss).
+    mutable std::uint64_t FNamesCheckedAt = UINT64_MAX;
 };
 
 } // namespace zantor

@@ -10,6 +10,14 @@
 
 namespace host {
 
+namespace {
+std::uint64_t NamesAndPlaces = 0;
+}
+
+std::uint64_t TComponent::NamesAndPlacesGeneration() {
+    return NamesAndPlaces;
+}
+
 TClass TComponent::StaticClass() {
     static const TClassInfo Info = TClassBuilder<TComponent>("TComponent")
                                        .Prop("Name", &TComponent::FName, &TComponent::SetName)
@@ -68,6 +76,7 @@ void TComponent::SetComponentIndex(int Value) {
     if (Value == Current) return;
     L.erase(L.begin() + Current);
     L.insert(L.begin() + Value, this);
+    ++NamesAndPlaces;
 }
 
 TComponent* TComponent::FindComponent(std::string_view AName) const {
@@ -90,6 +99,7 @@ void TComponent::SetName(const String& NewName) {
 }
 
 void TComponent::ChangeName(const String& NewName) {
+    ++NamesAndPlaces;
     if (FOwner && !FName.empty()) FOwner->FNameIndex.erase(FName);
     FName = NewName;
     if (FOwner && !FName.empty()) FOwner->FNameIndex[FName] = this;
@@ -135,12 +145,14 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
 }
 
 void TComponent::Insert(TComponent* AComponent) {
+    ++NamesAndPlaces;
     FComponents.push_back(AComponent);
     if (!AComponent->FName.empty()) FNameIndex[AComponent->FName] = AComponent;
     AComponent->FOwner = this;
 }
 
 void TComponent::Remove(TComponent* AComponent) {
+    ++NamesAndPlaces;
     // Components are usually removed from the end (teardown), so search backwards.
     auto It = std::find(FComponents.rbegin(), FComponents.rend(), AComponent);
     if (It != FComponents.rend()) FComponents.erase(std::next(It).base());

@@ -4,6 +4,7 @@
 
 #include "host/classes/Persistent.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace host {
@@ -56,6 +57,9 @@ public:
     void SetComponentIndex(int Value);
     // Owned component of that name (case ignored), or nullptr; constant time.
     [[nodiscard]] TComponent* FindComponent(std::string_view AName) const;
+    // Moves whenever any component is named, joins or leaves an owner, or moves within its
+    // owner's list: whoever resolved names and places compares it to know they still hold.
+    [[nodiscard]] static std::uint64_t NamesAndPlacesGeneration();
 
     TComponentState ComponentState() const { return FComponentState; }
     void SetDesigning(bool Value, bool SetChildren = true);
